@@ -1,0 +1,10 @@
+// The creators of the mask classes: each makes a new mask object and answers riid of it.
+#pragma once
+
+#include "platform/com/com.h"
+
+namespace masks {
+
+HRESULT CreateIssManualVoidTkt(REFIID riid, void** ppv);
+
+}  // namespace masks

@@ -1,0 +1,12 @@
+// The one seam between the masks and the component object model: on Windows the real SDK
+// headers, elsewhere our own small layer with the same names, layouts and HRESULT values.
+#pragma once
+
+#if defined(_WIN32)
+#include <windows.h>
+#include <oaidl.h>
+#include <ocidl.h>
+#include <oleauto.h>
+#else
+#include "platform/com/posix_com.h"
+#endif

@@ -1,0 +1,38 @@
+// Files of the installation and of the agent's home, as the operating system names them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace file {
+
+// The operating system's directory separator ("\\" on Windows, "/" elsewhere).
+char separator();
+
+// dir + separator + name, after removing trailing separators of dir ("\\" on every system,
+// and "/" where it is the separator). An empty dir gives name alone.
+std::string joinPath(std::string_view dir, std::string_view name);
+
+// The directory where every file named without a directory lives (the profile, the start-up
+// queue, the log). Set by the host; by default $QUORVEX_HOME, else $XDG_CONFIG_HOME/quorvex,
+// else ~/.config/quorvex.
+std::string homeDirectory();
+void setHomeDirectory(std::string dir);
+
+// A path named without a directory (or relative) resolves in the home directory.
+std::string resolve(std::string_view path);
+
+struct ReadResult {
+    std::string content;
+    int error = 0;  // the system error number when the file could not be opened or sized
+    bool opened = false;
+};
+// Reads a whole file as bytes, at most maxBytes of it (a larger file reads as its first
+// maxBytes bytes).
+ReadResult readWholeFile(std::string_view path, std::size_t maxBytes = 16u << 20);
+
+// Replaces a file atomically: the content is written beside it and renamed over it.
+bool replaceFile(std::string_view path, std::string_view content);
+
+}  // namespace file

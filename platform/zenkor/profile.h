@@ -1,0 +1,41 @@
+// Keyed values in profile (INI) files, read as the Windows profile API reads them.
+//
+// One object serves one save or restore pass. Values set during the pass are kept and reach
+// the disk when the object is destroyed (or commit() is called): the file is re-read and
+// replaced atomically under a lock, so that a crash never leaves it half-written and two
+// passes at once (even in two processes) lose neither's keys.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CZenkorProfile {
+public:
+    CZenkorProfile() = default;
+    CZenkorProfile(const CZenkorProfile&) = delete;
+    CZenkorProfile& operator=(const CZenkorProfile&) = delete;
+    ~CZenkorProfile();
+
+    // A name without a directory lives in the home directory.
+    void setIniFile(const char* name);
+    void setSectionName(const char* section);
+    void setKeyName(const char* key);
+    // Stores text under the current key; 1 when accepted, 0 without file, section or key.
+    int setValue(const char* text);
+    // Copies the current key's value (or the default when the key is absent or empty) into
+    // buffer, at most size - 1 bytes and a terminator. Answers the number of characters
+    // copied from the file: 0 means no value was found.
+    unsigned long getValue(char* buffer, const char* defaultValue, unsigned long size);
+
+    // Writes the values set so far; answers false when the file could not be replaced.
+    bool commit();
+
+private:
+    std::string file_;
+    std::string section_;
+    std::string key_;
+    // Values set during this pass, in order: (section, key, value).
+    std::vector<std::pair<std::pair<std::string, std::string>, std::string>> pending_;
+};
