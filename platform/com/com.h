@@ -7,6 +7,7 @@
 #include <oaidl.h>
 #include <ocidl.h>
 #include <oleauto.h>
+#include <olectl.h>
 #else
 #include "platform/com/posix_com.h"
 #endif

@@ -1,0 +1,167 @@
+// Connection and firing of mask events.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "framework/event_source.h"
+#include "tests/support/com_fakes.h"
+
+namespace {
+
+using testing_support::FakeContainer;
+using testing_support::InvokeCall;
+using testing_support::RecordingSink;
+
+// {0B4F3A52-6C1D-4E88-9F0A-5D2E7C3B9A11}
+constexpr IID kEvents = {
+    0x0B4F3A52, 0x6C1D, 0x4E88, {0x9F, 0x0A, 0x5D, 0x2E, 0x7C, 0x3B, 0x9A, 0x11}};
+
+DWORD advise(FakeContainer* c, RecordingSink* sink) {
+    DWORD cookie = 0;
+    EXPECT_EQ(c->events.Advise(static_cast<IDispatch*>(sink), &cookie), S_OK);
+    return cookie;
+}
+
+TEST(EventSource, FiresToEverySinkInConnectionOrder) {
+    auto container = FakeContainer::create(kEvents);
+    std::vector<InvokeCall> calls;
+    auto first = RecordingSink::create("first", calls);
+    auto second = RecordingSink::create("second", calls);
+    auto third = RecordingSink::create("third", calls);
+    const DWORD c1 = advise(container.get(), first.get());
+    const DWORD c2 = advise(container.get(), second.get());
+    const DWORD c3 = advise(container.get(), third.get());
+    EXPECT_NE(c1, 0u);
+    EXPECT_LT(c1, c2);
+    EXPECT_LT(c2, c3);
+
+    container->events.fire(1);
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].sink, "first");
+    EXPECT_EQ(calls[1].sink, "second");
+    EXPECT_EQ(calls[2].sink, "third");
+    for (const InvokeCall& call : calls) {
+        EXPECT_EQ(call.id, 1);
+        EXPECT_TRUE(call.nullIid);
+        EXPECT_EQ(call.lcid, 1024u);
+        EXPECT_EQ(call.flags, DISPATCH_METHOD);
+        EXPECT_TRUE(call.args.empty());
+        EXPECT_EQ(call.namedArgs, 0u);
+    }
+}
+
+TEST(EventSource, ArgumentsArriveLastFirstAsStringsFromTheCodePage) {
+    auto container = FakeContainer::create(kEvents);
+    std::vector<InvokeCall> calls;
+    auto a = RecordingSink::create("a", calls);
+    auto b = RecordingSink::create("b", calls);
+    advise(container.get(), a.get());
+    advise(container.get(), b.get());
+
+    const std::array<std::string, 2> args = {"PARAM1 \xA3", std::string("X\0Y", 3)};
+    container->events.fire(3, args);
+    ASSERT_EQ(calls.size(), 2u);
+    const std::vector<std::u16string> expected = {std::u16string(u"X\0Y", 3), u"PARAM1 \u00A3"};
+    EXPECT_EQ(calls[0].args, expected);
+    // Both sinks are handed the same strings, freed once after the last (the sanitizer
+    // would report a double free or a leak).
+    EXPECT_EQ(calls[0].raw, calls[1].raw);
+
+    container->events.fire(2, std::string("WV\\u00A5125"));
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[2].args, std::vector<std::u16string>{u"WV\\u00A5125"});
+}
+
+TEST(EventSource, SinkThatDisconnectsItselfDuringAnEvent) {
+    auto container = FakeContainer::create(kEvents);
+    std::vector<InvokeCall> calls;
+    auto leaving = RecordingSink::create("leaving", calls);
+    auto staying = RecordingSink::create("staying", calls);
+    const DWORD cookie = advise(container.get(), leaving.get());
+    advise(container.get(), staying.get());
+    leaving->onInvoke = [&] { EXPECT_EQ(container->events.Unadvise(cookie), S_OK); };
+    leaving.reset();  // the connection holds the only reference now
+
+    container->events.fire(1);
+    container->events.fire(2, std::string("AGAIN"));
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].sink, "leaving");
+    EXPECT_EQ(calls[1].sink, "staying");
+    EXPECT_EQ(calls[2].sink, "staying");
+    EXPECT_EQ(container->events.connectionCount(), 1u);
+}
+
+TEST(EventSource, HostThatReleasesTheMaskDuringAnEvent) {
+    bool destroyed = false;
+    auto container = FakeContainer::create(kEvents, &destroyed);
+    std::vector<InvokeCall> calls;
+    auto closer = RecordingSink::create("closer", calls);
+    auto later = RecordingSink::create("later", calls);
+    advise(container.get(), closer.get());
+    advise(container.get(), later.get());
+    FakeContainer* raw = container.get();
+    closer->onInvoke = [&] { container.reset(); };  // the host's last reference
+    later->onInvoke = [&] { EXPECT_FALSE(destroyed) << "the mask lives until the event ends"; };
+
+    raw->events.fire(1);
+    EXPECT_EQ(calls.size(), 2u) << "sinks connected when the event began all hear it";
+    EXPECT_TRUE(destroyed) << "the mask goes once the event has ended";
+}
+
+TEST(EventSource, ConnectionsThatAreRefused) {
+    auto container = FakeContainer::create(kEvents);
+    std::vector<InvokeCall> calls;
+    auto mute = RecordingSink::create("mute", calls, /*answersDispatch=*/false);
+    DWORD cookie = 77;
+    EXPECT_EQ(container->events.Advise(static_cast<IDispatch*>(mute.get()), &cookie),
+              CONNECT_E_CANNOTCONNECT);
+    EXPECT_EQ(cookie, 0u);
+    EXPECT_EQ(mute->refs, 1u) << "a refused sink is not kept";
+    EXPECT_EQ(container->events.Advise(nullptr, &cookie), E_POINTER);
+    auto sink = RecordingSink::create("sink", calls);
+    EXPECT_EQ(container->events.Advise(static_cast<IDispatch*>(sink.get()), nullptr), E_POINTER);
+
+    const DWORD good = advise(container.get(), sink.get());
+    EXPECT_EQ(container->events.Unadvise(good + 1), CONNECT_E_NOCONNECTION);
+    EXPECT_EQ(container->events.Unadvise(0), CONNECT_E_NOCONNECTION);
+    EXPECT_EQ(container->events.Unadvise(good), S_OK);
+    EXPECT_EQ(container->events.Unadvise(good), CONNECT_E_NOCONNECTION) << "only once";
+    EXPECT_EQ(sink->refs, 1u);
+    container->events.fire(1);
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST(EventSource, BelongsToItsContainer) {
+    auto container = FakeContainer::create(kEvents);
+    framework::EventSource& events = container->events;
+
+    events.AddRef();
+    EXPECT_EQ(container->refs, 2u) << "references count on the container";
+    events.Release();
+
+    IID iid{};
+    EXPECT_EQ(events.GetConnectionInterface(&iid), S_OK);
+    EXPECT_TRUE(iid == kEvents);
+
+    com::Ptr<IConnectionPointContainer> back;
+    EXPECT_EQ(events.GetConnectionPointContainer(back.out()), S_OK);
+    EXPECT_EQ(back.get(), static_cast<IConnectionPointContainer*>(container.get()));
+    EXPECT_EQ(container->refs, 2u);
+    back.reset();
+
+    com::Ptr<IConnectionPoint> found;
+    EXPECT_EQ(container->FindConnectionPoint(kEvents, found.out()), S_OK);
+    EXPECT_EQ(found.get(), &events);
+    found.reset();
+    IConnectionPoint* none = &events;
+    EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &none), CONNECT_E_NOCONNECTION);
+    EXPECT_EQ(none, nullptr);
+
+    IEnumConnections* connections = nullptr;
+    EXPECT_EQ(events.EnumConnections(&connections), E_NOTIMPL);
+    EXPECT_EQ(container->refs, 1u) << "every reference taken was given back";
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+// Late-bound calls on a mask: names to DISPIDs and the routing of Invoke.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/mask_dispatch.h"
+#include "platform/com/bstr.h"
+
+namespace {
+
+// A mask that records what reached its members.
+template <bool HasInitParam>
+class RecordingMask final : public framework::MaskDispatch<framework::IZenkorMask, HasInitParam> {
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE get_Lang(BSTR* pVal) override {
+        calls.push_back("get_Lang");
+        *pVal = SysAllocString(language.c_str());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_Lang(BSTR v) override { return record("put_Lang", v); }
+    HRESULT STDMETHODCALLTYPE SetResponse(BSTR v) override { return record("SetResponse", v); }
+    HRESULT STDMETHODCALLTYPE initField(BSTR v) override { return record("initField", v); }
+    HRESULT STDMETHODCALLTYPE initParam(BSTR v) override { return record("initParam", v); }
+
+    std::u16string language = u"EN1";
+    std::vector<std::string> calls;
+    std::vector<std::u16string> arguments;
+
+  private:
+    HRESULT record(const char* member, BSTR value) {
+        calls.push_back(member);
+        arguments.emplace_back(com::Bstr::view(value));
+        return S_OK;
+    }
+};
+
+struct NameCase {
+    std::u16string name;
+    bool hasInitParam;
+    HRESULT hr;
+    DISPID id;
+};
+
+TEST(MaskDispatchNames, MembersIgnoringCase) {
+    const NameCase cases[] = {
+        {u"Lang", true, S_OK, 1},
+        {u"LANG", true, S_OK, 1},
+        {u"setresponse", true, S_OK, 2},
+        {u"InitField", true, S_OK, 3},
+        {u"initParam", true, S_OK, 4},
+        {u"initParam", false, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+        {u"Language", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+        {u"Lan", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+        {u"", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+        {u"L\u00C1NG", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+    };
+    for (const NameCase& c : cases) {
+        std::u16string name = c.name;
+        LPOLESTR names[] = {name.data()};
+        DISPID id = 12345;
+        const HRESULT hr = framework::MaskIdsOfNames(c.hasInitParam, IID_NULL, names, 1, &id);
+        EXPECT_EQ(hr, c.hr) << "name #" << (&c - cases) << " hasInitParam " << c.hasInitParam;
+        EXPECT_EQ(id, c.id) << "name #" << (&c - cases);
+    }
+}
+
+TEST(MaskDispatchNames, ParameterNamesAndRefusals) {
+    std::u16string member = u"SetResponse", parameter = u"BSTRRESPONSE", other = u"x";
+    LPOLESTR names[] = {member.data(), parameter.data(), other.data()};
+    DISPID ids[3] = {};
+    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, names, 2, ids), S_OK);
+    EXPECT_EQ(ids[0], 2);
+    EXPECT_EQ(ids[1], 0);
+    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, names, 3, ids), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(ids[0], 2) << "the member is still named";
+    EXPECT_EQ(ids[2], DISPID_UNKNOWN);
+
+    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_IDispatch, names, 1, ids),
+              DISP_E_UNKNOWNINTERFACE);
+    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, nullptr, 1, ids), E_POINTER);
+}
+
+// One argument in a DISPPARAMS, optionally named.
+struct Call {
+    std::vector<VARIANTARG> args;
+    std::vector<DISPID> named;
+    DISPPARAMS params() {
+        return {args.empty() ? nullptr : args.data(), named.empty() ? nullptr : named.data(),
+                static_cast<UINT>(args.size()), static_cast<UINT>(named.size())};
+    }
+};
+
+VARIANTARG stringArg(BSTR s) {
+    VARIANTARG v;
+    VariantInit(&v);
+    v.vt = VT_BSTR;
+    v.bstrVal = s;
+    return v;
+}
+
+TEST(MaskDispatchInvoke, RoutesToTheMembers) {
+    com::Bstr text(u"A=1&B=2");
+    BSTR byRef = text.get();
+    VARIANTARG refArg;
+    VariantInit(&refArg);
+    refArg.vt = VT_BSTR | VT_BYREF;
+    refArg.pbstrVal = &byRef;
+    VARIANT held = stringArg(text.get());
+    VARIANTARG variantRef;
+    VariantInit(&variantRef);
+    variantRef.vt = VT_VARIANT | VT_BYREF;
+    variantRef.pvarVal = &held;
+
+    struct RouteCase {
+        DISPID id;
+        WORD flags;
+        VARIANTARG arg;
+        const char* member;
+    };
+    const RouteCase cases[] = {
+        {2, DISPATCH_METHOD, stringArg(text.get()), "SetResponse"},
+        {3, DISPATCH_METHOD, refArg, "initField"},
+        {4, DISPATCH_METHOD | DISPATCH_PROPERTYGET, stringArg(text.get()), "initParam"},
+        {3, DISPATCH_METHOD, variantRef, "initField"},
+    };
+    for (const RouteCase& c : cases) {
+        RecordingMask<true> mask;
+        Call call{{c.arg}, {}};
+        DISPPARAMS params = call.params();
+        VARIANT result;
+        EXPECT_EQ(framework::InvokeMask(mask, true, c.id, c.flags, &params, &result), S_OK)
+            << c.member;
+        EXPECT_EQ(mask.calls, std::vector<std::string>{c.member});
+        EXPECT_EQ(mask.arguments, std::vector<std::u16string>{u"A=1&B=2"}) << c.member;
+        EXPECT_EQ(result.vt, VT_EMPTY);
+    }
+}
+
+TEST(MaskDispatchInvoke, LanguageProperty) {
+    RecordingMask<false> mask;
+    mask.language = u"FR1";
+    VARIANT result;
+    Call get;
+    DISPPARAMS none = get.params();
+    ASSERT_EQ(
+        mask.Invoke(1, IID_NULL, 1024, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr),
+        S_OK);
+    ASSERT_EQ(result.vt, VT_BSTR);
+    EXPECT_EQ(com::Bstr::view(result.bstrVal), u"FR1");
+    VariantClear(&result);
+
+    com::Bstr language(u"DE1");
+    Call put{{stringArg(language.get())}, {DISPID_PROPERTYPUT}};
+    DISPPARAMS params = put.params();
+    EXPECT_EQ(framework::InvokeMask(mask, false, 1, DISPATCH_PROPERTYPUT, &params, nullptr), S_OK);
+    EXPECT_EQ(mask.calls, (std::vector<std::string>{"get_Lang", "put_Lang"}));
+    EXPECT_EQ(mask.arguments, std::vector<std::u16string>{u"DE1"});
+}
+
+TEST(MaskDispatchInvoke, ProtocolErrors) {
+    com::Bstr text(u"T");
+    VARIANTARG number;
+    VariantInit(&number);
+    number.vt = VT_I4;
+    number.lVal = 7;
+    VARIANTARG nullRef;
+    VariantInit(&nullRef);
+    nullRef.vt = VT_BSTR | VT_BYREF;
+    nullRef.pbstrVal = nullptr;
+
+    struct ErrorCase {
+        const char* what;
+        bool hasInitParam;
+        DISPID id;
+        WORD flags;
+        Call call;
+        HRESULT hr;
+    };
+    const std::vector<ErrorCase> cases = {
+        {"unknown DISPID",
+         true,
+         9,
+         DISPATCH_METHOD,
+         {{stringArg(text.get())}, {}},
+         DISP_E_MEMBERNOTFOUND},
+        {"DISPID 0", true, 0, DISPATCH_METHOD, {}, DISP_E_MEMBERNOTFOUND},
+        {"initParam absent",
+         false,
+         4,
+         DISPATCH_METHOD,
+         {{stringArg(text.get())}, {}},
+         DISP_E_MEMBERNOTFOUND},
+        {"method read as property", true, 2, DISPATCH_PROPERTYGET, {}, DISP_E_MEMBERNOTFOUND},
+        {"Lang called as method", true, 1, DISPATCH_METHOD, {}, DISP_E_MEMBERNOTFOUND},
+        {"no argument", true, 2, DISPATCH_METHOD, {}, DISP_E_BADPARAMCOUNT},
+        {"two arguments",
+         true,
+         3,
+         DISPATCH_METHOD,
+         {{stringArg(text.get()), stringArg(text.get())}, {}},
+         DISP_E_BADPARAMCOUNT},
+        {"number for string", true, 2, DISPATCH_METHOD, {{number}, {}}, DISP_E_TYPEMISMATCH},
+        {"null reference", true, 2, DISPATCH_METHOD, {{nullRef}, {}}, E_INVALIDARG},
+        {"Lang get with argument",
+         true,
+         1,
+         DISPATCH_PROPERTYGET,
+         {{stringArg(text.get())}, {}},
+         DISP_E_BADPARAMCOUNT},
+        {"Lang put unnamed",
+         true,
+         1,
+         DISPATCH_PROPERTYPUT,
+         {{stringArg(text.get())}, {}},
+         DISP_E_PARAMNOTFOUND},
+        {"Lang put numeric",
+         true,
+         1,
+         DISPATCH_PROPERTYPUT,
+         {{number}, {DISPID_PROPERTYPUT}},
+         DISP_E_TYPEMISMATCH},
+        {"method with foreign name",
+         true,
+         2,
+         DISPATCH_METHOD,
+         {{stringArg(text.get())}, {5}},
+         DISP_E_PARAMNOTFOUND},
+    };
+    for (ErrorCase c : cases) {
+        RecordingMask<true> mask;
+        DISPPARAMS params = c.call.params();
+        UINT argErr = 99;
+        EXPECT_EQ(
+            framework::InvokeMask(mask, c.hasInitParam, c.id, c.flags, &params, nullptr, &argErr),
+            c.hr)
+            << c.what;
+        EXPECT_TRUE(mask.calls.empty()) << c.what << ": no member may run";
+        if (c.hr == DISP_E_TYPEMISMATCH) {
+            EXPECT_EQ(argErr, 0u) << c.what;
+        }
+    }
+
+    RecordingMask<true> mask;
+    DISPPARAMS broken{nullptr, nullptr, 1, 0};
+    EXPECT_EQ(framework::InvokeMask(mask, true, 2, DISPATCH_METHOD, &broken, nullptr),
+              E_INVALIDARG);
+    Call call{{stringArg(text.get())}, {}};
+    DISPPARAMS params = call.params();
+    EXPECT_EQ(
+        mask.Invoke(2, IID_IDispatch, 1024, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr),
+        DISP_E_UNKNOWNINTERFACE);
+    EXPECT_TRUE(mask.calls.empty());
+}
+
+}  // namespace

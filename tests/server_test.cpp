@@ -1,0 +1,217 @@
+// The component server: class objects, instance creation, unloading and registration.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/class_ids.h"
+#include "framework/mask_interface.h"
+#include "framework/object_count.h"
+#include "platform/com/com_ptr.h"
+#include "server/class_objects.h"
+#include "server/class_table.h"
+#include "server/create_by_name.h"
+#include "server/entry_points.h"
+#include "tests/support/com_fakes.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::CountedUnknown;
+
+// {3E9C1D20-7A44-4B5B-8C61-0F2A9D7E5B31}
+constexpr CLSID kStandInClass = {
+    0x3E9C1D20, 0x7A44, 0x4B5B, {0x8C, 0x61, 0x0F, 0x2A, 0x9D, 0x7E, 0x5B, 0x31}};
+// {3E9C1D21-7A44-4B5B-8C61-0F2A9D7E5B31}
+constexpr CLSID kUnbuiltClass = {
+    0x3E9C1D21, 0x7A44, 0x4B5B, {0x8C, 0x61, 0x0F, 0x2A, 0x9D, 0x7E, 0x5B, 0x31}};
+
+int g_created = 0;
+
+// An object that keeps the module loaded while it lives, as every mask does.
+class LockingObject final : public IUnknown {
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        *ppv = nullptr;
+        if (!(riid == IID_IUnknown))
+            return E_NOINTERFACE;
+        *ppv = this;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --refs_;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+  private:
+    ~LockingObject() = default;
+    framework::ModuleLock lock_;
+    ULONG refs_ = 0;
+};
+
+HRESULT createLockingObject(REFIID riid, void** ppv) {
+    ++g_created;
+    auto* object = new LockingObject;
+    object->AddRef();
+    const HRESULT hr = object->QueryInterface(riid, ppv);
+    object->Release();
+    return hr;
+}
+
+const server::ClassEntry kStandInTable[] = {
+    {"StandIn", kStandInClass, IID_IUnknown, IID_IDispatch, 1, 2, createLockingObject},
+    {"Unbuilt", kUnbuiltClass, IID_IUnknown, IID_IDispatch, 3, 4, nullptr},
+};
+
+TEST(ServerClassObjects, RequestsThatFindNoClass) {
+    void* out = &g_created;  // anything but null
+    EXPECT_EQ(DllGetClassObject(kStandInClass, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(out, nullptr) << "the out-pointer is cleared";
+
+    out = &g_created;
+    EXPECT_EQ(DllGetClassObject(ids::CLSID_Skyfolio, IID_IClassFactory, &out),
+              CLASS_E_CLASSNOTAVAILABLE)
+        << "a class without a creator is not available";
+    EXPECT_EQ(out, nullptr);
+
+    EXPECT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory, nullptr),
+              E_POINTER);
+
+    out = &g_created;
+    EXPECT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IDispatch, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, nullptr);
+}
+
+TEST(ServerClassObjects, OneFactoryPerClassForTheModuleLifetime) {
+    com::Ptr<IClassFactory> first, second;
+    ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory,
+                                reinterpret_cast<void**>(first.out())),
+              S_OK);
+    ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IUnknown,
+                                reinterpret_cast<void**>(second.out())),
+              S_OK);
+    EXPECT_EQ(static_cast<IUnknown*>(first.get()), static_cast<IUnknown*>(second.get()));
+
+    server::ClassObjects objects(kStandInTable);
+    com::Ptr<IClassFactory> a, b;
+    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(a.out())),
+              S_OK);
+    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(b.out())),
+              S_OK);
+    EXPECT_EQ(a.get(), b.get());
+    void* out = &g_created;
+    EXPECT_EQ(objects.get(kUnbuiltClass, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(out, nullptr);
+}
+
+TEST(ServerClassObjects, FactoryCreatesAndRefusesAggregation) {
+    server::ClassObjects objects(kStandInTable);
+    com::Ptr<IClassFactory> factory;
+    ASSERT_EQ(
+        objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(factory.out())),
+        S_OK);
+
+    const int before = g_created;
+    auto* outer = new CountedUnknown;
+    void* out = &g_created;
+    EXPECT_EQ(factory->CreateInstance(outer, IID_IUnknown, &out), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(g_created, before) << "nothing is created for an aggregate";
+    EXPECT_EQ(outer->refs, 1u);
+    outer->Release();
+
+    out = &g_created;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, nullptr), E_POINTER);
+}
+
+TEST(ServerUnload, WaitsForObjectsAndServerLocks) {
+    ASSERT_EQ(DllCanUnloadNow(), S_OK);
+    server::ClassObjects objects(kStandInTable);
+    com::Ptr<IClassFactory> factory;
+    ASSERT_EQ(
+        objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(factory.out())),
+        S_OK);
+    EXPECT_EQ(DllCanUnloadNow(), S_OK) << "a cached factory does not hold the module";
+
+    com::Ptr<IUnknown> object;
+    ASSERT_EQ(
+        factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(object.out())),
+        S_OK);
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
+    object.reset();
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+
+    EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
+    EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+
+    // An unlock without a lock must not hide a live object from the count.
+    ASSERT_EQ(
+        factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(object.out())),
+        S_OK);
+    EXPECT_EQ(factory->LockServer(FALSE), E_UNEXPECTED);
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
+    object.reset();
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+}
+
+TEST(ServerUnload, WaitsForAMaskCreatedByName) {
+    testing_support::TempHome home;
+    com::Ptr<framework::IZenkorMask> mask;
+    ASSERT_EQ(server::CreateMaskByName("IssManualVoidTkt", ids::IID_IIssManualVoidTkt,
+                                       reinterpret_cast<void**>(mask.out())),
+              S_OK);
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
+    mask.reset();
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+
+    void* out = &g_created;
+    EXPECT_EQ(server::CreateMaskByName("Skyfolio", IID_IUnknown, &out), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(server::CreateMaskByName("issmanualvoidtkt", IID_IUnknown, &out),
+              CLASS_E_CLASSNOTAVAILABLE);
+}
+
+TEST(ServerRegistration, WritesEveryClassAndRemovesOnlyItsOwn) {
+    testing_support::TempHome home;
+    const std::string foreign = "[HKEY_CLASSES_ROOT\\Other.Thing.1]\n@=Other Thing\n";
+    home.write("registry.ini", foreign);
+
+    ASSERT_EQ(DllRegisterServer(), S_OK);
+    const std::string registered = home.read("registry.ini");
+    const std::string clsid = "{1CC0FCE1-1BF5-4695-81AC-9510E354F468}";
+    const std::string expectedLines[] = {
+        "[HKEY_CLASSES_ROOT\\Farewright.IssManualVoidTkt.1]\n@=IssManualVoidTkt Class\n",
+        "[HKEY_CLASSES_ROOT\\Farewright.IssManualVoidTkt\\CurVer]\n@=Farewright.IssManualVoidTkt."
+        "1\n",
+        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid +
+            "\\VersionIndependentProgID]\n"
+            "@=Farewright.IssManualVoidTkt\n",
+        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid + "\\MiscStatus\\1]\n@=131473\n",
+        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid +
+            "\\TypeLib]\n@={9F16BFD3-B5C8-4C10-BD72-A83EF17C118B}\n",
+        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid + "\\Programmable]\n",
+        "[HKEY_CLASSES_ROOT\\Farewright.IssBSPDamagedTkt.1]\n@=IssBSPDamagedTkt Class\n",
+        "[HKEY_CLASSES_ROOT\\Farewright.Skyfolio]\n@=Skyfolio Class\n",
+        ", 117\n",
+        foreign,
+    };
+    for (const std::string& line : expectedLines) {
+        EXPECT_NE(registered.find(line), std::string::npos) << "missing:\n" << line;
+    }
+
+    ASSERT_EQ(DllRegisterServer(), S_OK);
+    EXPECT_EQ(home.read("registry.ini"), registered) << "registering again changes nothing";
+
+    ASSERT_EQ(DllUnregisterServer(), S_OK);
+    EXPECT_EQ(home.read("registry.ini"), foreign);
+    EXPECT_EQ(DllUnregisterServer(), S_OK) << "nothing left to remove";
+}
+
+}  // namespace
