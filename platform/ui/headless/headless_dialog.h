@@ -1,0 +1,136 @@
+// A dialog of the headless toolkit: its controls in memory, the ui::Dialog calls of the masks,
+// and the agent's actions (typing, clicks, keys, list choices) as an input source drives them.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui/dialog.h"
+#include "platform/ui/dialog_template.h"
+#include "platform/ui/headless/headless_control.h"
+#include "platform/ui/headless/stand_in_controls.h"
+
+namespace ui::headless {
+
+class HeadlessToolkit;
+
+class HeadlessDialog final : public Dialog {
+  public:
+    // Use HeadlessToolkit::createDialog; the constructor does not send WM_INITDIALOG.
+    HeadlessDialog(HeadlessToolkit& toolkit, const DialogTemplate& tmpl, DialogProc& proc,
+                   Dialog* owner);
+    ~HeadlessDialog() override;
+    HeadlessDialog(const HeadlessDialog&) = delete;
+    HeadlessDialog& operator=(const HeadlessDialog&) = delete;
+
+    // ---- ui::Dialog ----
+    DialogId templateId() const override { return templateId_; }
+    bool hasControl(ControlId id) const override;
+    ControlKind kind(ControlId id) const override;
+
+    std::string text(ControlId id) const override;
+    void setText(ControlId id, std::string_view text) override;
+    void enable(ControlId id, bool on) override;
+    bool isEnabled(ControlId id) const override;
+    void show(ControlId id, bool on) override;
+    bool isVisible(ControlId id) const override;
+    void setChecked(ControlId id, bool on) override;
+    bool isChecked(ControlId id) const override;
+    void setLimit(ControlId id, int chars) override;
+    void setFocus(ControlId id) override;
+    std::optional<ControlId> focus() const override;
+
+    void clearList(ControlId id) override;
+    int addItem(ControlId id, std::string_view text, long data) override;
+    int itemCount(ControlId id) const override;
+    long itemData(ControlId id, int index) const override;
+    std::string itemText(ControlId id, int index) const override;
+    int selection(ControlId id) const override;
+    void select(ControlId id, int index) override;
+    bool isSelected(ControlId id, int index) const override;
+    void setSelected(ControlId id, int index, bool on) override;
+
+    void setFont(ControlId id, const Font& font) override;
+    void setTooltip(ControlId id, std::string_view text) override;
+    void makeLink(ControlId id) override;
+
+    void showWindow(bool on) override { visible_ = on; }
+    bool isWindowVisible() const override { return visible_; }
+    void enableWindow(bool on) override { enabled_ = on; }
+    bool isWindowEnabled() const override { return enabled_; }
+    void sendSetText(std::optional<std::string_view> text) override;
+    void post(unsigned message) override;
+    void messageBox(std::string_view text, std::string_view title, Icon icon) override;
+    void runModal() override;
+    void endModal() override { endRequested_ = true; }
+
+    EncoderControl* encoderControl(ControlId id) override;
+    CalendarControl* calendarControl(ControlId id) override;
+
+    // ---- agent actions: "" on success, else why the action cannot be done ----
+    // An action on a control the agent cannot reach (disabled or hidden, or in a disabled
+    // dialog) succeeds and does nothing, as input to such a window goes nowhere.
+
+    // Focus to the edit, its text replaced by text as typed (up to the first line break,
+    // upper-cased, cut at the limit), then one change notification.
+    std::string typeText(ControlId id, std::string_view text);
+    // A left click: focus to the control (buttons, check boxes, radios, edits, lists), then
+    // its action.
+    std::string click(ControlId id);
+    // The key pressed with the focus moved to id first.
+    std::string key(ControlId id, Key key);
+    // A left double-click in an edit.
+    std::string doubleClick(ControlId id);
+    // Chooses the drop-down entry whose item data is code (a selection change).
+    std::string selectCode(ControlId id, long code);
+    // Selects exactly these positions of a list box (a selection change).
+    std::string pick(ControlId id, const std::vector<int>& positions);
+
+    // The properties of a control, one per line without the control's name: "kind edit",
+    // "enabled 1", "visible 1", "checked 0", "limit 3", "color 0x0000FF", "tooltip TEXT",
+    // "text TEXT", "item CODE 0|1 TEXT". Empty for an unknown control.
+    std::vector<std::string> dump(ControlId id) const;
+
+    // The window's own text (its caption, or the last text sent to it).
+    const std::string& caption() const { return caption_; }
+    Dialog* owner() const { return owner_; }
+    DialogProc& proc() const { return proc_; }
+    const std::vector<Control>& controls() const { return controls_; }
+
+    // Sends WM_INITDIALOG (the toolkit does, once, when creating the dialog).
+    void initialize();
+    // Called by the toolkit when the focus arrives or leaves.
+    void notifyFocus(ControlId id, Notify code);
+    void deliverPrivateMessage(unsigned message);
+
+  private:
+    Control* find(ControlId id);
+    const Control* find(ControlId id) const;
+    // find() that reports an unknown control as a fault.
+    Control* need(ControlId id);
+    const Control* need(ControlId id) const;
+    std::string unknown(ControlId id) const;
+    bool reachable(const Control& c) const;
+    void command(ControlId id, Notify code);
+    void clickControl(Control& c);
+    void tabFrom(ControlId id);
+
+    HeadlessToolkit& toolkit_;
+    DialogId templateId_;
+    DialogProc& proc_;
+    Dialog* owner_;
+    std::string caption_;
+    std::vector<Control> controls_;
+    bool visible_ = false;
+    bool enabled_ = true;
+    bool endRequested_ = false;
+    std::unique_ptr<StandInEncoder> encoder_;
+    std::unique_ptr<StandInCalendar> calendar_;
+    // Shared with running modal loops so that they notice when the dialog is destroyed.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace ui::headless

@@ -1,0 +1,60 @@
+// Stand-ins for the outside controls the choosers host: instead of an agent clicking in a real
+// encoder or calendar, they take the answer the host queued on the toolkit when their
+// chooser's modal loop starts.
+#pragma once
+
+#include <string>
+
+#include "platform/com/com_ptr.h"
+#include "platform/ui/outside_controls.h"
+#include "platform/ui/types.h"
+
+namespace ui::headless {
+
+class HeadlessToolkit;
+
+// The window class that names an outside control in the resource scripts.
+inline constexpr const char* kOutsideControlClass = "FarewrightOutsideControl";
+inline constexpr ControlId kEncoderControlId = 122;
+inline constexpr ControlId kCalendarControlId = 123;
+
+class StandInEncoder final : public EncoderControl {
+  public:
+    explicit StandInEncoder(HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
+    HRESULT SetCodeList(BSTR list) override;
+    HRESULT GetSecondText(BSTR* text) override;
+    HRESULT Advise(IDispatch* sink) override;
+    HRESULT Unadvise() override;
+
+    // The chooser's modal loop starts: answers the advised sink with the queued answer, or
+    // closes without a result when none is queued. Nothing happens without a sink.
+    void takeTurn();
+
+  private:
+    HeadlessToolkit& toolkit_;
+    com::Ptr<IDispatch> sink_;
+    std::string second_;  // system code page
+};
+
+class StandInCalendar final : public CalendarControl {
+  public:
+    explicit StandInCalendar(HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
+    HRESULT SetDateFormat(SHORT kind) override;
+    HRESULT Start() override;
+    HRESULT GetDay(SHORT* day) override;
+    HRESULT GetMonth(SHORT* month) override;
+    HRESULT GetYear(SHORT* year) override;
+    HRESULT Advise(IDispatch* sink) override;
+    HRESULT Unadvise() override;
+
+    // As StandInEncoder::takeTurn, for a started calendar.
+    void takeTurn();
+
+  private:
+    HeadlessToolkit& toolkit_;
+    com::Ptr<IDispatch> sink_;
+    SHORT kind_ = 0;
+    SHORT year_ = 0, month_ = 0, day_ = 0;
+};
+
+}  // namespace ui::headless

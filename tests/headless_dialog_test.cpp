@@ -1,0 +1,726 @@
+// The headless dialog backend: controls built from the templates, agent input, focus, modal
+// loops, posted messages, the stand-in outside controls and the dump lines.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/com/bstr.h"
+#include "platform/text/codepage.h"
+#include "platform/ui/headless/headless_dialog.h"
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/toolkit.h"
+#include "tests/support/com_fakes.h"
+
+namespace {
+
+using ui::ControlId;
+using ui::Key;
+using ui::Notify;
+using ui::headless::HeadlessDialog;
+using ui::headless::HeadlessToolkit;
+
+constexpr ui::DialogId kManualVoid = 119;
+constexpr ui::DialogId kLogTicket = 116;
+constexpr ui::DialogId kDamaged = 124;
+constexpr ui::DialogId kCoder = 202;
+constexpr ui::DialogId kMonth = 204;
+
+const char* notifyName(Notify n) {
+    switch (n) {
+        case Notify::Clicked:
+            return "clicked";
+        case Notify::DoubleClicked:
+            return "dblclicked";
+        case Notify::Changed:
+            return "changed";
+        case Notify::SetFocus:
+            return "setfocus";
+        case Notify::KillFocus:
+            return "killfocus";
+        case Notify::SelChange:
+            return "selchange";
+    }
+    return "?";
+}
+
+const char* keyName(Key k) {
+    switch (k) {
+        case Key::Enter:
+            return "enter";
+        case Key::AltUp:
+            return "alt+up";
+        case Key::F1:
+            return "f1";
+        case Key::Space:
+            return "space";
+        case Key::Tab:
+            return "tab";
+    }
+    return "?";
+}
+
+// A dialog owner that writes down every message as one line of a shared log.
+class RecordingProc : public ui::DialogProc {
+  public:
+    explicit RecordingProc(std::vector<std::string>& log, std::string name = "")
+        : log_(log), prefix_(name.empty() ? "" : name + " ") {}
+    void onInitDialog(ui::Dialog& d) override {
+        dialog = &d;
+        log_.push_back(prefix_ + "init");
+        if (onInit)
+            onInit(d);
+    }
+    void onCommand(ControlId id, Notify code) override {
+        log_.push_back(prefix_ + notifyName(code) + " " + std::to_string(id));
+        if (onCommandDo)
+            onCommandDo(id, code);
+    }
+    bool preTranslateKey(ControlId focus, Key key) override {
+        log_.push_back(prefix_ + "pre " + std::to_string(focus) + " " + keyName(key));
+        return consumed.count(key) != 0;
+    }
+    void onControlKey(ControlId id, Key key) override {
+        log_.push_back(prefix_ + "key " + std::to_string(id) + " " + keyName(key));
+    }
+    void onPrivateMessage(unsigned message) override {
+        log_.push_back(prefix_ + "private " + std::to_string(message));
+        if (onPrivate)
+            onPrivate(message);
+    }
+    void onSetText(std::optional<std::string_view> text) override {
+        log_.push_back(prefix_ + "settext " + (text ? std::string(*text) : "(null)"));
+    }
+    std::optional<ui::Paint> onCtlColor(ControlId id) override {
+        auto it = colors.find(id);
+        if (it == colors.end())
+            return std::nullopt;
+        return ui::Paint{it->second, std::nullopt};
+    }
+
+    ui::Dialog* dialog = nullptr;
+    std::set<Key> consumed;
+    std::map<ControlId, ui::Colorref> colors;
+    std::function<void(ui::Dialog&)> onInit;
+    std::function<void(ControlId, Notify)> onCommandDo;
+    std::function<void(unsigned)> onPrivate;
+
+  private:
+    std::vector<std::string>& log_;
+    std::string prefix_;
+};
+
+class RecordingObserver : public ui::headless::Observer {
+  public:
+    explicit RecordingObserver(std::vector<std::string>& log) : log_(log) {}
+    void messageBox(std::string_view title, std::string_view text) override {
+        log_.push_back("msgbox " + std::string(title) + " " + std::string(text));
+    }
+    void posted(unsigned message) override { log_.push_back("posted " + std::to_string(message)); }
+    void chooserEncoder(std::string_view list) override {
+        log_.push_back("chooser encoder " + std::string(list));
+    }
+    void chooserMonth(int kind) override {
+        log_.push_back("chooser month " + std::to_string(kind));
+    }
+    void fault(std::string_view text) override { log_.push_back("fault " + std::string(text)); }
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+// Each test gets a toolkit of its own, so that no state leaks between tests.
+class HeadlessTest : public ::testing::Test {
+  protected:
+    HeadlessTest() { toolkit.setObserver(&observer); }
+    ~HeadlessTest() override { text::setSystemCodePage(1252); }
+
+    HeadlessDialog& open(ui::DialogId id, RecordingProc& proc, ui::Dialog* owner = nullptr) {
+        owned.push_back(toolkit.createDialog(id, proc, owner));
+        EXPECT_NE(owned.back(), nullptr) << "template " << id;
+        return static_cast<HeadlessDialog&>(*owned.back());
+    }
+    // The log since the last call.
+    std::vector<std::string> take() { return std::exchange(log, {}); }
+
+    std::vector<std::string> log;
+    RecordingObserver observer{log};
+    HeadlessToolkit toolkit;
+    RecordingProc proc{log};
+    std::vector<std::unique_ptr<ui::Dialog>> owned;
+};
+
+using Lines = std::vector<std::string>;
+
+// ---- edits ----
+
+TEST_F(HeadlessTest, TypingUpperCasesCutsAtTheLimitAndAtTheFirstLineBreak) {
+    struct Case {
+        const char* typed;
+        int limit;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"gbp", 3, "GBP"},   {"abcdef", 3, "ABC"}, {"ab\ncd", 0, "AB"}, {"ab\r\ncd", 0, "AB"},
+        {"5jan", 5, "5JAN"}, {"", 3, ""},          {"x1-y", 0, "X1-Y"},
+    };
+    HeadlessDialog& d = open(kManualVoid, proc);
+    for (const Case& c : cases) {
+        d.setLimit(849, c.limit);
+        take();
+        EXPECT_EQ(d.typeText(849, c.typed), "");
+        EXPECT_EQ(d.text(849), c.expected) << "typed \"" << c.typed << "\" limit " << c.limit;
+        EXPECT_EQ(take().back(), "changed 849") << "typed \"" << c.typed << "\"";
+    }
+}
+
+TEST_F(HeadlessTest, LettersOfTheCodePageAreUpperCased) {
+    struct Case {
+        unsigned codePage;
+        std::string typed;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {1252, "\xE9\xFF\x9A", "\xC9\x9F\x8A"},          // e acute, y diaeresis, s caron
+        {1252, "\xDF\xB5\xF7\xA5", "\xDF\xB5\xF7\xA5"},  // sharp s, micro, division, yen stay
+        {1251, "\xE0\xFF\xB8\xB4", "\xC0\xDF\xA8\xA5"},  // Cyrillic a, ya, yo, ghe upturn
+        {1251, "\xE9", "\xC9"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(text::setSystemCodePage(c.codePage)) << c.codePage;
+        RecordingProc p{log};
+        HeadlessDialog& d = open(kManualVoid, p);
+        d.typeText(848, c.typed);
+        EXPECT_EQ(d.text(848), c.expected) << "code page " << c.codePage;
+        d.setText(851, c.typed);
+        EXPECT_EQ(d.text(851), c.expected) << "set text, code page " << c.codePage;
+    }
+    // Code pages without a table: ASCII letters only.
+    EXPECT_EQ(ui::headless::upperCase("\xE9z", 1250), "\xE9Z");
+}
+
+TEST_F(HeadlessTest, SetTextUpperCasesIgnoresTheLimitAndNotifiesAChange) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    d.setLimit(848, 3);
+    take();
+    d.setText(848, "abcdef");
+    EXPECT_EQ(d.text(848), "ABCDEF");
+    EXPECT_EQ(take(), Lines{"changed 848"});
+    // Labels keep their case and send nothing.
+    d.setText(847, "Airline");
+    EXPECT_EQ(d.text(847), "Airline");
+    EXPECT_TRUE(take().empty());
+}
+
+TEST_F(HeadlessTest, TextIsReadThroughA1024ByteBuffer) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    d.setText(855, std::string(5000, 'A'));
+    EXPECT_EQ(d.text(855).size(), 1023u);
+}
+
+// ---- clicks, radio groups ----
+
+TEST_F(HeadlessTest, AutoRadioButtonsCheckThemselvesAndClearTheirGroupOnly) {
+    HeadlessDialog& d = open(kLogTicket, proc);
+    d.setChecked(826, true);
+    d.setChecked(834, true);  // a check box outside the group
+    take();
+    EXPECT_EQ(d.click(838), "");
+    EXPECT_FALSE(d.isChecked(826));
+    EXPECT_FALSE(d.isChecked(827));
+    EXPECT_TRUE(d.isChecked(838));
+    EXPECT_TRUE(d.isChecked(834));
+    EXPECT_EQ(take(), (Lines{"setfocus 838", "clicked 838"}));
+    // Clicking the checked one again keeps it and still notifies.
+    d.click(838);
+    EXPECT_TRUE(d.isChecked(838));
+    EXPECT_EQ(take(), Lines{"clicked 838"});
+}
+
+TEST_F(HeadlessTest, ARadioGroupEndsAtTheNextGroupStart) {
+    using ui::ControlKind;
+    static constexpr ui::ControlTemplate controls[] = {
+        {20, ControlKind::Radio, "A", 0, 0, 9, 9, false, true, false, false, false, true, ""},
+        {21, ControlKind::Radio, "B", 0, 0, 9, 9, false, false, false, false, false, true, ""},
+        {22, ControlKind::Static, "", 0, 0, 9, 9, false, true, false, false, false, false, ""},
+        {23, ControlKind::Radio, "C", 0, 0, 9, 9, false, false, false, false, false, true, ""},
+        {24, ControlKind::Radio, "D", 0, 0, 9, 9, false, true, false, false, false, true, ""},
+        {25, ControlKind::Radio, "E", 0, 0, 9, 9, false, false, false, false, false, true, ""},
+    };
+    static constexpr ui::DialogTemplate form{901, "", 50, 50, "", 8, controls};
+    auto d = toolkit.createFromTemplate(form, proc, nullptr);
+    for (ControlId id : {20, 23, 24})
+        d->setChecked(id, true);
+    d->click(21);  // the group 20..21
+    d->click(25);  // the group 24..25; 23 sits in the static's group
+    std::vector<bool> checked;
+    for (ControlId id : {20, 21, 23, 24, 25})
+        checked.push_back(d->isChecked(id));
+    EXPECT_EQ(checked, (std::vector<bool>{false, true, true, false, true}));
+}
+
+TEST_F(HeadlessTest, TwoFormsEachKeepTheirOwnGroups) {
+    HeadlessDialog& damaged = open(kDamaged, proc);
+    RecordingProc other{log};
+    HeadlessDialog& logTicket = open(kLogTicket, other);
+    damaged.click(860);
+    logTicket.click(827);
+    damaged.click(861);
+    EXPECT_FALSE(damaged.isChecked(860));
+    EXPECT_TRUE(damaged.isChecked(861));
+    EXPECT_TRUE(logTicket.isChecked(827));
+}
+
+TEST_F(HeadlessTest, CheckBoxesToggleAndDisabledControlsIgnoreClicks) {
+    HeadlessDialog& d = open(kLogTicket, proc);
+    d.click(834);
+    EXPECT_TRUE(d.isChecked(834));
+    d.click(834);
+    EXPECT_FALSE(d.isChecked(834));
+    d.enable(834, false);
+    take();
+    EXPECT_EQ(d.click(834), "");
+    EXPECT_FALSE(d.isChecked(834));
+    d.show(820, false);
+    EXPECT_EQ(d.click(820), "");
+    EXPECT_TRUE(take().empty());
+    // A disabled dialog takes no input at all.
+    d.enableWindow(false);
+    EXPECT_EQ(d.typeText(835, "abc"), "");
+    EXPECT_EQ(d.text(835), "");
+    EXPECT_TRUE(take().empty());
+}
+
+TEST_F(HeadlessTest, OnlyALinkLabelNotifiesClicks) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    take();
+    d.click(850);
+    EXPECT_TRUE(take().empty()) << "a plain static";
+    d.makeLink(850);
+    EXPECT_EQ(d.kind(850), ui::ControlKind::Link);
+    d.click(850);
+    EXPECT_EQ(take(), Lines{"clicked 850"}) << "links take no focus";
+}
+
+// ---- keys and focus ----
+
+TEST_F(HeadlessTest, KeysMoveTheFocusThenGoToTheOwnerThenToTheControl) {
+    struct Case {
+        ControlId control;
+        Key key;
+        Lines expected;
+    };
+    const Case cases[] = {
+        {848, Key::F1, {"setfocus 848", "pre 848 f1", "key 848 f1"}},
+        {848, Key::Enter, {"pre 848 enter"}},
+        {848, Key::AltUp, {"pre 848 alt+up"}},
+        {850, Key::Enter, {"killfocus 848", "setfocus 850", "pre 850 enter", "key 850 enter"}},
+        {850, Key::Space, {"pre 850 space", "key 850 space"}},
+        {850, Key::F1, {"pre 850 f1"}},
+        {842, Key::Space, {"killfocus 850", "setfocus 842", "pre 842 space", "clicked 842"}},
+    };
+    HeadlessDialog& d = open(kManualVoid, proc);
+    d.makeLink(850);
+    take();
+    for (const Case& c : cases) {
+        EXPECT_EQ(d.key(c.control, c.key), "");
+        EXPECT_EQ(take(), c.expected) << "key " << keyName(c.key) << " on " << c.control;
+    }
+}
+
+TEST_F(HeadlessTest, AConsumedKeyGoesNoFurther) {
+    HeadlessDialog& d = open(kLogTicket, proc);
+    proc.consumed = {Key::Space, Key::Tab};
+    d.key(834, Key::Space);
+    EXPECT_FALSE(d.isChecked(834));
+    d.key(834, Key::Tab);
+    EXPECT_EQ(d.focus(), 834);
+}
+
+TEST_F(HeadlessTest, TabSkipsLabelsAndDisabledControlsAndWrapsAround) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    d.enable(855, false);
+    d.key(848, Key::Tab);
+    EXPECT_EQ(d.focus(), 849) << "skips the label 850 and the disabled 855";
+    d.key(846, Key::Tab);
+    EXPECT_EQ(d.focus(), 848) << "from Help back to the first field";
+}
+
+TEST_F(HeadlessTest, FocusIsOneForTheWholeProcess) {
+    HeadlessDialog& form = open(kManualVoid, proc);
+    RecordingProc other{log, "other"};
+    HeadlessDialog& second = open(kDamaged, other, &form);
+    form.setFocus(848);
+    form.setFocus(848);  // no change, no notification
+    second.setFocus(864);
+    EXPECT_EQ(take(),
+              (Lines{"init", "other init", "setfocus 848", "killfocus 848", "other setfocus 864"}));
+    EXPECT_EQ(form.focus(), std::nullopt);
+    EXPECT_EQ(second.focus(), 864);
+    owned.pop_back();  // destroying the focused dialog leaves no focus behind
+    EXPECT_FALSE(toolkit.focus().has_value());
+}
+
+TEST_F(HeadlessTest, DoubleClickNotifiesEditsOnly) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    take();
+    EXPECT_EQ(d.doubleClick(838), "");
+    EXPECT_EQ(take(), (Lines{"setfocus 838", "dblclicked 838"}));
+    EXPECT_EQ(d.doubleClick(842), "control 842 is not an edit");
+}
+
+// ---- lists ----
+
+// A form with lists, as the larger masks have.
+constexpr ui::ControlTemplate kListControls[] = {
+    {10, ui::ControlKind::Combo, "", 0, 0, 50, 80, false, true, false, false, false, true, ""},
+    {11, ui::ControlKind::ListBox, "", 0, 20, 50, 80, false, false, false, false, true, true, ""},
+    {12, ui::ControlKind::ListBox, "", 0, 40, 50, 80, false, false, false, false, false, true, ""},
+};
+constexpr ui::DialogTemplate kListForm{900, "", 100, 100, "MS Shell Dlg", 8, kListControls};
+
+class ListTest : public HeadlessTest {
+  protected:
+    ListTest() {
+        for (long code : {0L, 5L, 7L})
+            d.addItem(10, "ENTRY " + std::to_string(code), code);
+        for (long code : {1L, 2L, 3L})
+            d.addItem(11, "FEE " + std::to_string(code), code);
+        d.addItem(12, "ONE", 1);
+        d.addItem(12, "TWO", 2);
+        take();
+    }
+    std::unique_ptr<HeadlessDialog> list = toolkit.createFromTemplate(kListForm, proc, nullptr);
+    HeadlessDialog& d = *list;
+};
+
+TEST_F(ListTest, TheAgentSelectsADropDownEntryByItsCode) {
+    EXPECT_EQ(d.selectCode(10, 7), "");
+    EXPECT_EQ(d.selection(10), 2);
+    EXPECT_EQ(d.text(10), "ENTRY 7");
+    EXPECT_EQ(take(), (Lines{"setfocus 10", "selchange 10"}));
+    EXPECT_EQ(d.selectCode(10, 6), "no entry with code 6 in control 10");
+    EXPECT_EQ(d.selection(10), 2);
+    EXPECT_TRUE(take().empty());
+    EXPECT_EQ(d.dump(10), (Lines{"kind combo", "enabled 1", "visible 1", "text ENTRY 7",
+                                 "item 0 0 ENTRY 0", "item 5 0 ENTRY 5", "item 7 1 ENTRY 7"}));
+}
+
+TEST_F(ListTest, MaskSelectionCallsBehaveAsTheListMessages) {
+    d.select(10, 1);
+    EXPECT_EQ(d.itemData(10, d.selection(10)), 5);
+    d.select(10, 9);  // out of range clears, as CB_SETCURSEL does
+    EXPECT_EQ(d.selection(10), -1);
+    EXPECT_EQ(d.itemData(10, 3), -1);
+    EXPECT_EQ(d.itemText(10, -1), "");
+    d.clearList(10);
+    EXPECT_EQ(d.itemCount(10), 0);
+    EXPECT_TRUE(take().empty()) << "mask calls send no notifications";
+}
+
+TEST_F(ListTest, PickSelectsExactlyTheGivenPositions) {
+    d.setSelected(11, 0, true);
+    EXPECT_EQ(d.pick(11, {1, 2}), "");
+    EXPECT_EQ((std::vector<bool>{d.isSelected(11, 0), d.isSelected(11, 1), d.isSelected(11, 2)}),
+              (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(take(), (Lines{"setfocus 11", "selchange 11"}));
+    EXPECT_EQ(d.pick(11, {}), "");
+    EXPECT_EQ(d.selection(11), -1);
+    EXPECT_EQ(d.pick(11, {3}), "no entry at position 3 in control 11");
+    EXPECT_EQ(d.pick(12, {0, 1}), "control 12 allows only one selection");
+    EXPECT_EQ(d.pick(10, {0}), "control 10 is not a list box");
+    EXPECT_EQ(d.selectCode(11, 1), "control 11 is not a drop-down list");
+    d.pick(11, {0, 2});
+    EXPECT_EQ(d.dump(11), (Lines{"kind listbox", "enabled 1", "visible 1", "text ",
+                                 "item 1 1 FEE 1", "item 2 0 FEE 2", "item 3 1 FEE 3"}));
+}
+
+// ---- modal loops and posted messages ----
+
+TEST_F(HeadlessTest, AModalLoopEndsWhenTheInputEnds) {
+    HeadlessDialog& form = open(kManualVoid, proc);
+    RecordingProc sub{log, "sub"};
+    HeadlessDialog& d = open(kDamaged, sub, &form);
+    int pumped = 0;
+    toolkit.setInputPump([&] {
+        EXPECT_FALSE(form.isWindowEnabled()) << "the owner is disabled while the loop runs";
+        return ++pumped < 3;
+    });
+    d.runModal();
+    EXPECT_EQ(pumped, 3);
+    EXPECT_TRUE(form.isWindowEnabled()) << "and enabled again afterwards";
+}
+
+TEST_F(HeadlessTest, AnOwnerItsOwnCodeDisabledIsLeftToIt) {
+    HeadlessDialog& form = open(kManualVoid, proc);
+    RecordingProc sub{log, "sub"};
+    HeadlessDialog& d = open(kDamaged, sub, &form);
+    form.enableWindow(false);
+    // Its Back button enables the form, hides itself and ends the loop.
+    toolkit.setInputPump([&] {
+        form.enableWindow(true);
+        d.showWindow(false);
+        d.endModal();
+        return true;
+    });
+    d.runModal();
+    EXPECT_TRUE(form.isWindowEnabled());
+    form.enableWindow(false);
+    toolkit.setInputPump({});
+    d.runModal();
+    EXPECT_FALSE(form.isWindowEnabled());
+}
+
+TEST_F(HeadlessTest, EndModalEndsOnlyTheInnermostLoop) {
+    HeadlessDialog& outer = open(kManualVoid, proc);
+    RecordingProc innerProc{log, "inner"};
+    HeadlessDialog& inner = open(kDamaged, innerProc);
+    // The script: open the inner loop, end it, end the outer one, then more input follows.
+    std::vector<std::function<void()>> script = {
+        [&] { inner.runModal(); },
+        [&] { inner.endModal(); },
+        [&] { outer.endModal(); },
+        [&] { ADD_FAILURE() << "input read after both loops ended"; },
+    };
+    std::size_t next = 0;
+    toolkit.setInputPump([&] {
+        if (next == script.size())
+            return false;
+        script[next++]();
+        return true;
+    });
+    outer.runModal();
+    EXPECT_EQ(next, 3u);
+    // A second run of the same dialog starts afresh.
+    script = {[&] { outer.endModal(); }};
+    next = 0;
+    outer.runModal();
+    EXPECT_EQ(next, 1u);
+}
+
+TEST_F(HeadlessTest, ADialogDestroyedInsideItsOwnLoopEndsTheLoop) {
+    open(kManualVoid, proc);
+    toolkit.setInputPump([&] {
+        owned.clear();
+        return true;
+    });
+    static_cast<HeadlessDialog&>(*owned.front()).runModal();
+    EXPECT_TRUE(toolkit.dialogs().empty());
+}
+
+TEST_F(HeadlessTest, WithoutAnInputPumpAModalLoopReturnsAtOnce) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    d.runModal();
+    SUCCEED();
+}
+
+TEST_F(HeadlessTest, PostedMessagesAreToldAtOnceAndDeliveredOnDispatch) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    take();
+    d.post(3014);
+    d.post(3076);
+    EXPECT_EQ(take(), (Lines{"posted 3014", "posted 3076"}));
+    toolkit.dispatchPosted();
+    EXPECT_EQ(take(), (Lines{"private 3014", "private 3076"}));
+    toolkit.dispatchPosted();
+    EXPECT_TRUE(take().empty());
+}
+
+TEST_F(HeadlessTest, PostedMessagesAreDispatchedInsideModalLoops) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    int step = 0;
+    toolkit.setInputPump([&] {
+        if (step++ == 0)
+            d.post(3075);
+        return step < 2;
+    });
+    take();
+    d.runModal();
+    EXPECT_EQ(take(), (Lines{"posted 3075", "private 3075"}));
+}
+
+TEST_F(HeadlessTest, PostingOutsideThePrivateRangeIsAFault) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    take();
+    d.post(2999);
+    d.post(4000);
+    EXPECT_EQ(take(), (Lines{"fault private message 2999 out of range in dialog 119",
+                             "fault private message 4000 out of range in dialog 119"}));
+    EXPECT_EQ(toolkit.pendingPosted(), 0u);
+}
+
+TEST_F(HeadlessTest, MessagesOfADestroyedDialogAreDropped) {
+    open(kManualVoid, proc);
+    owned.back()->post(3014);
+    owned.clear();
+    take();
+    toolkit.dispatchPosted();
+    EXPECT_TRUE(take().empty());
+}
+
+TEST_F(HeadlessTest, ADialogThatPostsFromEveryDeliveryDoesNotHangTheDispatch) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    proc.onPrivate = [&](unsigned m) { d.post(m); };
+    d.post(3000);
+    toolkit.dispatchPosted();
+    EXPECT_EQ(toolkit.pendingPosted(), 1u);
+}
+
+// ---- message boxes ----
+
+TEST_F(HeadlessTest, MessageBoxesGoToTheObserver) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    take();
+    d.messageBox("ERR_FOP_MINLEN", "BSP Manual Void Ticket (Manual Void)", ui::Icon::Error);
+    toolkit.messageBox("Can't open file x [2]", "Error", ui::Icon::None);
+    EXPECT_EQ(take(), (Lines{"msgbox BSP Manual Void Ticket (Manual Void) ERR_FOP_MINLEN",
+                             "msgbox Error Can't open file x [2]"}));
+}
+
+// ---- outside controls ----
+
+TEST_F(HeadlessTest, TheEncoderStandInAnswersWithTheQueuedCode) {
+    std::vector<testing_support::InvokeCall> calls;
+    auto sink = testing_support::RecordingSink::create("encoder", calls);
+    RecordingProc chooser{log};
+    HeadlessDialog& d = open(kCoder, chooser);
+    sink->onInvoke = [&] { d.endModal(); };
+    ui::EncoderControl* encoder = d.encoderControl(122);
+    ASSERT_NE(encoder, nullptr);
+    EXPECT_EQ(d.calendarControl(122), nullptr);
+    ASSERT_EQ(encoder->Advise(sink.get()), S_OK);
+    com::Bstr list(u"GBP;USD");
+    encoder->SetCodeList(list.get());
+    toolkit.queueEncoderAnswer("GBP", "POUND");
+    toolkit.queueEncoderAnswer("USD");
+    toolkit.setInputPump([] {
+        ADD_FAILURE() << "the chooser read input";
+        return false;
+    });
+    d.runModal();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].id, 2);
+    EXPECT_EQ(calls[0].args, std::vector<std::u16string>{u"GBP"});
+    com::Bstr second;
+    ASSERT_EQ(encoder->GetSecondText(second.out()), S_OK);
+    EXPECT_EQ(second.view(), u"POUND");
+    // The next run takes the next answer; then none is left and the chooser closes.
+    d.runModal();
+    d.runModal();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[1].args, std::vector<std::u16string>{u"USD"});
+    EXPECT_EQ(calls[2].id, 4);
+    EXPECT_TRUE(calls[2].args.empty());
+    EXPECT_EQ(take(), (Lines{"init", "chooser encoder GBP;USD"}));
+    encoder->Unadvise();
+}
+
+TEST_F(HeadlessTest, TheCalendarStandInAnswersWithTheQueuedDate) {
+    std::vector<testing_support::InvokeCall> calls;
+    auto sink = testing_support::RecordingSink::create("calendar", calls);
+    RecordingProc picker{log};
+    HeadlessDialog& d = open(kMonth, picker);
+    sink->onInvoke = [&] { d.endModal(); };
+    ui::CalendarControl* calendar = d.calendarControl(123);
+    ASSERT_NE(calendar, nullptr);
+    calendar->Advise(sink.get());
+    calendar->SetDateFormat(2);
+    calendar->Start();
+    toolkit.queueDate(2009, 12, 31);
+    d.runModal();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].id, 2);
+    SHORT day = 0, month = 0, year = 0;
+    calendar->GetDay(&day);
+    calendar->GetMonth(&month);
+    calendar->GetYear(&year);
+    EXPECT_EQ((std::vector<int>{day, month, year}), (std::vector<int>{31, 12, 2009}));
+    toolkit.queueDate(2010, 1, 1);
+    toolkit.clearQueuedAnswers();
+    d.runModal();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].id, 1) << "closed without a date";
+    EXPECT_EQ(take(), (Lines{"init", "chooser month 2"}));
+    calendar->Unadvise();
+}
+
+// ---- dump ----
+
+TEST_F(HeadlessTest, DumpListsThePropertiesInTheirOrder) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    d.setLimit(849, 3);
+    d.setTooltip(849, "Currency code");
+    d.typeText(849, "gbp");
+    d.makeLink(850);
+    d.setText(850, "Currency");
+    proc.colors[850] = 0xFF0000;
+    proc.colors[847] = 0x0000FF;
+    struct Case {
+        ControlId id;
+        Lines expected;
+    };
+    const Case cases[] = {
+        {849,
+         {"kind edit", "enabled 1", "visible 1", "limit 3", "tooltip Currency code", "text GBP"}},
+        {850, {"kind link", "enabled 1", "visible 1", "color 0xFF0000", "text Currency"}},
+        {847, {"kind static", "enabled 1", "visible 1", "color 0x0000FF", "text Airline code"}},
+        {845, {"kind button", "enabled 1", "visible 1", "text Canel"}},
+        {999, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(d.dump(c.id), c.expected) << "control " << c.id;
+
+    RecordingProc other{log};
+    HeadlessDialog& damaged = open(kDamaged, other);
+    damaged.click(861);
+    damaged.enable(864, false);
+    EXPECT_EQ(damaged.dump(861),
+              (Lines{"kind radio", "enabled 1", "visible 1", "checked 1", "text ATB2"}));
+    EXPECT_EQ(damaged.dump(864),
+              (Lines{"kind edit", "enabled 0", "visible 1", "limit 0", "text "}));
+}
+
+// ---- unknown controls ----
+
+TEST_F(HeadlessTest, AnUnknownControlIsAFaultForMasksAndAnErrorForTheAgent) {
+    HeadlessDialog& d = open(kManualVoid, proc);
+    take();
+    EXPECT_EQ(d.text(999), "");
+    d.setText(999, "x");
+    EXPECT_FALSE(d.isChecked(998));
+    EXPECT_EQ(take(), (Lines{"fault unknown control 999 in dialog 119",
+                             "fault unknown control 999 in dialog 119",
+                             "fault unknown control 998 in dialog 119"}));
+    EXPECT_EQ(d.typeText(999, "x"), "unknown control 999 in dialog 119");
+    EXPECT_EQ(d.click(999), "unknown control 999 in dialog 119");
+    EXPECT_EQ(d.key(999, Key::Enter), "unknown control 999 in dialog 119");
+    EXPECT_TRUE(take().empty()) << "agent errors are not faults";
+    EXPECT_FALSE(d.hasControl(ui::kUnnamed));
+}
+
+TEST_F(HeadlessTest, WithoutAnObserverAnUnknownControlAborts) {
+    toolkit.setObserver(nullptr);
+    HeadlessDialog& d = open(kManualVoid, proc);
+    EXPECT_DEATH(d.enable(999, false), "unknown control 999 in dialog 119");
+}
+
+TEST_F(HeadlessTest, TheToolkitKnowsItsLiveDialogsInCreationOrder) {
+    RecordingProc a{log}, b{log}, c{log};
+    HeadlessDialog& first = open(kManualVoid, a);
+    HeadlessDialog& second = open(kCoder, b);
+    HeadlessDialog& third = open(kManualVoid, c);
+    EXPECT_EQ(toolkit.dialogs(), (std::vector<HeadlessDialog*>{&first, &second, &third}));
+    EXPECT_EQ(toolkit.findDialog(kManualVoid), &third);
+    EXPECT_EQ(toolkit.findDialog(kMonth), nullptr);
+    EXPECT_EQ(toolkit.createDialog(4242, a, nullptr), nullptr);
+    owned.pop_back();
+    EXPECT_EQ(toolkit.findDialog(kManualVoid), &first);
+    EXPECT_FALSE(first.isWindowVisible()) << "dialogs start hidden";
+    EXPECT_EQ(&ui::toolkit(), &ui::headless::headlessToolkit());
+}
+
+}  // namespace
