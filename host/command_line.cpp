@@ -1,0 +1,111 @@
+#include "host/command_line.h"
+
+#include <unistd.h>
+
+#include <charconv>
+
+namespace host {
+namespace {
+
+constexpr std::string_view kHome = "--home";
+constexpr std::string_view kCodePage = "--codepage";
+
+CommandLineParse failure(std::string why) {
+    CommandLineParse parse;
+    parse.error = std::move(why);
+    return parse;
+}
+
+bool readCodePage(std::string_view text, unsigned& codePage) {
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    auto [stop, code] = std::from_chars(text.data(), end, value);
+    if (text.empty() || code != std::errc() || stop != end || value == 0 || value > 65535) {
+        return false;
+    }
+    codePage = value;
+    return true;
+}
+
+}  // namespace
+
+CommandLineParse parseCommandLine(const std::vector<std::string_view>& arguments) {
+    CommandLine commandLine;
+    bool haveScript = false;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view argument = arguments[i];
+        bool isOption = !optionsEnded && argument.size() > 1 && argument[0] == '-';
+        if (!isOption) {
+            if (haveScript) {
+                return failure("more than one script: " + std::string(argument));
+            }
+            haveScript = true;
+            commandLine.script = argument == "-" && !optionsEnded ? "" : std::string(argument);
+            if (argument.empty()) {
+                return failure("the script name is empty");
+            }
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == "--help" || argument == "-h") {
+            CommandLineParse parse;
+            parse.help = true;
+            return parse;
+        }
+        // "--name value" or "--name=value"
+        std::string_view name = argument;
+        std::optional<std::string_view> value;
+        if (auto equals = argument.find('='); equals != std::string_view::npos) {
+            name = argument.substr(0, equals);
+            value = argument.substr(equals + 1);
+        }
+        if (name != kHome && name != kCodePage) {
+            return failure("unknown option " + std::string(argument));
+        }
+        if (!value) {
+            if (i + 1 == arguments.size()) {
+                return failure(std::string(name) + " needs a value");
+            }
+            value = arguments[++i];
+        }
+        if (name == kHome) {
+            if (value->empty()) {
+                return failure("--home needs a directory");
+            }
+            commandLine.home = std::string(*value);
+        } else if (!readCodePage(*value, commandLine.codePage)) {
+            return failure("--codepage needs a code page number (1 to 65535), not \"" +
+                           std::string(*value) + "\"");
+        }
+    }
+    CommandLineParse parse;
+    parse.commandLine = std::move(commandLine);
+    return parse;
+}
+
+CommandLineParse parseCommandLine(int argc, const char* const* argv) {
+    std::vector<std::string_view> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.emplace_back(argv[i]);
+    }
+    return parseCommandLine(arguments);
+}
+
+std::string usageText() {
+    return "usage: quorvex-host [--home DIR] [--codepage N] [SCRIPT]\n"
+           "  SCRIPT          the script to run; - or none reads standard input\n"
+           "  --home DIR      where Quorvex.ini, the start-up queue and the log live\n"
+           "                  (default $QUORVEX_HOME, else $XDG_CONFIG_HOME/quorvex,\n"
+           "                  else ~/.config/quorvex)\n"
+           "  --codepage N    the system code page of the masks (default 1252)\n";
+}
+
+bool runsInteractively(const CommandLine& commandLine) {
+    return commandLine.readsStandardInput() && ::isatty(STDIN_FILENO) == 1;
+}
+
+}  // namespace host

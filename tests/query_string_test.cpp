@@ -1,0 +1,174 @@
+#include "framework/query_string.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/debug/debug_output.h"
+
+namespace {
+
+using framework::QueryString;
+
+std::string show(const QueryString& q) {
+    std::string out;
+    for (const auto& item : q.items()) {
+        out += "(" + item.key() + "|" + item.value() + ")";
+    }
+    return out;
+}
+
+struct ParseCase {
+    const char* text;
+    const char* separators;
+    const char* items;  // (key|value) per item
+};
+
+TEST(QueryStringParse, ItemsInOrder) {
+    const ParseCase cases[] = {
+        {"TFR=12&X=1", "&", "(TFR|12)(X|1)"},
+        {"TFR=12&", "&", "(TFR|12)(InvalidKey|)"},
+        {"&TFR=12", "&", "(InvalidKey|)(TFR|12)"},
+        {"TFR", "&", "(InvalidKey|TFR)"},
+        {"A=1=2", "&", "(A|1=2)"},
+        {"", "&", "(InvalidKey|)"},
+        {"&&", "&", "(InvalidKey|)(InvalidKey|)(InvalidKey|)"},
+        {"=", "&", "(|)"},
+        {"=v&k=", "&", "(|v)(k|)"},
+        {" K = v ", "&", "( K | v )"},
+        {"A=1;B=2&C=3", ";&", "(A|1)(B|2)(C|3)"},
+        {"A=1&B=2", "", "(A|1&B=2)"},
+        {"A=1&B=2", ";", "(A|1&B=2)"},
+        {"K=\xC2\xA5&L=\xA5", "\xA5", "(K|\xC2)(&L|)(InvalidKey|)"},
+    };
+    for (const auto& c : cases) {
+        QueryString q(c.text, c.separators);
+        EXPECT_EQ(show(q), c.items)
+            << "text [" << c.text << "] separators [" << c.separators << "]";
+        EXPECT_EQ(q.count(), static_cast<int>(q.items().size())) << c.text;
+        EXPECT_EQ(q.text(), c.text);
+    }
+}
+
+TEST(QueryStringParse, NullTextLeavesItEmpty) {
+    QueryString q(static_cast<const char*>(nullptr), "&");
+    EXPECT_EQ(q.count(), 0);
+    EXPECT_FALSE(q.lookup("InvalidKey").found);
+}
+
+TEST(QueryStringParse, NullSeparatorSetSplitsNothing) {
+    QueryString q("A=1&B=2", nullptr);
+    EXPECT_EQ(show(q), "(A|1&B=2)");
+}
+
+TEST(QueryStringParse, EmbeddedNulIsAnOrdinaryByte) {
+    std::string text("A=x\0y&B=2", 9);
+    QueryString q(std::string_view(text), "&");
+    ASSERT_EQ(q.count(), 2);
+    EXPECT_EQ(q.items()[0].value(), std::string("x\0y", 3));
+}
+
+TEST(QueryStringParse, LongTextKeepsEveryItem) {
+    std::string text;
+    const int pieces = 50000;
+    for (int i = 0; i < pieces; ++i) {
+        text += "K" + std::to_string(i) + "=" + std::to_string(i) + "&";
+    }
+    QueryString q(std::string_view(text), "&");
+    EXPECT_EQ(q.count(), pieces + 1);
+    EXPECT_EQ(q.lookup("K49999").value, "49999");
+}
+
+struct LookupCase {
+    const char* text;
+    const char* key;
+    bool found;
+    const char* value;
+};
+
+TEST(QueryStringLookup, FirstExactMatchWins) {
+    const LookupCase cases[] = {
+        {"TFR=12&X=1", "TFR", true, "12"},
+        {"TFR=12&X=1", "X", true, "1"},
+        {"TFR", "TFR", false, ""},
+        {"TFR=1&TFR=2", "TFR", true, "1"},
+        {"tfr=5", "TFR", false, ""},
+        {"TFR=", "TFR", true, ""},
+        {"TFR =1", "TFR", false, ""},
+        {"TFRX=1", "TFR", false, ""},
+        {"X=1&TFR=A=B", "TFR", true, "A=B"},
+        {"=v", "", true, "v"},
+        {"", "", false, ""},
+    };
+    for (const auto& c : cases) {
+        QueryString q(c.text, "&");
+        framework::FieldLookup got = q.lookup(c.key);
+        EXPECT_EQ(got.found, c.found) << "text [" << c.text << "] key [" << c.key << "]";
+        EXPECT_EQ(got.value, c.value) << "text [" << c.text << "] key [" << c.key << "]";
+    }
+}
+
+// Collects the lines of the debug channel while it lives, and switches it back after.
+class DebugCapture {
+  public:
+    DebugCapture() : wasOn_(debug::enabled()) {
+        previous_ = debug::setSink([this](std::string_view line) { lines.emplace_back(line); });
+        debug::enable(true);
+    }
+    ~DebugCapture() {
+        debug::enable(wasOn_);
+        debug::setSink(std::move(previous_));
+    }
+    std::vector<std::string> lines;
+
+  private:
+    bool wasOn_;
+    debug::Sink previous_;
+};
+
+TEST(QueryStringDebug, DumpWritesEachItem) {
+    DebugCapture capture;
+    QueryString q("TFR=12&X", "&");
+    q.dump();
+    std::vector<std::string> expected = {
+        "Key is [TFR], value is [12]",
+        "Key is [InvalidKey], value is [X]",
+    };
+    EXPECT_EQ(capture.lines, expected);
+}
+
+TEST(QueryStringDebug, DestructionWritesTheTextThenEachItem) {
+    DebugCapture capture;
+    { QueryString q("A=1&%s=%n", "&"); }
+    std::vector<std::string> expected = {
+        "Delete QueryString [A=1&%s=%n]",
+        "Delete CParseField::~CParseField []",
+        "Delete Key [A]",
+        "Delete Value [1]",
+        "Delete CParseField::~CParseField []",
+        "Delete Key [%s]",
+        "Delete Value [%n]",
+    };
+    EXPECT_EQ(capture.lines, expected);
+}
+
+TEST(QueryStringDebug, NullTextDestructionWritesOnlyItsOwnLine) {
+    DebugCapture capture;
+    { QueryString q(static_cast<const char*>(nullptr), "&"); }
+    EXPECT_EQ(capture.lines, std::vector<std::string>{"Delete QueryString []"});
+}
+
+TEST(QueryStringDebug, SilentWhenSwitchedOff) {
+    DebugCapture capture;
+    debug::enable(false);
+    {
+        QueryString q("A=1", "&");
+        q.dump();
+    }
+    debug::output("direct");
+    EXPECT_TRUE(capture.lines.empty());
+}
+
+}  // namespace

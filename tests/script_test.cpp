@@ -1,0 +1,317 @@
+#include "host/script.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/command_line.h"
+
+namespace {
+
+using host::CommandLineParse;
+using host::ReaderMode;
+using host::ScriptCommand;
+using host::ScriptReader;
+
+// Words as "[w1][w2]..."; units outside printable ASCII as \uXXXX.
+std::string show(const std::vector<std::u16string>& words) {
+    std::string out;
+    for (const auto& word : words) {
+        out += '[';
+        for (char16_t c : word) {
+            if (c >= 0x20 && c < 0x7F) {
+                out += static_cast<char>(c);
+            } else {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+                out += escaped;
+            }
+        }
+        out += ']';
+    }
+    return out;
+}
+
+struct LineCase {
+    const char* line;
+    const char* words;  // as show() writes them
+    const char* error;  // "" when the line is sound
+};
+
+TEST(ScriptLine, WordsQuotesAndEscapes) {
+    const LineCase cases[] = {
+        {"type 848 125", "[type][848][125]", ""},
+        {"  type\t848 \t 125  ", "[type][848][125]", ""},
+        {"", "", ""},
+        {" \t ", "", ""},
+        {"# a comment", "", ""},
+        {"   # indented comment", "", ""},
+        {"#", "", ""},
+        {"type 840 #", "[type][840][#]", ""},
+        {"type 840 a#b", "[type][840][a#b]", ""},
+        {R"(file x C:\dir\n)", R"([file][x][C:\dir\n])", ""},
+        {R"(type 1 ab"cd)", R"([type][1][ab"cd])", ""},
+        {R"(queue K "TFR=12&X=1")", "[queue][K][TFR=12&X=1]", ""},
+        {R"(type 1 "")", "[type][1][]", ""},
+        {R"(type 1 "a b")", "[type][1][a b]", ""},
+        {R"(type 1 "a\\b\"c")", R"([type][1][a\b"c])", ""},
+        {R"(type 1 "\n\t")", R"([type][1][\u000A\u0009])", ""},
+        {R"(type 1 "\u00A5\u00a5")", R"([type][1][\u00A5\u00A5])", ""},
+        {R"(type 1 "\uD800")", R"([type][1][\uD800])", ""},
+        {R"(type 1 "\u00415")", "[type][1][A5]", ""},
+        {"type 1 \"\t\"", R"([type][1][\u0009])", ""},
+        {"type 1 \xC2\xA5 \"\xF0\x9F\x98\x80\"", R"([type][1][\u00A5][\uD83D\uDE00])", ""},
+        {R"("quoted" word)", "[quoted][word]", ""},
+        {R"(type 1 "a" "b")", "[type][1][a][b]", ""},
+        // malformed lines
+        {R"(type 1 "abc)", "", "unterminated quote"},
+        {R"(type 1 "abc\")", "", "unterminated quote"},
+        {R"(type 1 "abc\)", "", "unterminated quote"},
+        {R"(type 1 "\x")", "", R"(bad escape \x)"},
+        {R"(type 1 "\r")", "", R"(bad escape \r)"},
+        {R"(type 1 "\u12")", "", R"(bad escape \u12")"},
+        {R"(type 1 "\u12G4")", "", R"(bad escape \u12G4)"},
+        {R"(type 1 "\u)", "", R"(bad escape \u)"},
+        {R"(type 1 "a"b)", "", "text after a closing quote"},
+        {R"(type 1 "a""b")", "", "text after a closing quote"},
+        {"type 1 \xFF", "", "invalid UTF-8"},
+        {"type 1 \xC0\x80", "", "invalid UTF-8"},          // overlong NUL
+        {"type 1 \xE0\x80\xAF", "", "invalid UTF-8"},      // overlong "/"
+        {"type 1 \xED\xA0\x80", "", "invalid UTF-8"},      // an encoded surrogate
+        {"type 1 \xF4\x90\x80\x80", "", "invalid UTF-8"},  // above U+10FFFF
+        {"type 1 \xE2\x82", "", "invalid UTF-8"},          // cut short
+        {"type 1 \x80", "", "invalid UTF-8"},              // stray continuation byte
+        {"# \xFF in a comment", "", ""},
+    };
+    for (const auto& c : cases) {
+        host::LineWords got = host::splitScriptLine(c.line);
+        EXPECT_EQ(show(got.words), c.words) << "line [" << c.line << "]";
+        EXPECT_EQ(got.error.substr(0, std::string(c.error).size()), c.error)
+            << "line [" << c.line << "] error [" << got.error << "]";
+        EXPECT_EQ(got.error.empty(), std::string(c.error).empty()) << "line [" << c.line << "]";
+    }
+}
+
+TEST(ScriptText, Utf8RoundTripAndLoneSurrogates) {
+    const std::string sound = "a\xC2\xA5\xE2\x82\xAC\xF0\x9F\x98\x80";
+    std::optional<std::u16string> wide = host::utf8ToUtf16(sound);
+    ASSERT_TRUE(wide.has_value());
+    EXPECT_EQ(*wide, u"a\u00A5\u20AC\U0001F600");
+    EXPECT_EQ(host::toUtf8(*wide), sound);
+    EXPECT_EQ(host::toUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
+    EXPECT_EQ(host::toUtf8(std::u16string(1, char16_t(0xDC00))), "\xEF\xBF\xBD");
+    EXPECT_EQ(host::toUtf8(std::u16string_view(u"\0", 1)), std::string(1, '\0'));
+}
+
+std::vector<ScriptCommand> readAll(ScriptReader& reader) {
+    std::vector<ScriptCommand> commands;
+    while (auto command = reader.next()) {
+        commands.push_back(std::move(*command));
+    }
+    return commands;
+}
+
+TEST(ScriptReaderTest, CommandsCarryTheirLineNumbers) {
+    std::istringstream in(
+        "\xEF\xBB\xBF# set up\r\n"
+        "queue ID_TICKETING_ISSUANCE \"TFR=1\"\r\n"
+        "\r\n"
+        "create TicketingIssuance\n"
+        "   \n"
+        "type 848 \"a b\"\r\n"
+        "destroy");
+    ScriptReader reader(in);
+    std::vector<ScriptCommand> commands = readAll(reader);
+    ASSERT_EQ(commands.size(), 4u);
+    const struct {
+        int line;
+        const char* word;
+        const char* arguments;
+    } expected[] = {
+        {2, "queue", "[ID_TICKETING_ISSUANCE][TFR=1]"},
+        {4, "create", "[TicketingIssuance]"},
+        {6, "type", "[848][a b]"},
+        {7, "destroy", ""},
+    };
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        EXPECT_EQ(commands[i].line, expected[i].line) << i;
+        EXPECT_EQ(commands[i].word, expected[i].word) << i;
+        EXPECT_EQ(show(commands[i].arguments), expected[i].arguments) << i;
+    }
+    EXPECT_FALSE(reader.error().has_value());
+    EXPECT_EQ(commands[2].argumentUtf8(1), "a b");
+    EXPECT_EQ(commands[2].argumentUtf8(5), "");
+}
+
+TEST(ScriptReaderTest, ScriptModeStopsAtTheFirstError) {
+    std::istringstream in("click 1\n\nclick \"2\n click 3\n");
+    ScriptReader reader(in);
+    EXPECT_EQ(readAll(reader).size(), 1u);
+    ASSERT_TRUE(reader.error().has_value());
+    EXPECT_EQ(reader.error()->message(), "line 3: unterminated quote");
+    EXPECT_FALSE(reader.next().has_value());
+}
+
+TEST(ScriptReaderTest, AFaultOfACommandStopsAScript) {
+    std::istringstream in("click 1\nclick 2\n");
+    ScriptReader reader(in);
+    auto first = reader.next();
+    ASSERT_TRUE(first.has_value());
+    EXPECT_TRUE(reader.fail(first->line, "no control 1"));
+    EXPECT_FALSE(reader.next().has_value());
+    EXPECT_EQ(reader.error()->message(), "line 1: no control 1");
+}
+
+TEST(ScriptReaderTest, InteractiveModePromptsAndGoesOnAfterErrors) {
+    std::istringstream in("click 1\nclick \"\nclick 3\n");
+    std::ostringstream prompt;
+    std::ostringstream errors;
+    ScriptReader reader(in, ReaderMode::Interactive, prompt, errors);
+    std::vector<ScriptCommand> commands = readAll(reader);
+    ASSERT_EQ(commands.size(), 2u);
+    EXPECT_EQ(commands[1].line, 3);
+    EXPECT_FALSE(reader.fail(3, "no control 3"));
+    EXPECT_FALSE(reader.error().has_value());
+    EXPECT_EQ(errors.str(), "line 2: unterminated quote\nline 3: no control 3\n");
+    // one prompt per line read, and one more for the end of the input
+    EXPECT_EQ(prompt.str(), "quorvex> quorvex> quorvex> quorvex> \n");
+}
+
+TEST(ScriptReaderTest, ModalLoopsPullFromTheSameReader) {
+    std::istringstream in("click 1\nclick 2\nclick 3\n");
+    ScriptReader reader(in);
+    auto outer = reader.next();
+    auto inner = reader.next();  // the command a loop opened by line 1 reads
+    auto after = reader.next();
+    ASSERT_TRUE(outer && inner && after);
+    EXPECT_EQ(outer->line, 1);
+    EXPECT_EQ(inner->line, 2);
+    EXPECT_EQ(after->line, 3);
+    EXPECT_EQ(reader.lineNumber(), 3);
+}
+
+struct ArityCase {
+    const char* line;
+    const char* why;  // "" when the count fits
+};
+
+TEST(CommandTable, ArgumentCounts) {
+    const ArityCase cases[] = {
+        {"ini Quorvex.ini User LANG EN1", ""},
+        {"ini Quorvex.ini User LANG", "`ini` takes 4 arguments"},
+        {"file install/marketconfig.xml \"<x/>\"", ""},
+        {"queue K", "`queue` takes 2 arguments"},
+        {"create IssLogTkt", ""},
+        {"create", "`create` takes 1 argument"},
+        {"destroy", ""},
+        {"destroy now", "`destroy` takes no arguments"},
+        {"lang EN1", ""},
+        {"getlang x", "`getlang` takes no arguments"},
+        {"initfield \"\"", ""},
+        {"initparam", "`initparam` takes 1 argument"},
+        {"response \"<VELMORA/>\"", ""},
+        {"type 848", "`type` takes 2 arguments"},
+        {"type 848 125 6", "`type` takes 2 arguments"},
+        {"select 830 3", ""},
+        {"pick 900", "`pick` takes at least 2 arguments"},
+        {"pick 900 0", ""},
+        {"pick 900 0 1 2 3 4 5", ""},
+        {"click 105:312", ""},
+        {"key 840 enter", ""},
+        {"key 840", "`key` takes 2 arguments"},
+        {"dblclick 840", ""},
+        {"choose", "`choose` takes 1 or 2 arguments"},
+        {"choose LHR", ""},
+        {"choose LHR LONDON", ""},
+        {"choose LHR LONDON X", "`choose` takes 1 or 2 arguments"},
+        {"pickdate 2024 1", "`pickdate` takes 3 arguments"},
+        {"pickdate 2024 1 5", ""},
+        {"dump 848", ""},
+        {"focus", ""},
+        {"dialogs", ""},
+        {"profile", "`profile` takes 1 argument"},
+        {"frobnicate 1", "unknown command `frobnicate`"},
+        {"Type 848 1", "unknown command `Type`"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.line);
+        ScriptReader reader(in);
+        auto command = reader.next();
+        ASSERT_TRUE(command.has_value()) << c.line;
+        EXPECT_EQ(host::checkArguments(*command).value_or(""), c.why) << "line [" << c.line << "]";
+    }
+}
+
+TEST(CommandTable, EveryCommandOnceWithASaneRange) {
+    std::vector<std::string_view> names;
+    for (const auto& info : host::commandTable()) {
+        EXPECT_EQ(host::findCommand(info.name), &info) << info.name;
+        EXPECT_GE(info.minArguments, 0) << info.name;
+        EXPECT_TRUE(info.maxArguments == host::kUnbounded || info.maxArguments >= info.minArguments)
+            << info.name;
+        names.push_back(info.name);
+    }
+    EXPECT_EQ(names.size(), 22u);
+    for (const char* setup : {"ini", "file", "queue"}) {
+        EXPECT_EQ(host::findCommand(setup)->group, host::CommandGroup::Setup) << setup;
+        EXPECT_FALSE(host::findCommand(setup)->needsMask) << setup;
+    }
+    EXPECT_FALSE(host::findCommand("create")->needsMask);
+    EXPECT_TRUE(host::findCommand("type")->needsMask);
+}
+
+struct CommandLineCase {
+    std::vector<std::string_view> arguments;
+    const char* outcome;  // "home=...|cp=...|script=..." or "help" or "error"
+};
+
+std::string outcomeOf(const CommandLineParse& parse) {
+    if (parse.help) {
+        return "help";
+    }
+    if (!parse.commandLine) {
+        return parse.error.empty() ? "error without text" : "error";
+    }
+    const auto& cl = *parse.commandLine;
+    return "home=" + cl.home.value_or("(default)") + "|cp=" + std::to_string(cl.codePage) +
+           "|script=" + (cl.readsStandardInput() ? "(stdin)" : cl.script);
+}
+
+TEST(CommandLineTest, OptionsAndScript) {
+    const CommandLineCase cases[] = {
+        {{}, "home=(default)|cp=1252|script=(stdin)"},
+        {{"-"}, "home=(default)|cp=1252|script=(stdin)"},
+        {{"run.qvx"}, "home=(default)|cp=1252|script=run.qvx"},
+        {{"--home", "/h", "--codepage", "1251", "s"}, "home=/h|cp=1251|script=s"},
+        {{"--home=/h", "--codepage=65001"}, "home=/h|cp=65001|script=(stdin)"},
+        {{"s", "--home", "/h"}, "home=/h|cp=1252|script=s"},
+        {{"--", "-x"}, "home=(default)|cp=1252|script=-x"},
+        {{"--help"}, "help"},
+        {{"-h", "--bogus"}, "help"},
+        {{"a", "b"}, "error"},
+        {{"--home"}, "error"},
+        {{"--home="}, "error"},
+        {{"--codepage"}, "error"},
+        {{"--codepage", "abc"}, "error"},
+        {{"--codepage", "12x"}, "error"},
+        {{"--codepage", "0"}, "error"},
+        {{"--codepage", "70000"}, "error"},
+        {{"--codepage", "-5"}, "error"},
+        {{"--verbose"}, "error"},
+        {{"-v"}, "error"},
+        {{""}, "error"},
+    };
+    for (const auto& c : cases) {
+        std::string joined;
+        for (auto a : c.arguments) {
+            joined += std::string(a) + " ";
+        }
+        EXPECT_EQ(outcomeOf(host::parseCommandLine(c.arguments)), c.outcome)
+            << "arguments [" << joined << "]";
+    }
+}
+
+}  // namespace
