@@ -1,0 +1,363 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/zenkor/log.h"
+#include "support/fake_outside_controls.h"
+#include "support/mock_dialog.h"
+#include "widgets/event_sink.h"
+#include "widgets/standard_choosers.h"
+
+namespace {
+
+using fakes::MockCalendarControl;
+using fakes::MockDialog;
+using fakes::MockEncoderControl;
+using fakes::MockToolkit;
+using testing::_;
+using testing::Expectation;
+using testing::InSequence;
+using testing::NiceMock;
+using testing::Return;
+using testing::StrictMock;
+
+class MockLogObserver : public zenkor::LogObserver {
+  public:
+    MOCK_METHOD(void, diagnostic,
+                (std::string_view component, std::string_view function, int category,
+                 std::string_view text),
+                (override));
+    MOCK_METHOD(void, error,
+                (std::string_view component, std::string_view function, int code,
+                 std::string_view text),
+                (override));
+};
+
+// A chooser run over a form: the toolkit hands out `dialog` (hosting the two fake controls)
+// for the chooser's template, and the dialog's modal loop runs `agent`.
+class ChooserTest : public testing::Test {
+  protected:
+    ChooserTest() {
+        zenkor::setLogObserver(&log);
+        ON_CALL(dialog, encoderControl(122)).WillByDefault(Return(&encoder));
+        ON_CALL(dialog, calendarControl(123)).WillByDefault(Return(&calendar));
+    }
+    ~ChooserTest() override { zenkor::setLogObserver(nullptr); }
+
+    void expectDialog(ui::DialogId templateId) {
+        EXPECT_CALL(toolkit, createDialog(templateId, _, &over))
+            .WillOnce(fakes::createsDialog(owned));
+    }
+    template <class Agent>
+    void agent(Agent act) {
+        ON_CALL(dialog, runModal()).WillByDefault(act);
+    }
+
+    NiceMock<MockLogObserver> log;
+    NiceMock<MockToolkit> toolkit;
+    NiceMock<MockDialog> over;
+    NiceMock<MockEncoderControl> encoder;
+    NiceMock<MockCalendarControl> calendar;
+    std::unique_ptr<ui::Dialog> owned = std::make_unique<NiceMock<MockDialog>>();
+    // Valid until the run destroys the dialog: set expectations before running.
+    MockDialog& dialog = static_cast<MockDialog&>(*owned);
+    widgets::StandardChoosers choosers{toolkit};
+};
+
+// ---- encoder chooser ----
+
+using EncoderChooserTest = ChooserTest;
+
+TEST_F(EncoderChooserTest, ChosenCodeGivesBothTextsInTheSystemCodePage) {
+    expectDialog(202);
+    encoder.secondText = u"Pound sterling \u00A3";
+    agent([this] { EXPECT_EQ(encoder.fire(2, {u"GBP\u00A3"}), S_OK); });
+    EXPECT_CALL(dialog, endModal()).Times(1);
+
+    const framework::CodeChoice choice = choosers.chooseCode(over, "LIST \xA3");
+
+    EXPECT_EQ(choice.first, "GBP\xA3");
+    EXPECT_EQ(choice.second, "Pound sterling \xA3");
+    EXPECT_EQ(encoder.lastList, u"LIST \u00A3");
+}
+
+TEST_F(EncoderChooserTest, SinkIsConnectedBeforeTheListAndDisconnectedBeforeTheDialogGoes) {
+    expectDialog(202);
+    InSequence order;
+    EXPECT_CALL(encoder, Advise(_));
+    EXPECT_CALL(encoder, SetCodeList(_));
+    EXPECT_CALL(dialog, runModal());
+    EXPECT_CALL(encoder, Unadvise());
+    EXPECT_CALL(dialog, destroyed());
+
+    choosers.chooseCode(over, "");
+
+    EXPECT_FALSE(encoder.advised());
+}
+
+TEST_F(EncoderChooserTest, StatusTextIsLoggedLiterallyAndTheDialogStaysOpen) {
+    expectDialog(202);
+    agent([this] {
+        encoder.fire(3, {u"100%s done %d %n"});
+        encoder.fire(3, {u""});
+        encoder.fire(4);
+    });
+    EXPECT_CALL(log, error("EncDialog", "OnStatus", 200, "100%s done %d %n"));
+    EXPECT_CALL(log, error("EncDialog", "OnStatus", 200, ""));
+    EXPECT_CALL(dialog, endModal()).Times(1);  // by the close event alone
+
+    const framework::CodeChoice choice = choosers.chooseCode(over, "CUR");
+
+    EXPECT_EQ(choice.first, "");
+    EXPECT_EQ(choice.second, "");
+}
+
+TEST_F(EncoderChooserTest, ClosingWithoutAChoiceLeavesBothTextsEmpty) {
+    expectDialog(202);
+    encoder.secondText = u"NOT ASKED";
+    agent([this] { encoder.fire(4); });
+    EXPECT_CALL(encoder, GetSecondText(_)).Times(0);
+    EXPECT_CALL(dialog, endModal()).Times(1);
+
+    const framework::CodeChoice choice = choosers.chooseCode(over, "CUR");
+
+    EXPECT_EQ(choice.first, "");
+    EXPECT_EQ(choice.second, "");
+}
+
+TEST_F(EncoderChooserTest, ListAndResultsAreKeptTo1023Bytes) {
+    expectDialog(202);
+    encoder.secondText = std::u16string(1500, u'S');
+    agent([this] { encoder.fire(2, {std::u16string(2000, u'C')}); });
+
+    const framework::CodeChoice choice = choosers.chooseCode(over, std::string(4000, 'L'));
+
+    EXPECT_EQ(choice.first, std::string(1023, 'C'));
+    EXPECT_EQ(choice.second, std::string(1023, 'S'));
+    EXPECT_EQ(encoder.lastList, std::u16string(1023, u'L'));
+}
+
+TEST_F(EncoderChooserTest, OnlyTheFirstEndingCounts) {
+    expectDialog(202);
+    encoder.secondText = u"FIRST";
+    agent([this] {
+        encoder.fire(2, {u"USD"});
+        encoder.secondText = u"SECOND";
+        encoder.fire(2, {u"EUR"});
+        encoder.fire(4);
+    });
+    EXPECT_CALL(dialog, endModal()).Times(1);
+
+    const framework::CodeChoice choice = choosers.chooseCode(over, "CUR");
+
+    EXPECT_EQ(choice.first, "USD");
+    EXPECT_EQ(choice.second, "FIRST");
+}
+
+TEST_F(EncoderChooserTest, MalformedEventsAreRefusedAndChangeNothing) {
+    expectDialog(202);
+    agent([this] {
+        EXPECT_EQ(encoder.fire(2), DISP_E_BADPARAMCOUNT);
+        EXPECT_EQ(encoder.fire(3), DISP_E_BADPARAMCOUNT);
+        EXPECT_EQ(encoder.fire(99, {u"X"}), DISP_E_MEMBERNOTFOUND);
+        EXPECT_EQ(encoder.fire(1), DISP_E_MEMBERNOTFOUND);
+        encoder.fire(4);
+    });
+    EXPECT_CALL(log, error(_, _, _, _)).Times(0);
+    EXPECT_CALL(dialog, endModal()).Times(1);
+
+    const framework::CodeChoice choice = choosers.chooseCode(over, "CUR");
+
+    EXPECT_EQ(choice.first, "");
+}
+
+TEST_F(EncoderChooserTest, FailedSecondTextStillGivesTheCode) {
+    expectDialog(202);
+    EXPECT_CALL(encoder, GetSecondText(_)).WillOnce(Return(E_FAIL));
+    agent([this] { encoder.fire(2, {u"LON"}); });
+    EXPECT_CALL(log, error("EncDialog", _, _, _));
+
+    const framework::CodeChoice choice = choosers.chooseCode(over, "CITY");
+
+    EXPECT_EQ(choice.first, "LON");
+    EXPECT_EQ(choice.second, "");
+}
+
+TEST_F(EncoderChooserTest, EventsAfterTheRunReachNothing) {
+    expectDialog(202);
+    agent([this] { encoder.fire(4); });
+    choosers.chooseCode(over, "CUR");
+
+    // A control that kept the sink past Unadvise: the chooser has gone, the sink stays safe.
+    EXPECT_CALL(log, error(_, _, _, _)).Times(0);
+    EXPECT_EQ(encoder.fireLate(2, {u"GBP"}), S_OK);
+    EXPECT_EQ(encoder.fireLate(3, {u"late"}), S_OK);
+}
+
+// ---- month picker ----
+
+using MonthPickerTest = ChooserTest;
+
+TEST_F(MonthPickerTest, ChosenDateIsReadInOrderAndWrittenInTheFieldsLayout) {
+    expectDialog(204);
+    calendar.day = 5;
+    calendar.month = 3;
+    calendar.year = 2009;
+    {
+        InSequence order;
+        EXPECT_CALL(calendar, Advise(_));
+        EXPECT_CALL(calendar, SetDateFormat(3));
+        EXPECT_CALL(calendar, Start());
+        EXPECT_CALL(calendar, GetDay(_));
+        EXPECT_CALL(calendar, GetMonth(_));
+        EXPECT_CALL(calendar, GetYear(_));
+        EXPECT_CALL(dialog, endModal());
+        EXPECT_CALL(calendar, Unadvise());
+        EXPECT_CALL(dialog, destroyed());
+    }
+    agent([this] { EXPECT_EQ(calendar.fire(2), S_OK); });
+
+    EXPECT_EQ(choosers.chooseDate(over, 3), "05MAR09");
+    EXPECT_FALSE(calendar.advised());
+}
+
+TEST_F(MonthPickerTest, LastDayOfTheYearInMonthAndYearLayout) {
+    expectDialog(204);
+    calendar.day = 31;
+    calendar.month = 12;
+    calendar.year = 2009;
+    agent([this] { calendar.fire(2); });
+
+    EXPECT_EQ(choosers.chooseDate(over, 2), "1209");
+}
+
+TEST_F(MonthPickerTest, UnlistedKindAsksForAndWritesDayAndMonthName) {
+    expectDialog(204);
+    calendar.day = 5;
+    calendar.month = 3;
+    calendar.year = 2009;
+    EXPECT_CALL(calendar, SetDateFormat(0));
+    agent([this] { calendar.fire(2); });
+
+    EXPECT_EQ(choosers.chooseDate(over, 42), "05MAR");
+}
+
+TEST_F(MonthPickerTest, ClosingWithoutADateAnswersNothing) {
+    expectDialog(204);
+    EXPECT_CALL(calendar, GetDay(_)).Times(0);
+    EXPECT_CALL(dialog, endModal()).Times(1);
+    EXPECT_CALL(calendar, Unadvise());
+    agent([this] {
+        EXPECT_EQ(calendar.fire(3), DISP_E_MEMBERNOTFOUND);
+        calendar.fire(1);
+        calendar.fire(2);  // too late: the picker has closed
+    });
+
+    EXPECT_EQ(choosers.chooseDate(over, 0), std::nullopt);
+}
+
+TEST_F(MonthPickerTest, DateThatCannotBeReadIsNoDate) {
+    expectDialog(204);
+    {
+        InSequence order;
+        EXPECT_CALL(calendar, GetDay(_));
+        EXPECT_CALL(calendar, GetMonth(_)).WillOnce(Return(E_FAIL));
+    }
+    EXPECT_CALL(calendar, GetYear(_)).Times(0);
+    EXPECT_CALL(log, error("MthView", _, _, _));
+    EXPECT_CALL(dialog, endModal()).Times(1);
+    agent([this] { calendar.fire(2); });
+
+    EXPECT_EQ(choosers.chooseDate(over, 0), std::nullopt);
+}
+
+// ---- either chooser failing to start ----
+
+// When a chooser cannot start, it answers no result at once and never waits in a loop that no
+// event could end.
+struct StartFailure {
+    const char* name;
+    bool encoder;  // else the month picker
+    bool noTemplate;
+    bool noControl;
+    HRESULT advise;
+    HRESULT secondStep;  // SetCodeList or Start
+};
+
+TEST_F(ChooserTest, FailingStartAnswersNothingAndLogs) {
+    const StartFailure failures[] = {
+        {"encoder: template missing", true, true, false, S_OK, S_OK},
+        {"encoder: control missing", true, false, true, S_OK, S_OK},
+        {"encoder: Advise refused", true, false, false, CONNECT_E_CANNOTCONNECT, S_OK},
+        {"encoder: list refused", true, false, false, S_OK, E_INVALIDARG},
+        {"month: template missing", false, true, false, S_OK, S_OK},
+        {"month: control missing", false, false, true, S_OK, S_OK},
+        {"month: Advise refused", false, false, false, CONNECT_E_CANNOTCONNECT, S_OK},
+        {"month: Start refused", false, false, false, S_OK, E_FAIL},
+    };
+    for (const StartFailure& f : failures) {
+        SCOPED_TRACE(f.name);
+        NiceMock<MockToolkit> tk;
+        NiceMock<MockEncoderControl> coder;
+        NiceMock<MockCalendarControl> month;
+        std::unique_ptr<ui::Dialog> box = std::make_unique<NiceMock<MockDialog>>();
+        auto& mock = static_cast<MockDialog&>(*box);
+        ON_CALL(mock, encoderControl(122)).WillByDefault(Return(f.noControl ? nullptr : &coder));
+        ON_CALL(mock, calendarControl(123)).WillByDefault(Return(f.noControl ? nullptr : &month));
+        ON_CALL(coder, Advise(_)).WillByDefault(Return(f.advise));
+        ON_CALL(month, Advise(_)).WillByDefault(Return(f.advise));
+        ON_CALL(coder, SetCodeList(_)).WillByDefault(Return(f.secondStep));
+        ON_CALL(month, Start()).WillByDefault(Return(f.secondStep));
+        EXPECT_CALL(mock, runModal()).Times(0);
+        EXPECT_CALL(tk, createDialog(f.encoder ? 202 : 204, _, _))
+            .WillOnce([&](ui::DialogId id, ui::DialogProc& proc, ui::Dialog* owner) {
+                return f.noTemplate ? nullptr : fakes::createsDialog(box)(id, proc, owner);
+            });
+        EXPECT_CALL(log, error(f.encoder ? "EncDialog" : "MthView", _, _, _)).Times(1);
+
+        widgets::StandardChoosers run(tk);
+        if (f.encoder) {
+            const framework::CodeChoice choice = run.chooseCode(over, "X");
+            EXPECT_EQ(choice.first, "");
+            EXPECT_EQ(choice.second, "");
+        } else {
+            EXPECT_EQ(run.chooseDate(over, 0), std::nullopt);
+        }
+        EXPECT_FALSE(coder.advised());
+        EXPECT_FALSE(month.advised());
+        testing::Mock::VerifyAndClearExpectations(&log);
+    }
+}
+
+// ---- the sink itself ----
+
+class NoTarget : public widgets::EventTarget {
+  public:
+    HRESULT onEvent(DISPID, const DISPPARAMS&) override { return S_OK; }
+};
+
+TEST(EventSink, AnswersOnlyAsAnIDispatchWithoutTypeInformation) {
+    NoTarget target;
+    com::Ptr<widgets::EventSink> sink = widgets::EventSink::create(target);
+
+    com::Ptr<IDispatch> dispatch = sink.as<IDispatch>(IID_IDispatch);
+    com::Ptr<IUnknown> unknown = sink.as<IUnknown>(IID_IUnknown);
+    com::Ptr<IUnknown> other = sink.as<IUnknown>(IID_IConnectionPoint);
+    EXPECT_TRUE(dispatch);
+    EXPECT_TRUE(unknown);
+    EXPECT_FALSE(other);
+
+    UINT count = 7;
+    EXPECT_EQ(sink->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 0u);
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    EXPECT_EQ(sink->Invoke(1, IID_IDispatch, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
+              DISP_E_UNKNOWNINTERFACE);
+    EXPECT_EQ(sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr),
+              S_OK);
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// The encoder chooser ("Coder"): a modal dialog hosting the outside encoder control, which
+// lets the agent pick a code from an encoder list. One object per run.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "framework/choosers.h"
+#include "platform/ui/dialog.h"
+#include "platform/zenkor/log.h"
+#include "widgets/event_sink.h"
+
+namespace widgets {
+
+class EncoderChooser final : private ui::DialogProc, private EventTarget {
+  public:
+    static constexpr ui::DialogId kTemplate = 202;
+    static constexpr ui::ControlId kControl = 122;
+    // Events of the encoder control.
+    static constexpr DISPID kCodeChosen = 2;  // (BSTR code)
+    static constexpr DISPID kStatus = 3;      // (BSTR text)
+    static constexpr DISPID kClosed = 4;      // ()
+
+    // The list text is kept to its first 1023 bytes.
+    EncoderChooser(ui::Toolkit& toolkit, std::string_view list);
+
+    // Runs the dialog modally over `over`. Answers the chosen code and the second text of the
+    // choice (at most 1023 bytes each), or two empty texts when nothing was chosen.
+    framework::CodeChoice run(ui::Dialog& over);
+
+  private:
+    void onInitDialog(ui::Dialog& dialog) override;
+    HRESULT onEvent(DISPID id, const DISPPARAMS& params) override;
+    HRESULT onCodeChosen(const DISPPARAMS& params);
+    HRESULT onStatus(const DISPPARAMS& params);
+    void close();
+
+    ui::Toolkit& toolkit_;
+    CZenkorLog log_;
+    std::string list_;
+    framework::CodeChoice result_;
+    ui::Dialog* dialog_ = nullptr;           // while the dialog exists
+    ui::EncoderControl* control_ = nullptr;  // hosted by dialog_
+    SinkConnection<ui::EncoderControl> connection_;
+    bool running_ = false;  // inside the modal loop
+    bool ended_ = false;    // closed, with or without a result
+};
+
+}  // namespace widgets
