@@ -1,0 +1,40 @@
+#include "framework/language.h"
+
+#include <array>
+
+#include "framework/profile_names.h"
+#include "platform/zenkor/arch.h"
+#include "platform/zenkor/profile.h"
+
+namespace framework {
+
+std::string ReadAgentLanguage() {
+    CZenkorProfile profile;
+    profile.setIniFile(kQuorvexIni);
+    profile.setSectionName("User");
+    profile.setKeyName("LANG");
+    std::array<char, 1024> buffer{};
+    profile.getValue(buffer.data(), kDefaultLanguage, buffer.size());
+    return buffer.data();
+}
+
+std::optional<std::string> FindString(const char* key) {
+    std::array<char, 1024> buffer{};
+    if (!LANG_getString(key, buffer.data(), static_cast<int>(buffer.size()))) {
+        return std::nullopt;
+    }
+    buffer.back() = '\0';
+    return std::string(buffer.data());
+}
+
+std::string StringOrKey(const char* key) { return FindString(key).value_or(key); }
+
+std::string HelpKey(const std::string& language) {
+    std::string key = "HELP_" + (language == "EN1" ? std::string("EN") : language) + "_URL";
+    for (char& c : key) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return key;
+}
+
+}  // namespace framework

@@ -1,0 +1,27 @@
+#include "framework/list_entries.h"
+
+#include <string>
+
+#include "framework/language.h"
+
+namespace framework {
+
+void PopulateList(ui::Dialog& form, ui::ControlId list, std::span<const ListEntry> entries,
+                  CZenkorLog& log, const char* component, const char* operation) {
+    form.clearList(list);
+    for (const ListEntry& entry : entries) {
+        std::string text;
+        if (*entry.key != '\0') {
+            if (auto found = FindString(entry.key)) {
+                text = *found;
+            } else {
+                text = entry.key;
+                log.error(component, operation, 501, "Not able to load resource string %s",
+                          entry.key);
+            }
+        }
+        form.addItem(list, text, entry.code);
+    }
+}
+
+}  // namespace framework

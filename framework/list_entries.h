@@ -1,0 +1,22 @@
+// Drop-down lists filled from language keys: every entry's text is looked up, its item code
+// is fixed by the mask.
+#pragma once
+
+#include <span>
+
+#include "platform/ui/dialog.h"
+#include "platform/zenkor/log.h"
+
+namespace framework {
+
+struct ListEntry {
+    long code;        // the item code (the empty first entry has 0)
+    const char* key;  // "DATA_..." key, or "" for an entry without text
+};
+
+// Empties the list and adds the entries in order. An entry whose key has no string shows the
+// key itself, and error 501 "Not able to load resource string KEY" is logged under operation.
+void PopulateList(ui::Dialog& form, ui::ControlId list, std::span<const ListEntry> entries,
+                  CZenkorLog& log, const char* component, const char* operation);
+
+}  // namespace framework

@@ -1,0 +1,170 @@
+#include "tests/support/mask_harness.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/com/bstr.h"
+#include "platform/file/file.h"
+#include "platform/text/codepage.h"
+
+namespace testing_support {
+namespace {
+
+std::string utf8(std::string_view ansi) {
+    return text::fromUtf16(text::fromAnsi(ansi), text::kUtf8);
+}
+
+}  // namespace
+
+TempHome::TempHome() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "farewright-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+    file::setHomeDirectory(path_.string());
+}
+
+TempHome::~TempHome() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+void TempHome::write(const std::string& name, const std::string& content) const {
+    const auto target = path_ / name;
+    std::filesystem::create_directories(target.parent_path());
+    std::ofstream(target, std::ios::binary) << content;
+}
+
+std::string TempHome::read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+Recorder::Recorder() {
+    ui::headless::headlessToolkit().setObserver(this);
+    zenkor::setLogObserver(this);
+}
+
+Recorder::~Recorder() {
+    zenkor::setLogObserver(nullptr);
+    ui::headless::headlessToolkit().setObserver(nullptr);
+}
+
+void Recorder::messageBox(std::string_view title, std::string_view text) {
+    lines.push_back("msgbox [" + utf8(title) + "] " + utf8(text));
+}
+void Recorder::posted(unsigned message) { lines.push_back("posted " + std::to_string(message)); }
+void Recorder::chooserEncoder(std::string_view list) {
+    lines.push_back("chooser encoder " + utf8(list));
+}
+void Recorder::chooserMonth(int kind) { lines.push_back("chooser month " + std::to_string(kind)); }
+void Recorder::fault(std::string_view text) { faults.emplace_back(text); }
+void Recorder::diagnostic(std::string_view component, std::string_view function, int category,
+                          std::string_view text) {
+    lines.push_back("log diagnostic " + std::string(component) + " " + std::string(function) +
+                    " " + std::to_string(category) + " " + utf8(text));
+}
+void Recorder::error(std::string_view component, std::string_view function, int code,
+                     std::string_view text) {
+    lines.push_back("log error " + std::string(component) + " " + std::string(function) + " " +
+                    std::to_string(code) + " " + utf8(text));
+}
+
+class RecordingSink final : public IDispatch {
+public:
+    std::vector<std::string> events;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (ppv == nullptr) return E_POINTER;
+        *ppv = nullptr;
+        if (riid == IID_IUnknown || riid == IID_IDispatch) {
+            *ppv = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        std::string line = "event " + std::to_string(id);
+        // Arguments stand in reverse order.
+        for (UINT i = params->cArgs; i-- > 0;) {
+            const VARIANT& v = params->rgvarg[i];
+            line += " " + (v.vt == VT_BSTR ? text::fromUtf16(com::Bstr::view(v.bstrVal), text::kUtf8)
+                                           : std::string("?"));
+        }
+        events.push_back(line);
+        return S_OK;
+    }
+
+private:
+    ULONG references_ = 1;
+};
+
+MaskHarness::MaskHarness(Creator create, REFIID eventsIid, int form) : form_(form) {
+    HRESULT hr = create(IID_IDispatch, reinterpret_cast<void**>(mask_.out()));
+    if (FAILED(hr) || !mask_) throw std::runtime_error("mask not created");
+    sink_ = com::Ptr<RecordingSink>::attach(new RecordingSink);
+    auto container = mask_.as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    container->FindConnectionPoint(eventsIid, point_.out());
+    point_->Advise(sink_.get(), &cookie_);
+}
+
+MaskHarness::~MaskHarness() { release(); }
+
+void MaskHarness::activate() {
+    mask_.as<framework::IZenkorMaskView>(framework::IID_IZenkorMaskView)->Activate();
+}
+
+void MaskHarness::deactivate() {
+    mask_.as<framework::IZenkorMaskView>(framework::IID_IZenkorMaskView)->Deactivate();
+}
+
+void MaskHarness::release() {
+    if (point_) point_->Unadvise(cookie_);
+    point_.reset();
+    mask_.reset();
+}
+
+ui::headless::HeadlessDialog& MaskHarness::form() {
+    auto* dialog = ui::headless::headlessToolkit().findDialog(form_);
+    if (dialog == nullptr) throw std::runtime_error("form not created");
+    return *dialog;
+}
+
+std::vector<std::string>& MaskHarness::events() { return sink_->events; }
+
+void MaskHarness::type(int control, const std::string& text) {
+    ASSERT_EQ(form().typeText(control, text), "");
+    ui::headless::headlessToolkit().dispatchPosted();
+}
+
+void MaskHarness::click(int control) {
+    ASSERT_EQ(form().click(control), "");
+    ui::headless::headlessToolkit().dispatchPosted();
+}
+
+void MaskHarness::key(int control, ui::Key key) {
+    ASSERT_EQ(form().key(control, key), "");
+    ui::headless::headlessToolkit().dispatchPosted();
+}
+
+}  // namespace testing_support

@@ -1,0 +1,95 @@
+// A mask under test: created through its class creator in a fresh home directory, with a
+// recording event sink and every message box, chooser, posted message and log line recorded
+// as the stand-in terminal would print it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "framework/mask_interface.h"
+#include "platform/com/com_ptr.h"
+#include "platform/ui/headless/headless_dialog.h"
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/zenkor/log.h"
+
+namespace testing_support {
+
+// A fresh home directory for one test, removed afterwards.
+class TempHome {
+public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    // Writes a file relative to the home.
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// Records what the masks show and log, one line each, as quorvex-host prints them.
+class Recorder final : public ui::headless::Observer, public zenkor::LogObserver {
+public:
+    Recorder();
+    ~Recorder() override;
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
+    std::vector<std::string> lines;
+    std::vector<std::string> faults;
+
+    void messageBox(std::string_view title, std::string_view text) override;
+    void posted(unsigned message) override;
+    void chooserEncoder(std::string_view list) override;
+    void chooserMonth(int kind) override;
+    void fault(std::string_view text) override;
+    void diagnostic(std::string_view component, std::string_view function, int category,
+                    std::string_view text) override;
+    void error(std::string_view component, std::string_view function, int code,
+               std::string_view text) override;
+};
+
+// An IDispatch sink that records every event as "event NAME ARGS" with the DISPID as name
+// ("event 2 TEXT"), texts as UTF-8.
+class RecordingSink;
+
+using Creator = HRESULT (*)(REFIID, void**);
+
+class MaskHarness {
+public:
+    MaskHarness(Creator create, REFIID eventsIid, int form);
+    ~MaskHarness();
+    MaskHarness(const MaskHarness&) = delete;
+    MaskHarness& operator=(const MaskHarness&) = delete;
+
+    void activate();
+    void deactivate();
+    void release();  // releases the mask (destruction)
+
+    framework::IZenkorMask& mask() { return *mask_.get(); }
+    ui::headless::HeadlessDialog& form();
+    TempHome& home() { return home_; }
+    Recorder& recorder() { return recorder_; }
+    // The events fired so far ("event 2 WV..."), and the recorded lines of the recorder.
+    std::vector<std::string>& events();
+
+    // Agent actions that must succeed.
+    void type(int control, const std::string& text);
+    void click(int control);
+    void key(int control, ui::Key key);
+
+private:
+    TempHome home_;
+    Recorder recorder_;
+    com::Ptr<framework::IZenkorMask> mask_;
+    com::Ptr<RecordingSink> sink_;
+    DWORD cookie_ = 0;
+    com::Ptr<IConnectionPoint> point_;
+    int form_;
+};
+
+}  // namespace testing_support
