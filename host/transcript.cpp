@@ -1,0 +1,64 @@
+#include "host/transcript.h"
+
+#include <iostream>
+
+#include "platform/shell/open_address.h"
+#include "platform/text/codepage.h"
+
+namespace host {
+
+std::string ansiToUtf8(std::string_view ansi) {
+    return text::fromUtf16(text::fromAnsi(ansi), text::kUtf8);
+}
+
+Transcript::Transcript(std::ostream& out) : out_(out) {
+    ui::headless::headlessToolkit().setObserver(this);
+    zenkor::setLogObserver(this);
+    shell::setOpener([this](std::string_view address) { line("open ", address); });
+}
+
+Transcript::~Transcript() {
+    shell::setOpener({});
+    zenkor::setLogObserver(nullptr);
+    ui::headless::headlessToolkit().setObserver(nullptr);
+}
+
+void Transcript::line(std::string_view utf8) {
+    out_ << utf8 << '\n';
+    out_.flush();
+}
+
+void Transcript::line(std::string_view head, std::string_view ansiText) {
+    line(std::string(head) + ansiToUtf8(ansiText));
+}
+
+void Transcript::messageBox(std::string_view title, std::string_view text) {
+    line("msgbox [" + ansiToUtf8(title) + "] ", text);
+}
+
+void Transcript::posted(unsigned message) { line("posted " + std::to_string(message)); }
+
+void Transcript::chooserEncoder(std::string_view list) { line("chooser encoder ", list); }
+
+void Transcript::chooserMonth(int kind) { line("chooser month " + std::to_string(kind)); }
+
+void Transcript::fault(std::string_view text) {
+    faulted_ = true;
+    std::cerr << "fault: " << ansiToUtf8(text) << '\n';
+}
+
+void Transcript::diagnostic(std::string_view component, std::string_view function, int category,
+                            std::string_view text) {
+    line("log diagnostic " + ansiToUtf8(component) + " " + ansiToUtf8(function) + " " +
+             std::to_string(category) + " ",
+         text);
+}
+
+void Transcript::error(std::string_view component, std::string_view function, int code,
+                       std::string_view text) {
+    line("log error " + ansiToUtf8(component) + " " + ansiToUtf8(function) + " " +
+             std::to_string(code) + " ",
+         text);
+}
+
+}  // namespace host

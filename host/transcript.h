@@ -1,0 +1,51 @@
+// What the stand-in terminal prints: one line per happening, in the order it happens. Texts
+// of the masks (system code page) are printed as UTF-8.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/zenkor/log.h"
+
+namespace host {
+
+// Prints the lines; the toolkit, the log and the shell report to it while it is installed.
+class Transcript final : public ui::headless::Observer, public zenkor::LogObserver {
+public:
+    explicit Transcript(std::ostream& out);
+    ~Transcript() override;
+    Transcript(const Transcript&) = delete;
+    Transcript& operator=(const Transcript&) = delete;
+
+    // A line of UTF-8 text as it stands.
+    void line(std::string_view utf8);
+    // A line whose last part is text of the system code page.
+    void line(std::string_view head, std::string_view ansiText);
+
+    // A fault of the masks seen since the start (an internal error of the run).
+    bool faulted() const { return faulted_; }
+
+    // ui::headless::Observer
+    void messageBox(std::string_view title, std::string_view text) override;
+    void posted(unsigned message) override;
+    void chooserEncoder(std::string_view list) override;
+    void chooserMonth(int kind) override;
+    void fault(std::string_view text) override;
+
+    // zenkor::LogObserver
+    void diagnostic(std::string_view component, std::string_view function, int category,
+                    std::string_view text) override;
+    void error(std::string_view component, std::string_view function, int code,
+               std::string_view text) override;
+
+private:
+    std::ostream& out_;
+    bool faulted_ = false;
+};
+
+// System code page text as UTF-8.
+std::string ansiToUtf8(std::string_view ansi);
+
+}  // namespace host

@@ -1,0 +1,184 @@
+// The manual void mask end to end: the form, its 22 checks, the entry, the profile.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "framework/class_ids.h"
+#include "framework/persistence.h"
+#include "masks/catalog.h"
+#include "platform/com/bstr.h"
+#include "platform/shell/open_address.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::MaskHarness;
+
+constexpr int kAirline = 848, kTicket = 855, kCurrency = 849, kFare = 857, kLocator = 851,
+              kDate = 838, kPayment = 853, kIndicator = 840;
+constexpr int kSend = 842, kRecall = 843, kClear = 844, kCancel = 845, kHelp = 846;
+constexpr const char* kTitle = "BSP Manual Void Ticket (Manual Void)";
+
+struct Fields {
+    std::string airline = "125", ticket = "1234567890", currency = "GBP", fare = "250",
+                locator = "ABCDEF", date = "5JAN", payment = "CA", indicator = "X";
+};
+
+class ManualVoid : public ::testing::Test {
+protected:
+    // Without a language table every message is its key, so the checks can be told apart.
+    explicit ManualVoid(const char* language = "XX9") {
+        mask.home().write("Quorvex.ini", std::string("[User]\nLANG=") + language + "\n");
+        mask.activate();
+    }
+
+    void fill(const Fields& f) {
+        const std::array<std::pair<int, const std::string*>, 8> typed = {{
+            {kAirline, &f.airline}, {kTicket, &f.ticket}, {kCurrency, &f.currency},
+            {kFare, &f.fare}, {kLocator, &f.locator}, {kDate, &f.date},
+            {kPayment, &f.payment}, {kIndicator, &f.indicator},
+        }};
+        for (const auto& [id, text] : typed) mask.type(id, *text);
+    }
+
+    std::string profile() { return mask.home().read("Quorvex.ini"); }
+
+    MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+};
+
+TEST_F(ManualVoid, SendFiresTheVoidEntryLogsItAndSavesTheEightFields) {
+    fill({});
+    mask.click(kSend);
+    ASSERT_EQ(mask.events(),
+              std::vector<std::string>{"event 2 WV\\u00A51251234567890/GBP250/ABCDEF/05JAN/CA/X"});
+    EXPECT_EQ(mask.recorder().lines.back(),
+              "log diagnostic IssManualVoidTkt OnSend 0 "
+              "Host Command WV\\u00A51251234567890/GBP250/ABCDEF/05JAN/CA/X");
+    const std::string saved = profile();
+    for (const char* line : {"AIRLINE_CODE=125", "TICKET_NO=1234567890", "CURRENCY_CODE=GBP",
+                             "TOTAL_FARE=250", "PNR_LOCATOR=ABCDEF", "DATE_OF_ISSUE=5JAN",
+                             "FORM_OR_PAYMENT=CA", "ITINERARY_INDICATOR=X"}) {
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " missing from\n" << saved;
+    }
+    // The form stays filled.
+    EXPECT_EQ(mask.form().text(kDate), "5JAN");
+}
+
+TEST_F(ManualVoid, EntryKeepsTwoDigitDaysAndTypedTextUpperCased) {
+    Fields f;
+    f.date = "15jan";
+    f.currency = "gbp";
+    f.ticket = "123-456-7890";
+    fill(f);
+    mask.key(kPayment, ui::Key::Enter);
+    ASSERT_EQ(mask.events(),
+              std::vector<std::string>{"event 2 WV\\u00A5125123-456-7890/GBP250/ABCDEF/15JAN/CA/X"});
+}
+
+struct Refusal {
+    const char* what;
+    Fields fields;
+    int focus;
+    const char* key;
+};
+
+Fields with(std::string Fields::*field, const char* value) {
+    Fields f;
+    f.*field = value;
+    return f;
+}
+
+TEST_F(ManualVoid, EveryCheckRefusesWithItsOwnKeyAndFocus) {
+    const Refusal refusals[] = {
+        {"1", with(&Fields::airline, "  "), kAirline, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
+        {"2", with(&Fields::airline, "12"), kAirline, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"},
+        {"3", with(&Fields::airline, "1A5"), kAirline, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
+        {"4", with(&Fields::ticket, ""), kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
+        {"5", with(&Fields::ticket, "123456789"), kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
+        {"6", with(&Fields::ticket, "12345678X0"), kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
+        {"7", with(&Fields::currency, ""), kCurrency, "ERR_SITACC_CURR_CODE_MANDATORY"},
+        {"8", with(&Fields::currency, "GB"), kCurrency, "ERR_SAPBAS_CURRENCYCODE_MINVAL"},
+        {"9", with(&Fields::currency, "G1P"), kCurrency, "ERR_CARQUOTE_CURRCODE_ALPHA"},
+        {"10", with(&Fields::fare, ""), kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MANDATORY"},
+        {"11", with(&Fields::fare, "5"), kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MINLEN"},
+        {"12", with(&Fields::fare, "2.5"), kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_NUM"},
+        {"13", with(&Fields::locator, ""), kLocator, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD"},
+        {"14", with(&Fields::locator, "ABCDE"), kLocator, "ERR_RETPNR_LOCATOR_MINVAL_FIELD1"},
+        {"15", with(&Fields::locator, "ABC1EF"), kLocator, "ERR_MAN_VOID_TKT_PNR_LOCATOR_ALPHA"},
+        {"16", with(&Fields::date, ""), kDate, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
+        {"17", with(&Fields::date, "31FEB"), kDate, "ERR_SITAMILEAGE_DEPDATE_INVALID"},
+        {"18", with(&Fields::payment, ""), kPayment, "ERR_MAN_VOID_TKT_FOP_MANDATORY"},
+        {"19", with(&Fields::payment, "C"), kPayment, "ERR_FOP_MINLEN"},
+        {"20", with(&Fields::payment, "C1"), kPayment, "ERR_MAN_VOID_TKT_FOP_ALPHA"},
+        {"21", with(&Fields::indicator, " "), kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_MANDATORY"},
+        {"22", with(&Fields::indicator, "1"), kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_ALPHA"},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(std::string("check ") + r.what);
+        mask.recorder().lines.clear();
+        fill(r.fields);
+        mask.key(kAirline, ui::Key::Enter);
+        EXPECT_EQ(mask.recorder().lines,
+                  std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});
+        EXPECT_EQ(mask.form().focus(), r.focus);
+        EXPECT_TRUE(mask.events().empty());
+        EXPECT_EQ(profile().find("AIRLINE_CODE"), std::string::npos) << "saved after a refusal";
+    }
+}
+
+TEST_F(ManualVoid, RecallBringsBackTheLastSendAndClearEmptiesTheForm) {
+    mask.key(kAirline, ui::Key::AltUp);  // nothing saved yet: empty fields
+    EXPECT_EQ(mask.form().text(kAirline), "");
+
+    fill({});
+    mask.click(kSend);
+    mask.click(kClear);
+    for (int id : {kAirline, kTicket, kCurrency, kFare, kLocator, kDate, kPayment, kIndicator}) {
+        EXPECT_EQ(mask.form().text(id), "") << id;
+    }
+    Fields later;
+    later.airline = "999";
+    later.locator = "QWERTY";
+    fill(later);
+    mask.click(kSend);
+    ASSERT_EQ(mask.events().size(), 2u);
+
+    mask.click(kClear);
+    mask.key(kFare, ui::Key::AltUp);
+    EXPECT_EQ(mask.form().text(kAirline), "999");
+    EXPECT_EQ(mask.form().text(kLocator), "QWERTY");
+    EXPECT_EQ(mask.form().text(kDate), "5JAN");
+}
+
+TEST_F(ManualVoid, ValuesWithBlanksQuotesAndSeparatorsReadBackByteForByte) {
+    for (const char* value : {"  AB", "AB  ", "\"AB\"", "A;B", "A=B", "'Q'", " \" "}) {
+        mask.form().setText(kLocator, value);
+        {
+            framework::ProfilePass pass("TKT_ISSMANUALVOID_SECTION");
+            framework::SaveEditText(pass.profile(), mask.form(), kLocator, "PNR_LOCATOR");
+        }
+        mask.form().setText(kLocator, "");
+        mask.click(kRecall);
+        EXPECT_EQ(mask.form().text(kLocator), value);
+    }
+}
+
+TEST_F(ManualVoid, CancelFiresCancelAndHelpOpensTheLanguagesAddress) {
+    mask.home().write("ZenkorMain.ini",
+                      "[CIssManualVoidTkt]\nHELP_EN_URL=http://help/en\nHELP_FR1_URL=http://help/fr\n");
+    mask.click(kCancel);
+    EXPECT_EQ(mask.events(), std::vector<std::string>{"event 1"});
+
+    std::vector<std::string> opened;
+    shell::setOpener([&](std::string_view a) { opened.emplace_back(a); });
+    mask.click(kHelp);  // the language of the profile (XX9) has no address: "" is opened
+    mask.mask().put_Lang(com::Bstr(u"EN1").get());
+    mask.click(kHelp);
+    mask.mask().put_Lang(com::Bstr(u"fr1").get());
+    mask.click(kHelp);
+    shell::setOpener({});
+    EXPECT_EQ(opened, (std::vector<std::string>{"", "http://help/en", "http://help/fr"}));
+}
+
+}  // namespace
