@@ -11,6 +11,7 @@
 namespace xml {
 
 class Document;
+class GrowingDocument;
 
 // An element of a document; valid while its document lives.
 class Element {
@@ -21,6 +22,7 @@ public:
 
 private:
     friend class Document;
+    friend class GrowingDocument;
     explicit Element(void* node) : node_(node) {}
     void* node_;
 };
@@ -44,6 +46,7 @@ public:
     std::string serialize() const;
 
 private:
+    friend class GrowingDocument;
     struct Impl;
     explicit Document(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;

@@ -1,0 +1,173 @@
+// Conversion between the system code page, UTF-16 and UTF-8.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <type_traits>
+
+#include "platform/text/codepage.h"
+
+namespace {
+
+// Restores the system code page a test changed.
+class CodePageTest : public testing::Test {
+  protected:
+    void TearDown() override { ASSERT_TRUE(text::setSystemCodePage(1252)); }
+};
+
+// Code units as hexadecimal numbers, for readable failures.
+template <typename Char>
+std::string hex(std::basic_string_view<Char> units) {
+    std::string out;
+    char buffer[8];
+    for (Char u : units) {
+        std::snprintf(buffer, sizeof buffer, sizeof(Char) == 1 ? "%02X " : "%04X ",
+                      static_cast<unsigned>(static_cast<std::make_unsigned_t<Char>>(u)));
+        out += buffer;
+    }
+    return out;
+}
+std::string hex(const std::string& s) {
+    return hex(std::string_view(s));
+}
+std::string hex(const std::u16string& s) {
+    return hex(std::u16string_view(s));
+}
+std::string hex(const char16_t* s) {
+    return hex(std::u16string_view(s));
+}
+
+struct ByteCase {
+    unsigned codePage;
+    unsigned char byte;
+    char16_t character;
+};
+
+// Bytes whose characters differ between the code pages or from Latin-1.
+constexpr ByteCase kByteCases[] = {
+    {1252, 0x80, u'\u20AC'}, {1252, 0x81, u'\u0081'}, {1252, 0x8A, u'\u0160'},
+    {1252, 0x8D, u'\u008D'}, {1252, 0x8F, u'\u008F'}, {1252, 0x90, u'\u0090'},
+    {1252, 0x99, u'\u2122'}, {1252, 0x9D, u'\u009D'}, {1252, 0x9F, u'\u0178'},
+    {1252, 0xA0, u'\u00A0'}, {1252, 0xA5, u'\u00A5'}, {1252, 0xFF, u'\u00FF'},
+    {1251, 0x80, u'\u0402'}, {1251, 0x88, u'\u20AC'}, {1251, 0x98, u'\u0098'},
+    {1251, 0xA5, u'\u0490'}, {1251, 0xA8, u'\u0401'}, {1251, 0xB4, u'\u0491'},
+    {1251, 0xB9, u'\u2116'}, {1251, 0xC0, u'\u0410'}, {1251, 0xFF, u'\u044F'},
+};
+
+TEST_F(CodePageTest, SingleBytesMapToTheirCharactersBothWays) {
+    for (const ByteCase& c : kByteCases) {
+        const std::string byte(1, static_cast<char>(c.byte));
+        EXPECT_EQ(hex(text::toUtf16(byte, c.codePage)), hex(std::u16string(1, c.character)))
+            << "code page " << c.codePage << " byte " << hex(byte);
+        EXPECT_EQ(hex(text::fromUtf16(std::u16string(1, c.character), c.codePage)), hex(byte))
+            << "code page " << c.codePage << " character " << hex(std::u16string(1, c.character));
+    }
+}
+
+TEST_F(CodePageTest, EveryByteSurvivesARoundTrip) {
+    for (unsigned codePage : {1252u, 1251u}) {
+        std::string all;
+        for (int b = 0; b < 256; ++b) {
+            all.push_back(static_cast<char>(b));
+        }
+        const std::u16string wide = text::toUtf16(all, codePage);
+        ASSERT_EQ(wide.size(), 256u) << codePage;
+        EXPECT_EQ(wide.find(u'\uFFFD'), std::u16string::npos) << codePage;
+        EXPECT_EQ(hex(text::fromUtf16(wide, codePage)), hex(all)) << codePage;
+    }
+}
+
+TEST_F(CodePageTest, CharactersACodePageCannotShowBecomeQuestionMarks) {
+    struct Case {
+        unsigned codePage;
+        std::u16string in;
+        std::string out;
+    } const cases[] = {
+        {1252, u"A\u0416B", "A?B"},  // Cyrillic in the Latin code page
+        {1251, u"A\u00E9B", "A?B"},  // Latin in the Cyrillic one
+        {1252, u"\U0001F600", "?"},  // one character outside the BMP, one mark
+        {1252, std::u16string(1, u'\xD800') + u"x", "?x"},  // unpaired high surrogate
+        {1251, std::u16string(1, u'\xDC00'), "?"},          // unpaired low surrogate
+        {1252, u"\uFFFD", "?"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(text::fromUtf16(c.in, c.codePage), c.out) << hex(c.in) << " in " << c.codePage;
+    }
+}
+
+struct Utf8Case {
+    const char* what;
+    std::string bytes;
+    std::u16string decoded;
+};
+
+const Utf8Case kUtf8Cases[] = {
+    {"ASCII", "AB", u"AB"},
+    {"two bytes", "\xC2\xA5", u"\u00A5"},
+    {"three bytes", "\xE2\x82\xAC", u"\u20AC"},
+    {"four bytes", "\xF0\x9F\x98\x80", u"\U0001F600"},
+    {"largest code point", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+    {"lone continuation",
+     "A\x80"
+     "B",
+     u"A\uFFFDB"},
+    {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD"},
+    {"overlong three bytes", "\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
+    {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+    {"above U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+    {"invalid lead", "\xF5\xFF", u"\uFFFD\uFFFD"},
+    {"truncated at the end", "A\xE2\x82", u"A\uFFFD"},
+    {"truncated before ASCII",
+     "\xE2\x82"
+     "A",
+     u"\uFFFDA"},
+    {"truncated before a lead", "\xC2\xC2\xA5", u"\uFFFD\u00A5"},
+    {"NUL kept", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+};
+
+TEST_F(CodePageTest, Utf8IsDecodedStrictly) {
+    for (const Utf8Case& c : kUtf8Cases) {
+        EXPECT_EQ(hex(text::toUtf16(c.bytes, text::kUtf8)), hex(c.decoded)) << c.what;
+    }
+}
+
+TEST_F(CodePageTest, Utf16EncodesAsUtf8WithUnpairedSurrogatesReplaced) {
+    struct Case {
+        std::u16string in;
+        std::string out;
+    } const cases[] = {
+        {u"\u00A5\u0490\u20AC", "\xC2\xA5\xD2\x90\xE2\x82\xAC"},
+        {u"\U0001F600", "\xF0\x9F\x98\x80"},
+        {std::u16string(1, u'\xD83D') + u"A",
+         "\xEF\xBF\xBD"
+         "A"},
+        {u"A" + std::u16string(1, u'\xDE00'), "A\xEF\xBF\xBD"},
+        {std::u16string{u'\xDE00', u'\xD83D'}, "\xEF\xBF\xBD\xEF\xBF\xBD"},  // reversed pair
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(hex(text::fromUtf16(c.in, text::kUtf8)), hex(c.out)) << hex(c.in);
+    }
+}
+
+TEST_F(CodePageTest, SystemCodePageIsLatinUnlessChanged) {
+    EXPECT_EQ(text::systemCodePage(), 1252u);
+    EXPECT_EQ(text::toAnsi(u"\u00A5"), "\xA5");
+    ASSERT_TRUE(text::setSystemCodePage(1251));
+    EXPECT_EQ(text::systemCodePage(), 1251u);
+    EXPECT_EQ(text::toAnsi(u"\u0490"), "\xA5");
+    EXPECT_EQ(hex(text::fromAnsi("\xA5")), hex(u"\u0490"));
+}
+
+TEST_F(CodePageTest, OnlyKnownSingleByteCodePagesCanBeTheSystemCodePage) {
+    for (unsigned refused : {0u, 437u, 1250u, 28591u, text::kUtf8}) {
+        EXPECT_FALSE(text::setSystemCodePage(refused)) << refused;
+        EXPECT_EQ(text::systemCodePage(), 1252u) << "kept after refusing " << refused;
+    }
+}
+
+TEST_F(CodePageTest, AnUnknownCodePageConvertsAsAscii) {
+    EXPECT_EQ(hex(text::toUtf16("A\xA5", 437)), hex(u"A\uFFFD"));
+    EXPECT_EQ(text::fromUtf16(u"A\u00A5", 437), "A?");
+}
+
+}  // namespace

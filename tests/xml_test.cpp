@@ -1,0 +1,352 @@
+// The XML document and the SAX reader over untrusted text.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/xml/growing_document.h"
+#include "platform/xml/sax_reader.h"
+#include "platform/xml/xml_document.h"
+
+namespace {
+
+std::string nested(int depth) {
+    std::string text;
+    for (int i = 0; i < depth; ++i) {
+        text += "<a>";
+    }
+    for (int i = 0; i < depth; ++i) {
+        text += "</a>";
+    }
+    return text;
+}
+
+std::string billionLaughs() {
+    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol \"lol\">\n";
+    for (int level = 1; level <= 10; ++level) {
+        text += "<!ENTITY lol" + std::to_string(level) + " \"";
+        const std::string inner = level == 1 ? "&lol;" : "&lol" + std::to_string(level - 1) + ";";
+        for (int i = 0; i < 10; ++i) {
+            text += inner;
+        }
+        text += "\">\n";
+    }
+    text += "]>\n<lolz>&lol10;</lolz>";
+    return text;
+}
+
+// A file with a secret that no parse may read.
+class SecretFile {
+  public:
+    SecretFile() {
+        path_ = std::filesystem::temp_directory_path() /
+                ("farewright-xml-secret-" + std::to_string(std::random_device{}()) + ".txt");
+        std::ofstream(path_) << "TOPSECRET";
+        dtdPath_ = path_;
+        dtdPath_.replace_extension(".dtd");
+        std::ofstream(dtdPath_) << "<!ENTITY leak SYSTEM \"file://" << path_.string() << "\">";
+    }
+    ~SecretFile() {
+        std::filesystem::remove(path_);
+        std::filesystem::remove(dtdPath_);
+    }
+    std::string url() const { return "file://" + path_.string(); }
+    std::string dtdUrl() const { return "file://" + dtdPath_.string(); }
+
+  private:
+    std::filesystem::path path_;
+    std::filesystem::path dtdPath_;
+};
+
+// Records the SAX callbacks as one line each.
+class Recorder : public xml::SaxHandler {
+  public:
+    std::vector<std::string> events;
+    void startElement(std::string_view name, const Attributes& attributes) override {
+        std::string event = "start " + std::string(name);
+        for (const auto& [key, value] : attributes) {
+            event += " " + std::string(key) + "=" + std::string(value);
+        }
+        events.push_back(event);
+    }
+    void endElement(std::string_view name) override {
+        events.push_back("end " + std::string(name));
+    }
+    void characters(std::string_view text) override {
+        // Adjacent pieces are one text as far as the reader is concerned.
+        if (!events.empty() && events.back().starts_with("text ")) {
+            events.back() += text;
+        } else {
+            events.push_back("text " + std::string(text));
+        }
+    }
+    std::string all() const {
+        std::string joined;
+        for (const std::string& e : events) {
+            joined += e + "\n";
+        }
+        return joined;
+    }
+};
+
+std::vector<std::string> texts(const xml::Document& doc, std::string_view name) {
+    std::vector<std::string> out;
+    for (const xml::Element& e : doc.elementsByName(name)) {
+        out.push_back(e.text());
+    }
+    return out;
+}
+
+TEST(XmlDocument, ReadsElementsInDocumentOrderWithTheirText) {
+    const auto doc = xml::Document::parse(
+        "<?xml version=\"1.0\"?><VELMORA><LINE><TEXT>one</TEXT></LINE>"
+        "<X><LINE><TEXT>two &amp; &lt;three&gt; &#x41;</TEXT></LINE></X>"
+        "<LINE><TEXT><![CDATA[<four>]]> and <b>bold</b></TEXT></LINE></VELMORA>");
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(texts(*doc, "TEXT"),
+              (std::vector<std::string>{"one", "two & <three> A", "<four> and bold"}));
+    EXPECT_EQ(doc->elementsByName("LINE").size(), 3u);
+    EXPECT_TRUE(doc->elementsByName("line").empty()) << "names are case-sensitive";
+    EXPECT_EQ(doc->elementsByName("VELMORA").front().name(), "VELMORA");
+
+    const auto prefixed = xml::Document::parse("<p:r xmlns:p=\"urn:x\"><p:LINE>a</p:LINE></p:r>");
+    ASSERT_TRUE(prefixed);
+    EXPECT_EQ(texts(*prefixed, "p:LINE"), std::vector<std::string>{"a"});
+    EXPECT_TRUE(prefixed->elementsByName("LINE").empty());
+}
+
+TEST(XmlDocument, ReadsTextAsUtf8WhateverTheDeclarationSays) {
+    const std::string yen = "\xC2\xA5";
+    const auto doc = xml::Document::parse("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>5" +
+                                          yen + "AB</r>");
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->elementsByName("r").front().text(), "5" + yen + "AB");
+    const auto again = xml::Document::parse(doc->serialize());
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->elementsByName("r").front().text(), "5" + yen + "AB");
+}
+
+struct RefusedCase {
+    const char* what;
+    std::string text;
+};
+
+std::vector<RefusedCase> refusedCases(const SecretFile& secret) {
+    const std::string dtd = "<!DOCTYPE a SYSTEM \"" + secret.dtdUrl() + "\">";
+    return {
+        {"empty text", ""},
+        {"text only", "hello"},
+        {"unclosed element", "<a><b></a>"},
+        {"two roots", "<a/><b/>"},
+        {"NUL inside", std::string("<a>x\0y</a>", 10)},
+        {"undeclared entity", "<a>&nbsp;</a>"},
+        {"internal entity", "<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>"},
+        {"entity declared but unused", "<!DOCTYPE a [<!ENTITY e \"x\">]><a/>"},
+        {"external entity", "<!DOCTYPE a [<!ENTITY e SYSTEM \"" + secret.url() + "\">]><a>&e;</a>"},
+        {"external entity in attribute default",
+         "<!DOCTYPE a [<!ENTITY e SYSTEM \"" + secret.url() + "\">]><a b=\"&e;\"/>"},
+        {"parameter entity",
+         "<!DOCTYPE a [<!ENTITY % p SYSTEM \"" + secret.url() + "\"> %p;]><a/>"},
+        {"unparsed entity", "<!DOCTYPE a [<!NOTATION n SYSTEM \"n\"><!ENTITY u SYSTEM \"" +
+                                secret.url() + "\" NDATA n>]><a/>"},
+        {"entity from external subset", dtd + "<a>&leak;</a>"},
+        {"entity from external subset in attribute", dtd + "<a b=\"x&leak;\"/>"},
+        {"entity expansion bomb", billionLaughs()},
+        {"nesting far too deep", nested(100000)},
+        {"nesting just past the limit", nested(300)},
+    };
+}
+
+TEST(XmlDocument, RefusesWhatIsNotASafeWellFormedDocument) {
+    const SecretFile secret;
+    for (const RefusedCase& c : refusedCases(secret)) {
+        const auto doc = xml::Document::parse(c.text);
+        EXPECT_FALSE(doc.has_value()) << c.what << ": parsed as\n" << doc->serialize();
+    }
+}
+
+TEST(XmlSax, RefusesWhatIsNotASafeWellFormedDocument) {
+    const SecretFile secret;
+    for (const RefusedCase& c : refusedCases(secret)) {
+        Recorder recorder;
+        EXPECT_FALSE(xml::parseSax(c.text, recorder)) << c.what;
+        EXPECT_EQ(recorder.all().find("TOPSECRET"), std::string::npos) << c.what;
+        EXPECT_LT(recorder.events.size(), 1000u) << c.what;
+    }
+}
+
+TEST(XmlDocument, AcceptsADoctypeWithoutEntitiesAndFetchesNothing) {
+    const SecretFile secret;
+    for (const std::string& text : {
+             std::string("<!DOCTYPE a><a>x</a>"),
+             std::string("<!DOCTYPE a [<!ELEMENT a (#PCDATA)>]><a>x</a>"),
+             "<!DOCTYPE a SYSTEM \"" + secret.dtdUrl() + "\"><a>x</a>",
+             std::string("<!DOCTYPE a [<!ATTLIST a b CDATA \"&lt;\">]><a>x</a>"),
+         }) {
+        const auto doc = xml::Document::parse(text);
+        ASSERT_TRUE(doc) << text;
+        EXPECT_EQ(texts(*doc, "a"), std::vector<std::string>{"x"}) << text;
+        const std::string written = doc->serialize();
+        EXPECT_EQ(written.find("TOPSECRET"), std::string::npos) << text;
+        EXPECT_TRUE(xml::Document::parse(written)) << "reads back:\n" << written;
+    }
+}
+
+TEST(XmlDocument, NestingUpToTheLimitIsRead) {
+    EXPECT_TRUE(xml::Document::parse(nested(200)));
+    Recorder recorder;
+    EXPECT_TRUE(xml::parseSax(nested(200), recorder));
+}
+
+TEST(XmlDocument, SizeLimitCountsBytes) {
+    const std::string text = "<a>0123456789</a>";  // 17 bytes
+    EXPECT_TRUE(xml::Document::parse(text, text.size()));
+    EXPECT_FALSE(xml::Document::parse(text, text.size() - 1));
+    Recorder recorder;
+    EXPECT_TRUE(xml::parseSax(text, recorder, text.size()));
+    EXPECT_FALSE(xml::parseSax(text, recorder, text.size() - 1));
+}
+
+TEST(XmlDocument, ParseErrorsAreNotPrinted) {
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(xml::Document::parse("<a><b></a>"));
+    EXPECT_FALSE(
+        xml::Document::parse("<!DOCTYPE a SYSTEM \"file:///nonexistent/x.dtd\"><a>&e;</a>"));
+    Recorder recorder;
+    EXPECT_FALSE(xml::parseSax("<a>&undeclared;</a>", recorder));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(XmlDocument, AppendCopyMovesLinesIntoAnotherDocument) {
+    auto whole = xml::Document::parse("<VELMORA><LINE><TEXT>1</TEXT></LINE></VELMORA>");
+    const auto screen = xml::Document::parse(
+        "<VELMORA xmlns:q=\"urn:q\"><LINE q:at=\"x\"><TEXT>2</TEXT></LINE>"
+        "<LINE><TEXT>3 &amp; \xC3\xA9</TEXT></LINE></VELMORA>");
+    ASSERT_TRUE(whole && screen);
+    const xml::Element root = whole->elementsByName("VELMORA").front();
+    for (const xml::Element& line : screen->elementsByName("LINE")) {
+        ASSERT_TRUE(whole->appendCopy(root, line));
+    }
+    const auto reread = xml::Document::parse(whole->serialize());
+    ASSERT_TRUE(reread) << whole->serialize();
+    EXPECT_EQ(texts(*reread, "TEXT"), (std::vector<std::string>{"1", "2", "3 & \xC3\xA9"}));
+    EXPECT_NE(whole->serialize().find("xmlns:q=\"urn:q\""), std::string::npos)
+        << "a namespace used by a copied line travels with it:\n"
+        << whole->serialize();
+}
+
+TEST(XmlDocument, AppendCopyRefusesAParentOfAnotherDocument) {
+    auto a = xml::Document::parse("<a/>");
+    auto b = xml::Document::parse("<b/>");
+    ASSERT_TRUE(a && b);
+    EXPECT_FALSE(a->appendCopy(b->elementsByName("b").front(), b->elementsByName("b").front()));
+    EXPECT_EQ(b->elementsByName("b").size(), 1u);
+}
+
+// Appends the LINE elements of screen.
+void appendLines(xml::GrowingDocument& growing, const std::string& screen) {
+    const auto doc = xml::Document::parse(screen);
+    ASSERT_TRUE(doc) << screen;
+    ASSERT_TRUE(growing.appendCopies(doc->elementsByName("LINE"))) << screen;
+}
+
+std::vector<std::string> lineTexts(const std::string& text) {
+    const auto doc = xml::Document::parse(text);
+    return doc ? texts(*doc, "LINE") : std::vector<std::string>{"<unparseable>"};
+}
+
+TEST(GrowingDocument, AppendedElementsGoAtTheEndOfTheAnchorWhateverTheTextHolds) {
+    const std::string marks =
+        "<?fw-anchor-end-1?><?fw-anchor-end-2?><?fw-anchor-end-3?>"
+        "<!--<?fw-anchor-end-4?>-->";
+    using Lines = std::vector<std::string>;
+    struct Case {
+        const char* what;
+        std::string text;
+        Lines before;
+        Lines after;  // after appending 2, 3 and 4
+    } const cases[] = {
+        {"plain", "<V><LINE>1</LINE></V>", {"1"}, {"1", "2", "3 &", "4"}},
+        {"empty anchor", "<V/>", {}, {"2", "3 &", "4"}},
+        {"anchor not the root, more after it",
+         "<R><X><V><LINE>1</LINE></V></X><V><LINE>9</LINE></V><LINE>10</LINE></R>",
+         {"1", "9", "10"},
+         {"1", "2", "3 &", "4", "9", "10"}},
+        {"text that holds the marks the writer uses",
+         "<V>" + marks + "<LINE>1</LINE></V>",
+         {"1"},
+         {"1", "2", "3 &", "4"}},
+        {"marks after the anchor",
+         "<R><V><LINE>1</LINE></V>" + marks + marks + "</R>",
+         {"1"},
+         {"1", "2", "3 &", "4"}},
+    };
+    for (const Case& c : cases) {
+        auto growing = xml::GrowingDocument::parse(c.text, "V");
+        ASSERT_TRUE(growing) << c.what;
+        EXPECT_EQ(lineTexts(growing->text()), c.before) << c.what;
+        appendLines(*growing,
+                    "<S xmlns:p=\"urn:p\"><LINE p:a=\"1\">2</LINE><LINE>3 &amp;</LINE></S>");
+        appendLines(*growing, "<S><LINE>4</LINE></S>");
+        EXPECT_EQ(lineTexts(growing->text()), c.after) << c.what << "\n" << growing->text();
+    }
+}
+
+TEST(GrowingDocument, RefusesAnAppendThatWouldNestTooDeepOrGrowTooLarge) {
+    auto deep = xml::GrowingDocument::parse(nested(200).insert(600, "<V/>"), "V");
+    ASSERT_TRUE(deep);
+    const std::string before = deep->text();
+    const auto tall =
+        xml::Document::parse("<S><LINE>ok</LINE><LINE>" + nested(100) + "</LINE></S>");
+    ASSERT_TRUE(tall);
+    EXPECT_FALSE(deep->appendCopies(tall->elementsByName("LINE")));
+    EXPECT_EQ(deep->text(), before);
+    appendLines(*deep, "<S><LINE>fits</LINE></S>");
+    EXPECT_EQ(lineTexts(deep->text()), std::vector<std::string>{"fits"});
+
+    auto small = xml::GrowingDocument::parse("<V/>", "V", 100);
+    ASSERT_TRUE(small);
+    const auto big = xml::Document::parse("<S><LINE>" + std::string(100, 'x') + "</LINE></S>");
+    ASSERT_TRUE(big);
+    EXPECT_FALSE(small->appendCopies(big->elementsByName("LINE")));
+    EXPECT_LE(small->text().size(), 100u);
+    EXPECT_FALSE(xml::GrowingDocument::parse("<R/>", "V")) << "no anchor";
+}
+
+TEST(XmlSax, ReportsElementsAttributesAndText) {
+    Recorder recorder;
+    ASSERT_TRUE(xml::parseSax(
+        "<?xml version=\"1.0\"?><!-- note --><R xmlns:p=\"urn:p\" a=\"1 &amp; 2\">"
+        "<N_01PA>1</N_01PA><p:N_000T p:k=\"v\">5\xC2\xA5 x&lt;y<![CDATA[<z>]]></p:N_000T>"
+        "<E/></R>",
+        recorder));
+    EXPECT_EQ(recorder.all(),
+              "start R a=1 & 2\n"
+              "start N_01PA\ntext 1\nend N_01PA\n"
+              "start p:N_000T p:k=v\ntext 5\xC2\xA5 x<y<z>\nend p:N_000T\n"
+              "start E\nend E\n"
+              "end R\n");
+}
+
+TEST(XmlSax, AnExceptionOfTheHandlerReachesTheCaller) {
+    struct Throwing : xml::SaxHandler {
+        int starts = 0;
+        void startElement(std::string_view name, const Attributes&) override {
+            ++starts;
+            if (name == "stop") {
+                throw std::runtime_error("stop");
+            }
+        }
+    } handler;
+    EXPECT_THROW(xml::parseSax("<a><stop/><b/><c/></a>", handler), std::runtime_error);
+    EXPECT_EQ(handler.starts, 2) << "no callback after the throw";
+    EXPECT_TRUE(xml::parseSax("<a/>", handler)) << "the reader is usable afterwards";
+}
+
+}  // namespace
