@@ -20,8 +20,12 @@ std::string joinPath(std::string_view dir, std::string_view name);
 std::string homeDirectory();
 void setHomeDirectory(std::string dir);
 
-// A path named without a directory (or relative) resolves in the home directory.
+// A path named without a directory (or relative) resolves in the home directory. Where "/" is
+// the separator, "\\" in the path is taken as a separator too (settings are written with it).
 std::string resolve(std::string_view path);
+
+// Creates a directory and its missing parents; true when it exists afterwards.
+bool ensureDirectory(std::string_view dir);
 
 struct ReadResult {
     std::string content;
@@ -33,6 +37,7 @@ struct ReadResult {
 ReadResult readWholeFile(std::string_view path, std::size_t maxBytes = 16u << 20);
 
 // Replaces a file atomically: the content is written beside it and renamed over it.
+// readWholeFile and replaceFile resolve their path as resolve() does.
 bool replaceFile(std::string_view path, std::string_view content);
 
 }  // namespace file

@@ -7,13 +7,18 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+namespace zenkor {
+class IniFile;
+}
+
 class CZenkorProfile {
-public:
-    CZenkorProfile() = default;
+  public:
+    CZenkorProfile();
     CZenkorProfile(const CZenkorProfile&) = delete;
     CZenkorProfile& operator=(const CZenkorProfile&) = delete;
     ~CZenkorProfile();
@@ -31,11 +36,15 @@ public:
 
     // Writes the values set so far; answers false when the file could not be replaced.
     bool commit();
+    // Drops the values set and not yet written.
+    void discard() { pending_.clear(); }
 
-private:
+  private:
     std::string file_;
     std::string section_;
     std::string key_;
     // Values set during this pass, in order: (section, key, value).
     std::vector<std::pair<std::pair<std::string, std::string>, std::string>> pending_;
+    // The file as read at the first lookup of the pass (or as last committed).
+    std::unique_ptr<zenkor::IniFile> read_;
 };

@@ -1,0 +1,168 @@
+// Language strings: the loaded languages, counted, and lookups in the most recent one.
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/file/file.h"
+#include "platform/text/codepage.h"
+#include "platform/zenkor/arch.h"
+#include "platform/zenkor/language_table.h"
+#include "resources/en1_table.h"
+
+namespace {
+
+constexpr std::string_view kBuiltInLanguage = "EN1";
+constexpr std::size_t kMaxCodeBytes = 32;
+// A table file is read up to this size (to its last whole line).
+constexpr std::size_t kMaxTableBytes = 4u << 20;
+
+struct Load {
+    std::string code;
+    std::shared_ptr<const zenkor::LanguageTable> table;  // null for an unknown language
+};
+
+struct Languages {
+    std::mutex mutex;
+    std::vector<Load> loads;               // one per LANG_load not yet unloaded; the last is in use
+    std::vector<std::string> directories;  // empty: the default
+};
+
+Languages& languages() {
+    static Languages instance;
+    return instance;
+}
+
+// Codes name files, so only plain names are taken: no path can be smuggled in.
+bool isValidCode(std::string_view code) {
+    if (code.empty() || code.size() > kMaxCodeBytes)
+        return false;
+    for (char c : code) {
+        bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                  c == '_' || c == '-';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+std::string upper(std::string_view s) {
+    std::string result(s);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+std::string_view wholeLines(std::string_view text, bool cut) {
+    if (!cut)
+        return text;
+    std::size_t last = text.find_last_of('\n');
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+// The built-in table (for "EN1") with the tables of the language directories over it, in
+// order; null when neither knows the language.
+std::shared_ptr<const zenkor::LanguageTable> readLanguage(const std::string& code,
+                                                          const std::vector<std::string>& dirs) {
+    auto table = std::make_shared<zenkor::LanguageTable>();
+    bool known = false;
+    if (code == kBuiltInLanguage) {
+        table->merge(resources::builtinEnglishTable());
+        known = true;
+    }
+    std::vector<std::string> searched = dirs;
+    if (searched.empty())
+        searched.push_back(file::joinPath(file::homeDirectory(), "lang"));
+    for (const std::string& dir : searched) {
+        auto read = file::readWholeFile(file::joinPath(dir, code + ".lang"), kMaxTableBytes + 1);
+        if (!read.opened || read.error != 0)
+            continue;
+        table->merge(wholeLines(read.content, read.content.size() > kMaxTableBytes));
+        known = true;
+    }
+    if (!known)
+        return nullptr;
+    return table;
+}
+
+// Copies text into buffer: at most size - 1 bytes and a terminator.
+void copyOut(std::string_view text, char* buffer, int size) {
+    std::size_t count = text.size() < static_cast<std::size_t>(size) - 1
+                            ? text.size()
+                            : static_cast<std::size_t>(size) - 1;
+    text.copy(buffer, count);
+    buffer[count] = '\0';
+}
+
+}  // namespace
+
+bool LANG_load(const char* language) try {
+    std::string code = upper(language != nullptr ? language : "");
+    Languages& state = languages();
+    std::lock_guard lock(state.mutex);
+    std::shared_ptr<const zenkor::LanguageTable> table;
+    bool reused = false;
+    // A language already in use by another mask is shared, not read again.
+    for (const Load& load : state.loads) {
+        if (load.code == code) {
+            table = load.table;
+            reused = true;
+        }
+    }
+    if (!reused && isValidCode(code))
+        table = readLanguage(code, state.directories);
+    // Counted even when unknown: the mask's unload is matched with this load.
+    state.loads.push_back({code, table});
+    return table != nullptr;
+} catch (...) {
+    return false;  // out of memory: the language stays unloaded
+}
+
+bool LANG_getString(const char* key, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0)
+        return false;
+    buffer[0] = '\0';
+    if (key == nullptr)
+        return false;
+    try {
+        std::string utf8;
+        {
+            Languages& state = languages();
+            std::lock_guard lock(state.mutex);
+            if (state.loads.empty() || !state.loads.back().table)
+                return false;
+            auto found = state.loads.back().table->find(key);
+            if (!found)
+                return false;
+            utf8 = *found;
+        }
+        copyOut(text::toAnsi(text::toUtf16(utf8, text::kUtf8)), buffer, size);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void LANG_unload() {
+    Languages& state = languages();
+    std::lock_guard lock(state.mutex);
+    if (!state.loads.empty())
+        state.loads.pop_back();
+}
+
+namespace zenkor {
+
+void setLanguageDirectories(const char* const* dirs, int count) {
+    std::vector<std::string> list;
+    for (int i = 0; dirs != nullptr && i < count; ++i) {
+        if (dirs[i] != nullptr && dirs[i][0] != '\0')
+            list.emplace_back(dirs[i]);
+    }
+    Languages& state = languages();
+    std::lock_guard lock(state.mutex);
+    state.directories = std::move(list);
+}
+
+}  // namespace zenkor

@@ -1,0 +1,156 @@
+// The log: one line per call appended to "<home>/farewright.log", and the registered observer.
+#include "platform/zenkor/log.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdarg>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "platform/file/file.h"
+#include "platform/file/unique_fd.h"
+
+namespace zenkor {
+namespace {
+
+std::atomic<LogObserver*> observer{nullptr};
+
+constexpr const char* kLogFileName = "farewright.log";
+// A longer formatted text is cut.
+constexpr std::size_t kMaxTextBytes = 4096;
+// A log grown past this size is moved aside to "farewright.log.old" and started afresh.
+constexpr off_t kMaxLogBytes = 8 << 20;
+
+std::string formatText(const char* format, va_list args) {
+    if (format == nullptr)
+        return {};
+    char buffer[kMaxTextBytes];
+    int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    if (n < 0)
+        return {};
+    std::size_t length = static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n)
+                                                                     : sizeof buffer - 1;
+    return std::string(buffer, length);
+}
+
+std::string timestamp() {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    std::time_t seconds = system_clock::to_time_t(now);
+    auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char buffer[32];
+    std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+    std::snprintf(buffer + n, sizeof buffer - n, ".%03d", static_cast<int>(millis));
+    return buffer;
+}
+
+// Keeps a logged text on its one line: line breaks and other control bytes are escaped.
+void appendEscaped(std::string& line, std::string_view text) {
+    for (char c : text) {
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(c));
+            line += code;
+        } else {
+            line += c;
+        }
+    }
+}
+
+// Without blocking: a FIFO in the log's place must not hang a mask.
+int openLog(const std::string& path) {
+    return ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+}
+
+void writeLine(const std::string& line) {
+    const std::string home = file::homeDirectory();
+    const std::string path = file::joinPath(home, kLogFileName);
+    file::UniqueFd fd(openLog(path));
+    if (!fd && errno == ENOENT && file::ensureDirectory(home))
+        fd = file::UniqueFd(openLog(path));
+    if (!fd)
+        return;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) == 0 && info.st_size > kMaxLogBytes) {
+        std::string old = path + ".old";
+        ::rename(path.c_str(), old.c_str());
+        fd = file::UniqueFd(openLog(path));
+        if (!fd)
+            return;
+    }
+    // One write per line, so that lines of several processes never interleave.
+    std::string_view rest(line);
+    while (!rest.empty()) {
+        ssize_t n = ::write(fd.get(), rest.data(), rest.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+enum class Kind { kDiagnostic, kError };
+
+void record(Kind kind, const char* component, const char* function, int number, const char* format,
+            va_list args) noexcept {
+    try {
+        std::string text = formatText(format, args);
+        std::string_view componentText = component != nullptr ? component : "";
+        std::string_view functionText = function != nullptr ? function : "";
+        std::string line = timestamp();
+        line.append(kind == Kind::kError ? " error " : " diagnostic ");
+        appendEscaped(line, componentText);
+        line += ' ';
+        appendEscaped(line, functionText);
+        line.append(" ").append(std::to_string(number)).append(" ");
+        appendEscaped(line, text);
+        line += '\n';
+        writeLine(line);
+        if (LogObserver* target = observer.load()) {
+            if (kind == Kind::kError) {
+                target->error(componentText, functionText, number, text);
+            } else {
+                target->diagnostic(componentText, functionText, number, text);
+            }
+        }
+    } catch (...) {
+        // Logging never fails its caller.
+    }
+}
+
+}  // namespace
+
+void setLogObserver(LogObserver* newObserver) {
+    observer.store(newObserver);
+}
+
+}  // namespace zenkor
+
+void CZenkorLog::diagnostic(const char* component, const char* function, int category, int level,
+                            int line, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    zenkor::record(zenkor::Kind::kDiagnostic, component, function, category, format, args);
+    va_end(args);
+}
+
+void CZenkorLog::error(const char* component, const char* function, int code, const char* format,
+                       ...) {
+    va_list args;
+    va_start(args, format);
+    zenkor::record(zenkor::Kind::kError, component, function, code, format, args);
+    va_end(args);
+}

@@ -1,0 +1,108 @@
+#include "platform/file/file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/file/file_lock.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::TempHome;
+
+TEST(FileTest, JoinPathDropsTrailingSeparatorsOfTheDirectory) {
+    const struct {
+        const char* dir;
+        const char* name;
+        const char* expected;
+    } cases[] = {
+        {"/opt/q", "a.ini", "/opt/q/a.ini"},
+        {"/opt/q/", "a.ini", "/opt/q/a.ini"},
+        {"/opt/q\\\\", "a.ini", "/opt/q/a.ini"},
+        {"/opt/q/\\/", "a.ini", "/opt/q/a.ini"},
+        {"", "a.ini", "a.ini"},
+        {"/", "a.ini", "/a.ini"},  // the root stays
+        {"rel", "a.ini", "rel/a.ini"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(file::joinPath(c.dir, c.name), c.expected) << "\"" << c.dir << "\"";
+    }
+}
+
+TEST(FileTest, ResolveLeavesAbsolutePathsAndPutsOthersInTheHome) {
+    TempHome home;
+    const std::string h = home.path().string();
+    const struct {
+        const char* path;
+        std::string expected;
+    } cases[] = {
+        {"/etc/x.ini", "/etc/x.ini"},
+        {"Quorvex.ini", h + "/Quorvex.ini"},
+        {"install\\marketconfig.xml", h + "/install/marketconfig.xml"},
+        {"\\abs\\y.ini", "/abs/y.ini"},
+        {"", h + "/"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(file::resolve(c.path), c.expected) << c.path;
+}
+
+TEST(FileTest, ReadWholeFileReportsMissingFilesAndKeepsToItsBound) {
+    TempHome home;
+    auto missing = file::readWholeFile("none.txt");
+    EXPECT_FALSE(missing.opened);
+    EXPECT_EQ(missing.error, ENOENT);
+
+    home.write("data.bin", std::string("ab\0cd\xff", 6));
+    auto whole = file::readWholeFile("data.bin");
+    EXPECT_TRUE(whole.opened);
+    EXPECT_EQ(whole.error, 0);
+    EXPECT_EQ(whole.content, std::string("ab\0cd\xff", 6));
+    EXPECT_EQ(file::readWholeFile("data.bin", 3).content, "ab" + std::string(1, '\0'));
+
+    auto directory = file::readWholeFile(home.path().string());
+    EXPECT_NE(directory.error, 0);
+    EXPECT_TRUE(directory.content.empty());
+}
+
+TEST(FileTest, ReplaceFileKeepsModeAndLinksAndLeavesNoTemporaryFile) {
+    TempHome home;
+    home.write("target.ini", "old");
+    const auto target = home.path() / "target.ini";
+    ::chmod(target.c_str(), 0640);
+    std::filesystem::create_symlink(target, home.path() / "link.ini");
+
+    ASSERT_TRUE(file::replaceFile("link.ini", "new content"));
+    EXPECT_TRUE(std::filesystem::is_symlink(home.path() / "link.ini"));
+    EXPECT_EQ(home.read("target.ini"), "new content");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    ASSERT_TRUE(file::replaceFile("fresh.ini", ""));
+    EXPECT_EQ(home.read("fresh.ini"), "");
+    EXPECT_FALSE(file::replaceFile("no/such/dir/x.ini", "x"));
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(home.path())) {
+        ++files;
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
+    }
+    EXPECT_EQ(files, 3);
+}
+
+TEST(FileTest, ALockIsExclusiveUntilReleased) {
+    TempHome home;
+    {
+        auto first = file::FileLock::acquire("x.lock", 0);
+        ASSERT_TRUE(first.has_value());
+        EXPECT_FALSE(file::FileLock::acquire("x.lock", 0).has_value());
+        EXPECT_FALSE(file::FileLock::acquire("x.lock", 20).has_value());
+        EXPECT_TRUE(file::FileLock::acquire("y.lock", 0).has_value());
+    }
+    EXPECT_TRUE(file::FileLock::acquire("x.lock", 0).has_value());
+    EXPECT_FALSE(file::FileLock::acquire("no/dir/x.lock", 0).has_value());
+}
+
+}  // namespace

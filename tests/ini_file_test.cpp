@@ -1,0 +1,200 @@
+#include "platform/zenkor/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace {
+
+using zenkor::IniFile;
+
+std::string show(const std::optional<std::string_view>& value) {
+    return value ? "\"" + std::string(*value) + "\"" : std::string("(none)");
+}
+
+TEST(IniFileTest, ReadsAsTheProfileApiReads) {
+    const struct {
+        const char* text;
+        const char* section;
+        const char* key;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {"[S]\nK=V\n", "S", "K", "V"},
+        {"[Sec]\nKey=V\n", "sEC", "kEY", "V"},  // names without case
+        {"  [ S ]  \n  K  =  V W  \n", "S", "K", "V W"},
+        {"[S]\nK=\"  quoted  \"\n", "S", "K", "  quoted  "},
+        {"[S]\nK='single'\n", "S", "K", "single"},
+        {"[S]\nK=\"\"x\"\"\n", "S", "K", "\"x\""},  // only one pair goes
+        {"[S]\nK=\"mixed'\n", "S", "K", "\"mixed'"},
+        {"[S]\nK=\"\n", "S", "K", "\""},
+        {"[S]\nK=a=b=c\n", "S", "K", "a=b=c"},
+        {"[S]\nK=v ; not a comment\n", "S", "K", "v ; not a comment"},
+        {"[S]\nK=\n", "S", "K", ""},
+        {"[S]\n;K=comment\n", "S", "K", std::nullopt},
+        {"[S]\nK\n", "S", "K", std::nullopt},  // no "="
+        {"K=before any section\n[S]\n", "S", "K", std::nullopt},
+        {"[S]\nK=first\nK=second\n", "S", "K", "first"},
+        {"[S]\nK=first\n[T]\n[s]\nK=second\nJ=j\n", "S", "K", "first"},
+        {"[S]\nK=first\n[T]\n[s]\nK=second\nJ=j\n", "S", "J", std::nullopt},  // first section
+        {"[S]\r\nK=crlf\r\nL=x\r\n", "S", "K", "crlf"},
+        {"[S]\rK=cr\rL=x", "S", "K", "cr"},
+        {"[S] trailing words\nK=V", "S", "K", "V"},  // no final line break
+        {"[S\nK=V\n", "S", "K", "V"},                // header without "]"
+        {"[S]\nK=V\n", "T", "K", std::nullopt},
+        {"[S]\nK=V\n", "S", "L", std::nullopt},
+        {"", "S", "K", std::nullopt},
+        {"[S]\n\tK\t=\tV\t\n", "S", "K", "V"},
+    };
+    for (const auto& c : cases) {
+        IniFile ini{std::string(c.text)};
+        auto got = ini.find(c.section, c.key);
+        EXPECT_EQ(show(got), show(c.expected))
+            << "reading [" << c.section << "] " << c.key << " from \"" << c.text << "\"";
+    }
+}
+
+TEST(IniFileTest, EveryValueReadsBackAsWritten) {
+    const std::string values[] = {
+        "",          "plain",      " leading",    "trailing ", "\tTab\t",
+        "  ",        "\"quoted\"", "'single'",    "\"",        "'",
+        "a\"",       "\"a",        "x;y",         ";",         "a=b",
+        "=",         "\"\"",       "\x1a",        "\v\f",      "mixed ' and \"",
+        "\xE9t\xE9", "[S]",        "caf\xC3\xA9", "#hash",
+    };
+    for (const std::string& value : values) {
+        IniFile ini;
+        ASSERT_TRUE(ini.set("Section", "KEY", value));
+        std::string written = ini.serialize();
+        IniFile reread(written);
+        auto got = reread.find("Section", "KEY");
+        EXPECT_EQ(show(got), show(value)) << "value \"" << value << "\" written as " << written;
+    }
+}
+
+TEST(IniFileTest, WrittenValuesAreQuotedOnlyWhenNeeded) {
+    const struct {
+        const char* value;
+        const char* written;
+    } cases[] = {
+        {"ABC 123", "ABC 123"}, {"", ""},           {" A", "\" A\""},          {"A ", "\"A \""},
+        {"\"A\"", "\"\"A\"\""}, {"A;B", "\"A;B\""}, {"A=B", "\"A=B\""},        {"one\ntwo", "one"},
+        {"one\r\ntwo", "one"},  {"\ntwo", ""},      {" lead\nx", "\" lead\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IniFile::writtenValue(c.value), c.written) << "value \"" << c.value << "\"";
+    }
+}
+
+TEST(IniFileTest, WritingKeepsEverythingElseAsItWas) {
+    const struct {
+        const char* name;
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* value;
+        const char* after;
+    } cases[] = {
+        {"changed key keeps its place and spelling", "; top\n[A]\nkey=old\nother=1\n\n[B]\nx=2\n",
+         "a", "KEY", "new", "; top\n[A]\nkey=new\nother=1\n\n[B]\nx=2\n"},
+        {"new key after the last key of its section", "[A]\nx=1\n\n; about B\n[B]\ny=2\n", "A", "z",
+         "3", "[A]\nx=1\nz=3\n\n; about B\n[B]\ny=2\n"},
+        {"new key in a section without keys", "[A]\n[B]\ny=2\n", "A", "z", "3",
+         "[A]\nz=3\n[B]\ny=2\n"},
+        {"new section at the end", "[A]\nx=1\n", "B", "y", "2", "[A]\nx=1\n\n[B]\ny=2\n"},
+        {"new section in an empty file", "", "B", "y", "2", "[B]\ny=2\n"},
+        {"file without a final line break", "[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
+        {"new section after a last line without break", "[A]\nx=1", "B", "y", "2",
+         "[A]\nx=1\n\n[B]\ny=2\n"},
+        {"line ends of the file are kept", "[A]\r\nx=1\r\n", "A", "y", "2",
+         "[A]\r\nx=1\r\ny=2\r\n"},
+        {"junk and comments stay", "garbage\n[A]\n;c\nnoequals\nx=1\n#x\n", "A", "x", "9",
+         "garbage\n[A]\n;c\nnoequals\nx=9\n#x\n"},
+        {"the first of two keys is the one changed", "[A]\nx=1\nx=2\n", "A", "x", "3",
+         "[A]\nx=3\nx=2\n"},
+        {"the first of two sections gets the new key", "[A]\nx=1\n[B]\n[a]\ny=2\n", "A", "z", "3",
+         "[A]\nx=1\nz=3\n[B]\n[a]\ny=2\n"},
+    };
+    for (const auto& c : cases) {
+        IniFile ini{std::string(c.before)};
+        ASSERT_TRUE(ini.set(c.section, c.key, c.value)) << c.name;
+        EXPECT_EQ(ini.serialize(), c.after) << c.name;
+    }
+}
+
+TEST(IniFileTest, SeveralChangesKeepTheirOrderAndListAsTheyRead) {
+    IniFile ini(std::string("[A]\na=1\nA=dup\n=nameless\n\n[B]\nb=1\n[a]\nz=9\n"));
+    ASSERT_TRUE(ini.set("A", "n1", "x"));
+    ASSERT_TRUE(ini.set("C", "c1", "y"));
+    ASSERT_TRUE(ini.set("A", "n2", "z"));
+    ASSERT_TRUE(ini.set("A", "N1", "x2"));  // the added key, changed again
+    ASSERT_TRUE(ini.set("c", "c2", "w"));
+    EXPECT_EQ(ini.serialize(),
+              "[A]\na=1\nA=dup\n=nameless\nn1=x2\nn2=z\n\n[B]\nb=1\n[a]\nz=9\n\n[C]\nc1=y\nc2=w\n");
+    const std::vector<std::string> sections{"A", "B", "C"};
+    EXPECT_EQ(ini.sectionNames(), sections);
+    const std::vector<std::pair<std::string, std::string>> keys{
+        {"a", "1"}, {"n1", "x2"}, {"n2", "z"}};
+    EXPECT_EQ(ini.entries("a"), keys);
+}
+
+TEST(IniFileTest, NamesThatCannotBeReadBackAreRefused) {
+    const struct {
+        const char* section;
+        const char* key;
+    } cases[] = {
+        {"", "K"},    {"S]", "K"}, {" S", "K"},  {"S ", "K"}, {"S\n", "K"}, {"S", ""},
+        {"S", "K=1"}, {"S", " K"}, {"S", "K\t"}, {"S", "[K"}, {"S", ";K"},  {"S", "K\r"},
+    };
+    const std::string before = "[S]\nK=1\n";
+    for (const auto& c : cases) {
+        IniFile ini(before);
+        EXPECT_FALSE(ini.set(c.section, c.key, "v"))
+            << "section \"" << c.section << "\" key \"" << c.key << "\"";
+        EXPECT_EQ(ini.serialize(), before);
+    }
+}
+
+TEST(IniFileTest, UnchangedFilesSerializeByteForByte) {
+    // Deterministic noise: random bytes weighted toward the characters the reader looks at.
+    std::uint32_t state = 12345;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return state >> 8;
+    };
+    const char interesting[] = "[]=;\r\n \t\"'aK";
+    for (int round = 0; round < 200; ++round) {
+        std::string text;
+        const std::size_t length = next() % 300;
+        for (std::size_t i = 0; i < length; ++i) {
+            text += next() % 2 ? interesting[next() % (sizeof interesting - 1)]
+                               : static_cast<char>(next() % 256);
+        }
+        IniFile ini(text);
+        ASSERT_EQ(ini.serialize(), text) << "round " << round;
+        // A value written into any of it reads back.
+        ASSERT_TRUE(ini.set("K", "a", " v;1 "));
+        IniFile reread(ini.serialize());
+        ASSERT_EQ(show(reread.find("K", "a")), show(std::string_view(" v;1 ")))
+            << "round " << round;
+    }
+}
+
+TEST(IniFileTest, HugeFilesAndLinesAreHandled) {
+    std::string oneLine(16u << 20, 'x');
+    oneLine.replace(0, 5, "[S]\nk");
+    IniFile line(oneLine);
+    EXPECT_EQ(show(line.find("S", "k" + std::string(10, 'x'))), show(std::nullopt));
+    ASSERT_TRUE(line.set("S", "new", "1"));
+    EXPECT_EQ(line.serialize().size(), oneLine.size() + 6);
+
+    std::string manyKeys = "[S]\n";
+    while (manyKeys.size() < (2u << 20))
+        manyKeys += "k" + std::to_string(manyKeys.size()) + "=v\n";
+    IniFile keys(manyKeys);
+    EXPECT_EQ(show(keys.find("S", "k4")), show(std::string_view("v")));
+    EXPECT_EQ(keys.serialize(), manyKeys);
+}
+
+}  // namespace

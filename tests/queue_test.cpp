@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/zenkor/arch.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::TempHome;
+
+constexpr const char* kQueue = "QUORVEX";
+
+struct Popped {
+    int count;
+    std::string text;
+};
+Popped pop(const char* key, int size = 1024, const char* queue = kQueue) {
+    std::array<char, 1024> buffer;
+    buffer.fill('#');
+    int count = Q_popString(key, "", buffer.data(), size, queue, 60000);
+    return {count, std::string(buffer.data())};
+}
+
+TEST(QueueTest, ValuesComeOutOncePerKeyInTheOrderTheyWentIn) {
+    TempHome home;
+    EXPECT_EQ(pop("ID_TICKETING_ISSUANCE").text, "");  // no queue file yet
+    ASSERT_TRUE(Q_pushString(kQueue, "ID_TICKETING_ISSUANCE", "TFR=1"));
+    ASSERT_TRUE(Q_pushString(kQueue, "ID_TICKETING_VANTREL", "TFR=V"));
+    ASSERT_TRUE(Q_pushString(kQueue, "ID_TICKETING_ISSUANCE", "TFR=2"));
+    ASSERT_TRUE(Q_pushString("OTHERQ", "ID_TICKETING_ISSUANCE", "elsewhere"));
+    const struct {
+        const char* key;
+        const char* expected;
+    } pops[] = {
+        {"ID_TICKETING_ISSUANCE", "TFR=1"}, {"ID_TICKETING_ISSUANCE", "TFR=2"},
+        {"ID_TICKETING_ISSUANCE", ""},      {"id_ticketing_vantrel", ""},  // keys keep case
+        {"ID_TICKETING_VANTREL", "TFR=V"},  {"ID_TICKETING_VANTREL", ""},
+    };
+    for (const auto& p : pops) {
+        Popped got = pop(p.key);
+        EXPECT_EQ(got.text, p.expected) << p.key;
+        EXPECT_EQ(got.count, static_cast<int>(std::string(p.expected).size())) << p.key;
+    }
+    EXPECT_EQ(pop("ID_TICKETING_ISSUANCE", 1024, "OTHERQ").text, "elsewhere");
+}
+
+TEST(QueueTest, AnyByteButNulAndLineBreaksTravelsAndLongValuesAreCut) {
+    TempHome home;
+    const std::string values[] = {"TFR=12&X=1",   "a\tb",    "  blanks  ",
+                                  "\xA5\xE9\xFF", "=;[]#\\", ""};
+    for (const std::string& value : values) {
+        ASSERT_TRUE(Q_pushString(kQueue, "KEY", value.c_str())) << value;
+        EXPECT_EQ(pop("KEY").text, value);
+    }
+    EXPECT_FALSE(Q_pushString(kQueue, "KEY", "two\nlines"));
+    EXPECT_FALSE(Q_pushString(kQueue, "KEY", "cr\r"));
+
+    const std::string value(2000, 'v');
+    ASSERT_TRUE(Q_pushString(kQueue, "KEY", value.c_str()));
+    ASSERT_TRUE(Q_pushString(kQueue, "KEY", "next"));
+    Popped got = pop("KEY");
+    EXPECT_EQ(got.count, 1023);
+    EXPECT_EQ(got.text, value.substr(0, 1023));
+    EXPECT_EQ(pop("KEY", 3).text, "ne");  // taken whole, though cut
+    EXPECT_EQ(pop("KEY").text, "");
+    char untouched = 'x';
+    EXPECT_EQ(Q_popString("KEY", "", &untouched, 0, kQueue, 0), 0);
+    EXPECT_EQ(untouched, 'x');
+}
+
+TEST(QueueTest, BadNamesAndKeysAreRefused) {
+    TempHome home;
+    const struct {
+        const char* queue;
+        const char* key;
+    } cases[] = {
+        {"../escape", "KEY"}, {"a/b", "KEY"},    {"", "KEY"},
+        {".hidden", "KEY"},   {nullptr, "KEY"},  {kQueue, ""},
+        {kQueue, "K\tEY"},    {kQueue, "K\nEY"}, {kQueue, nullptr},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(Q_pushString(c.queue, c.key, "v"))
+            << (c.queue ? c.queue : "(null)") << " / " << (c.key ? c.key : "(null)");
+        EXPECT_EQ(pop(c.key, 1024, c.queue).count, 0);
+    }
+    EXPECT_FALSE(Q_pushString(kQueue, "KEY", nullptr));
+    EXPECT_FALSE(std::filesystem::exists(home.path().parent_path() / "escape.queue"));
+}
+
+TEST(QueueTest, DamagedQueueFilesAreReadAsFarAsTheyGo) {
+    TempHome home;
+    home.write("QUORVEX.queue",
+               std::string("junk without tab\n\0\0\n", 20) + "KEY\tfirst\r\nKEY\tcut");
+    EXPECT_EQ(pop("KEY").text, "first");
+    ASSERT_TRUE(Q_pushString(kQueue, "KEY", "after"));  // the unfinished last line is ended
+    EXPECT_EQ(pop("KEY").text, "cut");
+    EXPECT_EQ(pop("KEY").text, "after");
+}
+
+// Two processes push at once; every value arrives exactly once.
+TEST(QueueTest, ProcessesShareTheQueueWithoutLosingOrRepeatingValues) {
+    TempHome home;
+    constexpr int kPerProcess = 100;
+    auto pushAll = [](const std::string& prefix) {
+        for (int i = 0; i < kPerProcess; ++i) {
+            if (!Q_pushString(kQueue, "KEY", (prefix + std::to_string(i)).c_str()))
+                return false;
+        }
+        return true;
+    };
+    pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0)
+        ::_exit(pushAll("child-") ? 0 : 1);
+    ASSERT_TRUE(pushAll("parent-"));
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    std::vector<std::string> popped, expected;
+    for (Popped p = pop("KEY"); p.count > 0; p = pop("KEY"))
+        popped.push_back(p.text);
+    for (const std::string prefix : {"child-", "parent-"}) {
+        for (int i = 0; i < kPerProcess; ++i)
+            expected.push_back(prefix + std::to_string(i));
+    }
+    std::sort(popped.begin(), popped.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(popped, expected);
+}
+
+}  // namespace
