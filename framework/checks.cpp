@@ -14,17 +14,10 @@ bool isBlank(std::string_view text) {
     return text.find_first_not_of(kWhiteSpace) == std::string_view::npos;
 }
 
-// Shows why the control's text was refused and gives it the focus.
-bool refuse(Dialog& form, ControlId id, std::string_view title, const char* key) {
-    form.messageBox(StringOrKey(key), title, ui::Icon::Error);
-    form.setFocus(id);
-    return false;
-}
-
 template <class Test>
 bool check(Dialog& form, ControlId id, std::string_view title, const char* key, Test test) {
     const std::string text = form.text(id);
-    return test(text) ? true : refuse(form, id, title, key);
+    return test(text) ? true : Refuse(form, id, title, key);
 }
 
 // A library test on a fresh validator, as every check makes one.
@@ -125,6 +118,12 @@ bool CheckAmount(Dialog& form, ControlId id, int places, bool allowZero, std::st
     if (allowZero) return CheckDecimalInRange(form, id, places, 0, -1, title, secondKey);
     return CheckNotZero(form, id, title, firstKey) &&
            CheckDecimalEx(form, id, places, title, secondKey);
+}
+
+bool Refuse(Dialog& form, ControlId id, std::string_view title, const char* key) {
+    form.messageBox(StringOrKey(key), title, ui::Icon::Error);
+    form.setFocus(id);
+    return false;
 }
 
 bool IsFieldEmpty(const Dialog& form, ControlId id) { return isBlank(form.text(id)); }

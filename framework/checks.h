@@ -38,6 +38,10 @@ bool CheckDateByKind(Dialog& form, ControlId id, int kind, std::string_view titl
 bool CheckAmount(Dialog& form, ControlId id, int places, bool allowZero, std::string_view title,
                  const char* firstKey, const char* secondKey);
 
+// Refuses a field that a mask's own test has found wrong: shows the key's message in a
+// message box titled with the mask's title, puts the focus on the field and answers false.
+bool Refuse(Dialog& form, ControlId id, std::string_view title, const char* key);
+
 // Readers that report nothing.
 bool IsFieldEmpty(const Dialog& form, ControlId id);
 bool IsChecked(const Dialog& form, ControlId id);

@@ -6,5 +6,7 @@
 namespace masks {
 
 HRESULT CreateIssManualVoidTkt(REFIID riid, void** ppv);
+HRESULT CreateIssLogTkt(REFIID riid, void** ppv);
+HRESULT CreateIssBSPDamagedTkt(REFIID riid, void** ppv);
 
 }  // namespace masks

@@ -15,11 +15,11 @@ constexpr ClassEntry kClasses[] = {
     {"TicketingReIssuance", ids::CLSID_TicketingReIssuance, ids::IID_ITicketingReIssuance,
      ids::DIID__ITicketingReIssuanceEvents, 112, 111, nullptr},
     {"IssLogTkt", ids::CLSID_IssLogTkt, ids::IID_IIssLogTkt, ids::DIID__IIssLogTktEvents, 115, 114,
-     nullptr},
+     masks::CreateIssLogTkt},
     {"IssManualVoidTkt", ids::CLSID_IssManualVoidTkt, ids::IID_IIssManualVoidTkt,
      ids::DIID__IIssManualVoidTktEvents, 118, 117, masks::CreateIssManualVoidTkt},
     {"IssBSPDamagedTkt", ids::CLSID_IssBSPDamagedTkt, ids::IID_IIssBSPDamagedTkt,
-     ids::DIID__IIssBSPDamagedTktEvents, 121, 120, nullptr},
+     ids::DIID__IIssBSPDamagedTktEvents, 121, 120, masks::CreateIssBSPDamagedTkt},
 };
 
 }  // namespace

@@ -141,13 +141,14 @@ std::string CIssManualVoidTkt::ComposeEntry(const ui::Dialog& form) {
     std::string date = form.text(kDateOfIssue);
     if (date.size() == 4) date.insert(0, "0");
     std::string entry = "WV";
-    entry += framework::kItemSeparator;
-    entry += form.text(kAirlineCode) + form.text(kTicketNumber);
-    entry += "/" + form.text(kCurrencyCode) + form.text(kTotalFare);
-    entry += "/" + form.text(kRecordLocator);
-    entry += "/" + date;
-    entry += "/" + form.text(kFormOfPayment);
-    entry += "/" + form.text(kItineraryIndicator);
+    entry.append(framework::kItemSeparator);
+    for (const std::string& piece :
+         {form.text(kAirlineCode), form.text(kTicketNumber), std::string("/"),
+          form.text(kCurrencyCode), form.text(kTotalFare), std::string("/"),
+          form.text(kRecordLocator), std::string("/"), date, std::string("/"),
+          form.text(kFormOfPayment), std::string("/"), form.text(kItineraryIndicator)}) {
+        entry.append(piece);
+    }
     return entry;
 }
 

@@ -1,0 +1,36 @@
+#include "masks/stock/market_config.h"
+
+#include <algorithm>
+#include <string>
+
+namespace masks {
+namespace {
+
+constexpr std::string_view kStartTag = "<ticketformcode>";
+constexpr std::string_view kEndTag = "</ticketformcode>";
+constexpr std::size_t kFormCodeLength = 3;
+
+bool isRemoved(char c) {
+    return c == ' ' || c == '\n' || c == '\t';
+}
+
+}  // namespace
+
+std::optional<std::string> MarketFormCode(std::string_view config) {
+    std::string text;
+    text.reserve(config.size());
+    for (char c : config) {
+        if (!isRemoved(c))
+            text += c;
+    }
+    const std::size_t start = text.find(kStartTag);
+    if (start == std::string::npos)
+        return std::nullopt;
+    const std::size_t from = start + kStartTag.size();
+    const std::size_t end = text.find(kEndTag, from);
+    if (end == std::string::npos)
+        return std::string();
+    return text.substr(from, std::min(end - from, kFormCodeLength));
+}
+
+}  // namespace masks

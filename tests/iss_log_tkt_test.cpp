@@ -1,0 +1,434 @@
+// The log-ticket mask end to end: the ticket types, the market form code, the checks, the
+// three entries, the profile by type, and the numbers the entries compute.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/class_ids.h"
+#include "masks/catalog.h"
+#include "masks/stock/market_config.h"
+#include "masks/stock/ticket_numbers.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::MaskHarness;
+
+constexpr int kOptat = 826, kAtb2 = 827, kTat = 838, kLniata = 835, kSplit = 834, kFirstCode = 841,
+              kFirstNumber = 833, kLastCode = 842, kLastNumber = 839, kScn = 831, kDocuments = 829;
+constexpr int kSend = 820, kRecall = 821, kClear = 822;
+constexpr const char* kConfig = "<config><ticketformcode>123</ticketformcode></config>";
+
+// The form as the agent fills it; only the fields the type enables are typed.
+struct Form {
+    int type = kOptat;
+    std::string lniata = "1A2B3C", firstCode = "123", firstNumber = "4567890", lastCode = "123",
+                lastNumber = "4567899", scn = "12345678901234", documents = "50";
+    bool split = false;
+};
+
+// A mask in a fresh home whose language has no strings, so that every message is its key.
+std::unique_ptr<MaskHarness> StartMask(std::optional<std::string> config = kConfig,
+                                       const std::string& installDir = "install") {
+    auto mask =
+        std::make_unique<MaskHarness>(masks::CreateIssLogTkt, ids::DIID__IIssLogTktEvents, 116);
+    mask->home().write("Quorvex.ini",
+                       "[User]\nLANG=XX9\n[SYSTEM]\nInstallDir=" + installDir + "\n");
+    if (config)
+        mask->home().write("install/marketconfig.xml", *config);
+    mask->activate();
+    return mask;
+}
+
+void Fill(MaskHarness& mask, const Form& f) {
+    mask.click(f.type);
+    const std::pair<int, const std::string*> typed[] = {
+        {kLniata, &f.lniata},       {kFirstCode, &f.firstCode},   {kFirstNumber, &f.firstNumber},
+        {kLastCode, &f.lastCode},   {kLastNumber, &f.lastNumber}, {kScn, &f.scn},
+        {kDocuments, &f.documents},
+    };
+    for (const auto& [id, text] : typed) {
+        if (mask.form().isEnabled(id))
+            mask.type(id, *text);
+    }
+    if (f.split != mask.form().isChecked(kSplit) && mask.form().isEnabled(kSplit)) {
+        mask.click(kSplit);
+    }
+}
+
+// The lines of the log-ticket section of the profile, in file order.
+std::vector<std::string> Section(MaskHarness& mask) {
+    const std::string text = mask.home().read("Quorvex.ini");
+    std::vector<std::string> lines;
+    bool inside = false;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = text.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.front() == '[') {
+            inside = line == "[TKT_ISSLOG_SECTION]";
+        } else if (inside && !line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+std::string Color(MaskHarness& mask, int id) {
+    for (const std::string& line : mask.form().dump(id)) {
+        if (line.rfind("color ", 0) == 0)
+            return line.substr(6);
+    }
+    return "none";
+}
+
+TEST(LogTicketEntry, EachTypeComposesItsEntry) {
+    struct Case {
+        const char* what;
+        Form form;
+        const char* entry;
+    };
+    Form optat, tat, atb2, zeros, single;
+    tat.type = kTat;
+    atb2.type = kAtb2;
+    atb2.split = true;
+    atb2.documents = "5";
+    zeros.firstNumber = "0000123";
+    single.type = kTat;
+    single.lastNumber = single.firstNumber;
+    const Case cases[] = {
+        {"OPTAT", optat, "DN1A2B3C/12345678903/50"},
+        {"TAT", tat, "DN1A2B3C/12345678903/10"},
+        {"ATB2 with split ticketing", atb2, "DBR1A2B3C/12345678901234/5"},
+        {"leading zeros kept", zeros, "DN1A2B3C/12300001232/50"},
+        {"TAT of one ticket", single, "DN1A2B3C/12345678903/1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto mask = StartMask();
+        Fill(*mask, c.form);
+        mask->key(kLniata, ui::Key::Enter);
+        EXPECT_EQ(mask->events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
+        EXPECT_EQ(mask->recorder().lines,
+                  std::vector<std::string>{std::string("log diagnostic IssLogTkt OnSend 0 ") +
+                                           "Host Command " + c.entry});
+    }
+}
+
+TEST(LogTicketEntry, SplitTickedUnderAtb2IsLeftOutOnceTheTypeChanges) {
+    auto mask = StartMask();
+    mask->click(kAtb2);
+    mask->click(kSplit);
+    Form f;
+    Fill(*mask, f);  // back to OPTAT, the box stays ticked but disabled
+    EXPECT_TRUE(mask->form().isChecked(kSplit));
+    mask->click(kSend);
+    ASSERT_EQ(mask->events(), std::vector<std::string>{"event 2 DN1A2B3C/12345678903/50"});
+    const std::vector<std::string> saved = Section(*mask);
+    EXPECT_NE(std::find(saved.begin(), saved.end(), "SPLIT_TICKETING="), saved.end());
+}
+
+TEST(LogTicketEntry, CountsBeyondThirtyTwoBitsWrapIntoTheEntry) {
+    struct Case {
+        const char* last;
+        const char* count;
+    };
+    // The first ticket is 000/0000000 (value 0, check digit 0); longer numbers come back
+    // from a profile, past the typing limit.
+    const Case cases[] = {
+        {"2147483646", "2147483647"},  {"2147483647", "-2147483648"},    {"4294967295", "0"},
+        {"99999999999", "1215752192"}, {"99999999999999999999999", "0"},  // held at the largest
+                                                                          // 64-bit value
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.last);
+        auto mask = StartMask();
+        Form f;
+        f.type = kTat;
+        f.firstCode = f.lastCode = "000";
+        f.firstNumber = "0000000";
+        Fill(*mask, f);
+        mask->form().setText(kLastNumber, c.last);
+        mask->click(kSend);
+        EXPECT_EQ(mask->events(),
+                  std::vector<std::string>{std::string("event 2 DN1A2B3C/00000000000/") + c.count});
+    }
+}
+
+TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
+    struct Refusal {
+        int type;
+        int field;
+        const char* text;
+        int focus;
+        const char* key;
+    };
+    const Refusal refusals[] = {
+        {kOptat, kLniata, " ", kLniata, "ERR_LOG_TKT_LNIATA_MANDATORY"},
+        {kOptat, kLniata, "1A2B3", kLniata, "_ERR_LNIATA_FIXVALUE"},
+        {kOptat, kLniata, "1A2B3-", kLniata, "_ERR_LNIATA_INVALIDVALUE"},
+        {kOptat, kFirstCode, "", kFirstCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE"},
+        {kOptat, kFirstCode, "12", kFirstCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_MINLEN"},
+        {kOptat, kFirstCode, "1A3", kFirstCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_NUM"},
+        {kOptat, kFirstNumber, "\t", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO"},
+        {kOptat, kFirstNumber, "456789", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO_MINLEN"},
+        {kOptat, kFirstNumber, "45678 0", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO_NUM"},
+        {kOptat, kDocuments, "", kDocuments, "ERR_LOG_TKT_NO_OF_DOC_MANDATORY"},
+        {kOptat, kDocuments, "5A", kDocuments, "ERR_LOG_TKT_NO_OF_DOC_NUM"},
+        {kAtb2, kScn, "", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
+        {kAtb2, kScn, "1234567890123", kScn, "ERR_LOG_TKT_SCN_NO_MINLEN"},
+        {kAtb2, kScn, "1234567890123X", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
+        {kAtb2, kDocuments, "-1", kDocuments, "ERR_LOG_TKT_NO_OF_DOC_NUM"},
+        {kTat, kFirstNumber, "", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO"},
+        {kTat, kLastCode, "", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE"},
+        {kTat, kLastCode, "12", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_MINLEN"},
+        {kTat, kLastCode, "12X", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_NUM"},
+        {kTat, kLastNumber, "", kLastNumber, "ERR_LOG_TKT_END_TKTNO"},
+        {kTat, kLastNumber, "456789", kLastNumber, "ERR_LOG_TKT_END_TKTNO_MINLEN"},
+        {kTat, kLastNumber, "456789X", kLastNumber, "ERR_LOG_TKT_END_TKTNO_NUM"},
+        // Different form codes are refused even with the numbers in order.
+        {kTat, kLastCode, "124", kFirstCode, "ERR_LOG_TKT_BEG_END_TKTNO_FORMCODE_DIFF"},
+        {kTat, kLastNumber, "4567889", kFirstNumber, "ERR_LOG_TKT_BEG_MORE_END_TKTNO"},
+        // Compared as text: a shorter last number of a higher value still sorts first.
+        {kTat, kLastNumber, "10000000", kFirstNumber, "ERR_LOG_TKT_BEG_MORE_END_TKTNO"},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.key + std::string(" from '") + r.text + "'");
+        auto mask = StartMask();
+        Form f;
+        f.type = r.type;
+        Fill(*mask, f);
+        mask->form().setText(r.field, r.text);
+        mask->key(kLniata, ui::Key::Enter);
+        EXPECT_EQ(mask->recorder().lines,
+                  std::vector<std::string>{std::string("msgbox [Log Ticket] ") + r.key});
+        EXPECT_EQ(mask->form().focus(), r.focus);
+        EXPECT_TRUE(mask->events().empty());
+        EXPECT_TRUE(Section(*mask).empty()) << "saved after a refusal";
+    }
+}
+
+TEST(LogTicketForm, TicketTypeEnablesItsFieldsAndColoursItsLabels) {
+    constexpr const char* kRed = "0x0000FF";
+    constexpr const char* kBlack = "0x010000";
+    struct Expected {
+        int type;
+        std::vector<int> enabled;
+        std::vector<int> redLabels;
+    };
+    const Expected expected[] = {
+        {kOptat, {kFirstCode, kFirstNumber, kDocuments}, {832, 828}},
+        {kAtb2, {kSplit, kScn, kDocuments}, {828, 830}},
+        {kTat, {kFirstCode, kFirstNumber, kLastCode, kLastNumber}, {832, 840}},
+    };
+    auto mask = StartMask();
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(e.type);
+        mask->click(e.type);
+        for (int id :
+             {kFirstCode, kFirstNumber, kLastCode, kLastNumber, kSplit, kScn, kDocuments}) {
+            const bool on = std::find(e.enabled.begin(), e.enabled.end(), id) != e.enabled.end();
+            EXPECT_EQ(mask->form().isEnabled(id), on) << id;
+        }
+        for (int id : {832, 840, 830, 828}) {
+            const bool red =
+                std::find(e.redLabels.begin(), e.redLabels.end(), id) != e.redLabels.end();
+            EXPECT_EQ(Color(*mask, id), red ? kRed : kBlack) << id;
+        }
+        EXPECT_EQ(Color(*mask, 825), kRed);
+        EXPECT_EQ(Color(*mask, 837), kRed);
+        EXPECT_EQ(Color(*mask, 836), kBlack);
+        EXPECT_EQ(mask->form().isChecked(kOptat) + mask->form().isChecked(kAtb2) +
+                      mask->form().isChecked(kTat),
+                  1);
+    }
+}
+
+TEST(LogTicketMarketCode, ConfigurationFillsTheFormCodesAtStartAndAtClear) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> config;
+        std::string installDir;
+        std::string code;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {"blanks removed, cut to 3",
+         "<x>\n\t<ticketformcode> 1 2 3 4 </ticketformcode>",
+         "install",
+         "123",
+         {}},
+        {"carriage return kept", "<ticketformcode>\r12</ticketformcode>", "install", "\r12", {}},
+        {"no start tag", "<config><formcode>123</formcode></config>", "install", "", {}},
+        {"no end tag", "<ticketformcode>123", "install", "", {}},
+        {"trailing separators", kConfig, "install\\\\", "123", {}},
+        {"missing file",
+         std::nullopt,
+         "install",
+         "",
+         {"msgbox [Error] Can't open file install/marketconfig.xml [2]"}},
+        {"path is never a format",
+         std::nullopt,
+         "%s%n%d",
+         "",
+         {"msgbox [Error] Can't open file %s%n%d/marketconfig.xml [2]"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto mask = StartMask(c.config, c.installDir);
+        EXPECT_EQ(mask->recorder().lines, c.shown);
+        EXPECT_EQ(mask->form().text(kFirstCode), c.code);
+        EXPECT_EQ(mask->form().text(kLastCode), c.code);
+        mask->type(kFirstCode, "999");
+        mask->click(kClear);
+        EXPECT_EQ(mask->form().text(kFirstCode), c.code) << "after Clear";
+    }
+}
+
+TEST(LogTicketMarketCode, FileIsReadOnceAtTheFirstActivation) {
+    auto mask = StartMask(std::nullopt);
+    mask->deactivate();
+    mask->home().write("install/marketconfig.xml", kConfig);
+    mask->activate();
+    EXPECT_EQ(mask->recorder().lines.size(), 1u);
+    EXPECT_EQ(mask->form().text(kFirstCode), "");
+}
+
+TEST(LogTicketMarketCode, ReaderKeepsAtMostThreeCharactersOrNone) {
+    struct Case {
+        std::string text;
+        std::optional<std::string> code;
+    };
+    const Case cases[] = {
+        {"", std::nullopt},
+        {"<ticketformcode>", ""},
+        {"<ticketformcode></ticketformcode>", ""},
+        {"<ticketformcode>7</ticketformcode><ticketformcode>8</ticketformcode>", "7"},
+        {"</ticketformcode><ticketformcode>45</ticketformcode>", "45"},
+        {"<ticket formcode>1</ticket formcode>", "1"},
+        {std::string("<ticketformcode>\0\0\0\0</ticketformcode>", 37), std::string(3, '\0')},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(masks::MarketFormCode(c.text), c.code) << c.text;
+    }
+}
+
+TEST(LogTicketProfile, SaveWritesTheKeysOfTheTypeAndEmptiesTheOthers) {
+    struct Case {
+        int type;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {kOptat,
+         {"OPTAT=1", "ATB2=0", "TAT=0", "LNIATA=1A2B3C", "BEG_TICKET_FORM_CODE=123",
+          "BEG_TICKET_NUMBER=4567890", "NO_OF_DOC=50",
+          "SPLIT_TICKETING=", "SCN_NUMBER=", "END_TICKET_NUMBER=", "END_TICKET_FORM_CODE="}},
+        {kAtb2,
+         {"OPTAT=0", "ATB2=1", "TAT=0", "LNIATA=1A2B3C", "SPLIT_TICKETING=1",
+          "SCN_NUMBER=12345678901234", "NO_OF_DOC=50", "BEG_TICKET_NUMBER=",
+          "BEG_TICKET_FORM_CODE=", "END_TICKET_NUMBER=", "END_TICKET_FORM_CODE="}},
+        {kTat,
+         {"OPTAT=0", "ATB2=0", "TAT=1", "LNIATA=1A2B3C", "BEG_TICKET_FORM_CODE=123",
+          "BEG_TICKET_NUMBER=4567890", "END_TICKET_FORM_CODE=123", "END_TICKET_NUMBER=4567899",
+          "SPLIT_TICKETING=", "SCN_NUMBER=", "NO_OF_DOC="}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        auto mask = StartMask();
+        Form f;
+        f.type = c.type;
+        f.split = true;
+        Fill(*mask, f);
+        mask->click(kSend);
+        EXPECT_EQ(Section(*mask), c.lines);
+    }
+}
+
+TEST(LogTicketProfile, RecallRestoresTheLastSendOrFallsBackToClear) {
+    auto mask = StartMask();
+    Form f;
+    f.type = kAtb2;
+    f.split = true;
+    Fill(*mask, f);
+    mask->type(kFirstCode, "555");  // disabled for ATB2: stays as the market code
+    mask->click(kSend);
+    mask->click(kClear);
+    EXPECT_TRUE(mask->form().isChecked(kOptat));
+    EXPECT_FALSE(mask->form().isChecked(kSplit));
+    EXPECT_EQ(mask->form().text(kScn), "");
+
+    mask->key(kLniata, ui::Key::AltUp);
+    EXPECT_TRUE(mask->form().isChecked(kAtb2));
+    EXPECT_FALSE(mask->form().isChecked(kOptat));
+    EXPECT_TRUE(mask->form().isChecked(kSplit));
+    EXPECT_TRUE(mask->form().isEnabled(kScn));
+    EXPECT_FALSE(mask->form().isEnabled(kFirstCode));
+    EXPECT_EQ(mask->form().text(kScn), "12345678901234");
+    EXPECT_EQ(mask->form().text(kFirstCode), "") << "saved empty for ATB2";
+
+    // A profile naming no type: Recall clears instead (the market code comes back).
+    mask->home().write("Quorvex.ini",
+                       "[User]\nLANG=XX9\n[SYSTEM]\nInstallDir=install\n"
+                       "[TKT_ISSLOG_SECTION]\nOPTAT=0\nATB2=2\nLNIATA=ZZZZZZ\n");
+    mask->click(kRecall);
+    EXPECT_TRUE(mask->form().isChecked(kOptat));
+    EXPECT_EQ(mask->form().text(kLniata), "");
+    EXPECT_EQ(mask->form().text(kFirstCode), "123");
+    EXPECT_EQ(mask->form().text(kScn), "");
+
+    // Several types ticked: the first of the group stays, alone.
+    mask->home().write("Quorvex.ini", "[TKT_ISSLOG_SECTION]\nATB2=1\nTAT=1\nLNIATA=QQQQQQ\n");
+    mask->click(kRecall);
+    EXPECT_TRUE(mask->form().isChecked(kAtb2));
+    EXPECT_FALSE(mask->form().isChecked(kTat));
+    EXPECT_EQ(mask->form().text(kLniata), "QQQQQQ");
+}
+
+TEST(TicketNumbers, ValuesCheckDigitsAndCountsStayDefined) {
+    struct Value {
+        const char* text;
+        std::int64_t value;
+    };
+    const Value values[] = {
+        {"", 0},
+        {"X1", 0},
+        {" \t0001234567890", 1234567890},
+        {"12 34", 12},
+        {"-5", 0},
+        {"9223372036854775807", INT64_MAX},
+        {"9223372036854775808", INT64_MAX},
+        {"99999999999999999999999999999999", INT64_MAX},
+    };
+    for (const Value& v : values)
+        EXPECT_EQ(masks::TicketValue(v.text), v.value) << v.text;
+
+    EXPECT_EQ(masks::CheckDigit("1234567890"), 3);
+    EXPECT_EQ(masks::CheckDigit("9223372036854775807"), 0);  // 2^63 - 1 = 7 * 1317624576693539401
+
+    struct Count {
+        const char* first;
+        const char* last;
+        std::int32_t count;
+    };
+    const Count counts[] = {
+        {"1234567890", "1234567890", 1},
+        {"1234567890", "1234567889", 0},
+        {"10", "5", -4},
+        {"0", "4294967296", 1},
+        {"9223372036854775807", "0", 2},
+        {"0", "9223372036854775807", 0},
+    };
+    for (const Count& c : counts) {
+        EXPECT_EQ(masks::TicketCount(c.first, c.last), c.count) << c.first << " .. " << c.last;
+    }
+}
+
+}  // namespace
