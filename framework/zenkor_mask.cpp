@@ -288,17 +288,22 @@ std::optional<ui::Paint> MaskBase::onCtlColor(ui::ControlId id) {
 // Button operations
 
 void MaskBase::Send() {
-    if (!hasForm() || !RunChecks()) return;
+    const com::Ptr<MaskBase> keepAlive(this);
+    SendEntry();  // the save pass is written as it goes, after every sink has returned
+}
+
+std::unique_ptr<ProfilePass> MaskBase::SendEntry() {
+    if (!hasForm() || !RunChecks()) return nullptr;
     const std::string entry = BuildEntry();
     // The values are taken before the event, so that a host that closes the mask on Send
     // still finds them saved; they reach the profile after every sink has returned.
-    ProfilePass pass(info_.profileSection);
-    SaveProfile(pass);
+    auto pass = std::make_unique<ProfilePass>(info_.profileSection);
+    SaveProfile(*pass);
     const com::Ptr<MaskBase> keepAlive(this);
     events_.fire(kEventSend, entry);
     log_.diagnostic(info_.component, "OnSend", 0, 100, __LINE__, "Host Command %s",
                     entry.c_str());
-    pass.profile().commit();
+    return pass;
 }
 
 void MaskBase::Recall() {

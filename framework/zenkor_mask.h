@@ -21,6 +21,8 @@
 
 namespace framework {
 
+class ProfilePass;
+
 // DISPIDs of the events every mask fires.
 enum EventDispid : DISPID { kEventCancel = 1, kEventSend = 2 };
 
@@ -63,6 +65,10 @@ public:
 
     // The button operations (also reached by keys).
     void Send();
+    // Send up to its log line: the checks, the entry, the Send event and the log. Answers the
+    // save pass, filled but not yet written (it is written when it goes), or null when a
+    // check refused.
+    std::unique_ptr<ProfilePass> SendEntry();
     void Recall();
     void Clear();
     void Cancel();
@@ -83,7 +89,7 @@ protected:
     virtual bool RunChecks() = 0;
     virtual std::string BuildEntry() = 0;
     // The save pass after a successful Send, and Recall's restore pass.
-    virtual void SaveProfile(class ProfilePass& pass) = 0;
+    virtual void SaveProfile(ProfilePass& pass) = 0;
     virtual void RestoreProfile() = 0;
     // Clear: by default every edit of the form becomes empty.
     virtual void ClearForm();

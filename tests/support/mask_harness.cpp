@@ -4,6 +4,8 @@
 #include <stdlib.h>
 
 #include <fstream>
+#include <functional>
+#include <utility>
 #include <sstream>
 
 #include "platform/com/bstr.h"
@@ -77,6 +79,7 @@ void Recorder::error(std::string_view component, std::string_view function, int 
 class RecordingSink final : public IDispatch {
 public:
     std::vector<std::string> events;
+    std::function<void()> onEvent;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
         if (ppv == nullptr) return E_POINTER;
@@ -112,6 +115,7 @@ public:
                                            : std::string("?"));
         }
         events.push_back(line);
+        if (onEvent) std::exchange(onEvent, nullptr)();
         return S_OK;
     }
 
@@ -151,6 +155,13 @@ ui::headless::HeadlessDialog& MaskHarness::form() {
 }
 
 std::vector<std::string>& MaskHarness::events() { return sink_->events; }
+
+void MaskHarness::deactivateOnEvent() {
+    sink_->onEvent = [this] {
+        deactivate();
+        release();
+    };
+}
 
 void MaskHarness::type(int control, const std::string& text) {
     ASSERT_EQ(form().typeText(control, text), "");

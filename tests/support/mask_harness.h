@@ -77,6 +77,9 @@ public:
     // The events fired so far ("event 2 WV..."), and the recorded lines of the recorder.
     std::vector<std::string>& events();
 
+    // At the next event the host closes the mask: the form goes and the mask is released.
+    void deactivateOnEvent();
+
     // Agent actions that must succeed.
     void type(int control, const std::string& text);
     void click(int control);

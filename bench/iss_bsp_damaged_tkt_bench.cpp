@@ -1,0 +1,64 @@
+// The paths an agent waits on in the damaged ticket void mask: activation, Send and Recall.
+#include <benchmark/benchmark.h>
+
+#include "bench/support/bench_mask.h"
+#include "framework/persistence.h"
+#include "masks/catalog.h"
+
+namespace {
+
+using namespace bench_support;
+
+constexpr int kForm = 124;
+
+// An ATB2 coupon: the type switch, the longer number and the "/S" tail.
+void fillAtb2(ui::headless::HeadlessDialog& form) {
+    form.click(861);
+    form.setText(863, "1234567890123");
+    form.setText(866, "1");
+    form.setText(868, "3");
+}
+
+// Activation alone: language, labels, radios, edits, captions and the ticket-type rule.
+void BM_DamagedTicketActivate(benchmark::State& state) {
+    BenchHome home;
+    auto view = createMask(masks::CreateIssBSPDamagedTkt);
+    for (auto _ : state) {
+        view->Activate();
+        state.PauseTiming();
+        view->Deactivate();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DamagedTicketActivate)->Unit(benchmark::kMicrosecond);
+
+// Send on a filled form up to its log line: the seven checks, the entry, the event and the
+// log; the profile write that follows is left out.
+void BM_DamagedTicketSendWithoutProfileWrite(benchmark::State& state) {
+    BenchHome home;
+    auto view = createMask(masks::CreateIssBSPDamagedTkt);
+    view->Activate();
+    fillAtb2(form(kForm));
+    for (auto _ : state) {
+        auto pass = maskOf(view).SendEntry();
+        state.PauseTiming();
+        pass->profile().discard();
+        pass.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DamagedTicketSendWithoutProfileWrite)->Unit(benchmark::kMicrosecond);
+
+// Recall of the type and the four edits from the profile of an earlier Send, then the rule.
+void BM_DamagedTicketRecall(benchmark::State& state) {
+    BenchHome home;
+    auto view = createMask(masks::CreateIssBSPDamagedTkt);
+    view->Activate();
+    fillAtb2(form(kForm));
+    maskOf(view).Send();
+    for (auto _ : state)
+        maskOf(view).Recall();
+}
+BENCHMARK(BM_DamagedTicketRecall)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

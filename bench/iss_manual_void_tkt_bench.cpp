@@ -1,0 +1,91 @@
+// The paths an agent waits on in the manual void mask: activation, Send and Recall.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <utility>
+
+#include "bench/support/bench_mask.h"
+#include "framework/persistence.h"
+#include "masks/catalog.h"
+
+namespace {
+
+using namespace bench_support;
+
+constexpr int kForm = 119;
+
+void fill(ui::headless::HeadlessDialog& form) {
+    const std::array<std::pair<int, const char*>, 8> fields = {{{848, "125"},
+                                                                {855, "1234567890"},
+                                                                {849, "GBP"},
+                                                                {857, "250"},
+                                                                {851, "ABCDEF"},
+                                                                {838, "5JAN"},
+                                                                {853, "CA"},
+                                                                {840, "X"}}};
+    for (const auto& [id, text] : fields) form.setText(id, text);
+}
+
+// Construction, activation (language, labels, links, captions) and release, as the terminal
+// opens a mask.
+void BM_ManualVoidCreateAndActivate(benchmark::State& state) {
+    BenchHome home;
+    for (auto _ : state) {
+        auto view = createMask(masks::CreateIssManualVoidTkt);
+        view->Activate();
+        benchmark::DoNotOptimize(view.get());
+    }
+}
+BENCHMARK(BM_ManualVoidCreateAndActivate)->Unit(benchmark::kMicrosecond);
+
+// Activation alone: the form created and set up on a living mask.
+void BM_ManualVoidActivate(benchmark::State& state) {
+    BenchHome home;
+    auto view = createMask(masks::CreateIssManualVoidTkt);
+    for (auto _ : state) {
+        view->Activate();
+        state.PauseTiming();
+        view->Deactivate();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ManualVoidActivate)->Unit(benchmark::kMicrosecond);
+
+// Send on an empty form: the first check refuses with its message box.
+void BM_ManualVoidRefusedSend(benchmark::State& state) {
+    BenchHome home;
+    auto view = createMask(masks::CreateIssManualVoidTkt);
+    view->Activate();
+    for (auto _ : state) maskOf(view).Send();
+}
+BENCHMARK(BM_ManualVoidRefusedSend)->Unit(benchmark::kMicrosecond);
+
+// Send on a filled form up to its log line: 22 checks, the entry, the event and the log; the
+// profile write that follows is left out.
+void BM_ManualVoidSendWithoutProfileWrite(benchmark::State& state) {
+    BenchHome home;
+    auto view = createMask(masks::CreateIssManualVoidTkt);
+    view->Activate();
+    fill(form(kForm));
+    for (auto _ : state) {
+        auto pass = maskOf(view).SendEntry();
+        state.PauseTiming();
+        pass->profile().discard();
+        pass.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ManualVoidSendWithoutProfileWrite)->Unit(benchmark::kMicrosecond);
+
+// Recall of the eight fields from the profile of an earlier Send.
+void BM_ManualVoidRecall(benchmark::State& state) {
+    BenchHome home;
+    auto view = createMask(masks::CreateIssManualVoidTkt);
+    view->Activate();
+    fill(form(kForm));
+    maskOf(view).Send();
+    for (auto _ : state) maskOf(view).Recall();
+}
+BENCHMARK(BM_ManualVoidRecall)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,83 @@
+// A mask for benchmarks: created through its class creator in a fresh home directory and
+// activated on the headless toolkit, with a sink connected as the terminal would.
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "framework/mask_interface.h"
+#include "framework/zenkor_mask.h"
+#include "platform/com/com_ptr.h"
+#include "platform/file/file.h"
+#include "platform/ui/headless/headless_dialog.h"
+#include "platform/ui/headless/headless_toolkit.h"
+
+namespace bench_support {
+
+// Takes what the toolkit shows and prints nothing, as a terminal that answers every box.
+class QuietObserver final : public ui::headless::Observer {
+public:
+    void messageBox(std::string_view, std::string_view) override {}
+    void posted(unsigned) override {}
+    void chooserEncoder(std::string_view) override {}
+    void chooserMonth(int) override {}
+    void fault(std::string_view text) override { throw std::logic_error(std::string(text)); }
+};
+
+class BenchHome {
+public:
+    BenchHome() {
+        ui::headless::headlessToolkit().setObserver(&observer_);
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "farewright-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+        file::setHomeDirectory(path_.string());
+    }
+    ~BenchHome() {
+        ui::headless::headlessToolkit().setObserver(nullptr);
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    BenchHome(const BenchHome&) = delete;
+    BenchHome& operator=(const BenchHome&) = delete;
+
+    void write(const std::string& name, const std::string& content) const {
+        const auto target = path_ / name;
+        std::filesystem::create_directories(target.parent_path());
+        std::ofstream(target, std::ios::binary) << content;
+    }
+
+private:
+    QuietObserver observer_;
+    std::filesystem::path path_;
+};
+
+using Creator = HRESULT (*)(REFIID, void**);
+
+// Creates a mask object and answers its view (activation) interface.
+inline com::Ptr<framework::IZenkorMaskView> createMask(Creator create) {
+    com::Ptr<framework::IZenkorMaskView> view;
+    if (FAILED(create(framework::IID_IZenkorMaskView, reinterpret_cast<void**>(view.out())))) {
+        throw std::runtime_error("mask not created");
+    }
+    return view;
+}
+
+// The form of an activated mask.
+inline ui::headless::HeadlessDialog& form(int id) {
+    auto* dialog = ui::headless::headlessToolkit().findDialog(id);
+    if (dialog == nullptr) throw std::runtime_error("no form");
+    return *dialog;
+}
+
+// The mask object behind its view (the benchmarks reach the button operations directly).
+inline framework::MaskBase& maskOf(const com::Ptr<framework::IZenkorMaskView>& view) {
+    return *static_cast<framework::MaskBase*>(view.get());
+}
+
+}  // namespace bench_support

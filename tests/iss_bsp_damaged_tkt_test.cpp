@@ -1,0 +1,279 @@
+// The damaged ticket void mask end to end: the ticket-type rule, the checks of each type, the
+// entry, the save by type and Recall.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/class_ids.h"
+#include "masks/catalog.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::MaskHarness;
+
+constexpr int kOptat = 860, kAtb2 = 861, kScn = 863, kTicket = 864, kSpoiled = 866,
+              kCheckDigit = 868;
+constexpr int kSend = 870, kRecall = 871, kClear = 872;
+constexpr const char* kTitle = "BSP Manual Void Ticket (Damaged Tickets)";
+constexpr const char* kSection = "[TKT_ISSBSPDAMAGED_SECTION]";
+
+// What the ticket-type rule decides: ticks, live edits and the colours of labels 865 and 862.
+constexpr const char* kOptatState = "860 1 861 0 864 on 863 off 865 0x0000FF 862 0x010000";
+constexpr const char* kAtb2State = "860 0 861 1 864 off 863 on 865 0x010000 862 0x0000FF";
+
+struct Fields {
+    bool atb2 = false;
+    std::string ticket = "1234567890", scn = "1234567890123", spoiled = "1", digit = "3";
+};
+
+Fields with(std::string Fields::*field, const char* value, bool atb2 = false) {
+    Fields f;
+    f.atb2 = atb2;
+    f.*field = value;
+    return f;
+}
+
+class DamagedTicket : public ::testing::Test {
+  protected:
+    // Without a language table every text is its key, so labels and checks can be told apart.
+    DamagedTicket() {
+        mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
+        mask.activate();
+    }
+
+    // Types each number while its field is live, then chooses the type.
+    void fill(const Fields& f) {
+        mask.click(kOptat);
+        mask.type(kTicket, f.ticket);
+        mask.click(kAtb2);
+        mask.type(kScn, f.scn);
+        mask.click(f.atb2 ? kAtb2 : kOptat);
+        mask.type(kSpoiled, f.spoiled);
+        mask.type(kCheckDigit, f.digit);
+    }
+
+    // The lines of the mask's profile section, in file order.
+    std::vector<std::string> section() {
+        std::istringstream in(mask.home().read("Quorvex.ini"));
+        std::vector<std::string> lines;
+        bool inside = false;
+        for (std::string line; std::getline(in, line);) {
+            if (line.starts_with("[")) {
+                inside = line == kSection;
+            } else if (inside && !line.empty()) {
+                lines.push_back(line);
+            }
+        }
+        return lines;
+    }
+
+    // A paint colour as "0xBBGGRR" (or "none").
+    static std::string hex(std::optional<ui::Colorref> colour) {
+        char text[16] = "none";
+        if (colour)
+            std::snprintf(text, sizeof text, "0x%06X", *colour);
+        return text;
+    }
+
+    std::string textColour(int id) {
+        const auto paint = mask.form().proc().onCtlColor(id);
+        return hex(paint ? paint->text : std::nullopt);
+    }
+
+    // A label as drawn: text, tooltip, font, text colour on background.
+    std::string label(int id) {
+        for (const auto& c : mask.form().controls()) {
+            if (c.id != id)
+                continue;
+            const auto paint = mask.form().proc().onCtlColor(id);
+            const ui::Font font = c.font.value_or(ui::Font{});
+            return c.text + " | " + c.tooltip.value_or("") + " | " + font.face + " " +
+                   std::to_string(font.height) + " " + std::to_string(font.weight) + " | " +
+                   textColour(id) + " on " + hex(paint ? paint->background : std::nullopt);
+        }
+        return "missing";
+    }
+
+    std::string typeState() {
+        ui::headless::HeadlessDialog& f = mask.form();
+        auto on = [&](int id) { return f.isEnabled(id) ? " on" : " off"; };
+        return std::string("860 ") + (f.isChecked(kOptat) ? "1" : "0") + " 861 " +
+               (f.isChecked(kAtb2) ? "1" : "0") + " 864" + on(kTicket) + " 863" + on(kScn) +
+               " 865 " + textColour(865) + " 862 " + textColour(862);
+    }
+
+    MaskHarness mask{masks::CreateIssBSPDamagedTkt, ids::DIID__IIssBSPDamagedTktEvents, 124};
+};
+
+TEST_F(DamagedTicket, LabelsRadiosAndTheTypeRule) {
+    const std::pair<int, const char*> labels[] = {
+        {859, "LAB_SATOTH_TICKTYPE | TOOLTIP_BSP_DMGD_TKT_TYPE | Arial 14 700 | 0x0000FF"},
+        {860, "LAB_BSP_DMGD_TKT_OPTAT | TOOLTIP_BSP_DMGD_TKT_OPTAT | Arial 14 700 | 0x0000FF"},
+        {861, "LAB_BSP_DMGD_TKT_ATB2 | TOOLTIP_BSP_DMGD_TKT_ATB2 | Arial 14 700 | 0x0000FF"},
+        {862, "LAB_BSP_DMGD_TKT_SCN_NO | TOOLTIP_BSP_DMGD_TKT_SCN_NO | Arial 14 700 | 0x010000"},
+        {865, "LAB_RETPNR_TKTNUMBER | TOOLTIP_BSP_DMGD_TKT_TKTNO | Arial 14 700 | 0x0000FF"},
+        {867,
+         "LAB_BSP_DMGD_TKT_NO_SPOILED_DOC | TOOLTIP_BSP_DMGD_TKT_NO_SPOILED_DOC | Arial 14 "
+         "700 | 0x0000FF"},
+        {869, "LAB_BSP_DMGD_TKT_CHK_DGT | TOOLTIP_BSP_DMGD_TKT_CHK_DGT | Arial 14 700 | 0x0000FF"},
+    };
+    for (const auto& [id, expected] : labels) {
+        EXPECT_EQ(label(id), std::string(expected) + " on 0xFFCC9B") << id;
+    }
+    EXPECT_EQ(typeState(), kOptatState);
+
+    // Disabling keeps the text; switching back finds it again.
+    mask.type(kTicket, "123456789");
+    mask.click(kAtb2);
+    EXPECT_EQ(typeState(), kAtb2State);
+    mask.type(kScn, "555");
+    mask.click(kOptat);
+    EXPECT_EQ(typeState(), kOptatState);
+    EXPECT_EQ(mask.form().text(kTicket) + "/" + mask.form().text(kScn), "123456789/555");
+}
+
+TEST_F(DamagedTicket, EachTypeSendsItsEntryAndSavesItsKeys) {
+    struct Case {
+        const char* what;
+        Fields fields;
+        const char* entry;
+        std::vector<std::string> saved;
+    };
+    Fields atb2 = with(&Fields::digit, "3", true);
+    Fields atb2OverShortTicket = atb2;  // a number left in the disabled field is ignored
+    atb2OverShortTicket.ticket = "123456789";
+    atb2OverShortTicket.spoiled = "12";
+    atb2OverShortTicket.digit = "0";
+    const Case cases[] = {
+        {"OPTAT",
+         {},
+         "ATCX/12345678903/1",
+         {"OPTAT=1", "ATB2=0", "NO_OF_SPOILED_DOC=1", "CHECK_DIGIT=3", "TICKET_NUMBER=1234567890",
+          "SCN_NUMBER="}},
+        {"ATB2",
+         atb2,
+         "ATCX/12345678901233/1/S",
+         {"OPTAT=0", "ATB2=1", "NO_OF_SPOILED_DOC=1", "CHECK_DIGIT=3",
+          "TICKET_NUMBER=", "SCN_NUMBER=1234567890123"}},
+        {"ATB2 over a short ticket number",
+         atb2OverShortTicket,
+         "ATCX/12345678901230/12/S",
+         {"OPTAT=0", "ATB2=1", "NO_OF_SPOILED_DOC=12", "CHECK_DIGIT=0",
+          "TICKET_NUMBER=", "SCN_NUMBER=1234567890123"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        mask.events().clear();
+        mask.recorder().lines.clear();
+        fill(c.fields);
+        mask.key(kSpoiled, ui::Key::Enter);
+        EXPECT_EQ(mask.events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
+        EXPECT_EQ(
+            mask.recorder().lines,
+            std::vector<std::string>{
+                std::string("log diagnostic IssBSPDamagedTkt OnSend 0 Host Command ") + c.entry});
+        EXPECT_EQ(section(), c.saved);
+    }
+}
+
+TEST_F(DamagedTicket, EveryCheckOfBothTypesRefusesWithItsOwnKeyAndFocus) {
+    struct Refusal {
+        const char* what;
+        Fields fields;
+        int focus;
+        const char* key;
+    };
+    const Refusal refusals[] = {
+        {"OPTAT 1", with(&Fields::ticket, " "), kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
+        {"OPTAT 2", with(&Fields::ticket, "123456789"), kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
+        {"OPTAT 3", with(&Fields::ticket, "12345678X0"), kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
+        {"ATB2 1", with(&Fields::scn, "", true), kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
+        {"ATB2 2", with(&Fields::scn, "123456789012", true), kScn,
+         "ERR_BSP_DMGD_TKT_SCN_NO_MINLEN"},
+        {"ATB2 3", with(&Fields::scn, "123456789012-", true), kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
+        {"4", with(&Fields::spoiled, "  "), kSpoiled,
+         "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM_MANDATORY"},
+        {"5", with(&Fields::spoiled, "1A"), kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
+        {"5 under ATB2", with(&Fields::spoiled, "1A", true), kSpoiled,
+         "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
+        {"6 before 7", with(&Fields::digit, ""), kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_MANDATORY"},
+        {"7", with(&Fields::digit, "X"), kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
+        {"7 under ATB2", with(&Fields::digit, "-", true), kCheckDigit,
+         "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(std::string("check ") + r.what);
+        mask.recorder().lines.clear();
+        fill(r.fields);
+        mask.click(kSend);
+        EXPECT_EQ(mask.recorder().lines,
+                  std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});
+        EXPECT_EQ(mask.form().focus(), r.focus);
+        EXPECT_TRUE(mask.events().empty());
+        EXPECT_TRUE(section().empty()) << "saved after a refusal";
+    }
+}
+
+TEST_F(DamagedTicket, RecallShowsTheLastSendsNumberAndEmptiesTheOther) {
+    fill(with(&Fields::digit, "9", true));
+    mask.click(kSend);
+    mask.click(kClear);
+    EXPECT_EQ(typeState(), kOptatState);
+    for (int id : {kScn, kTicket, kSpoiled, kCheckDigit})
+        EXPECT_EQ(mask.form().text(id), "") << id;
+    mask.type(kTicket, "9999999999");  // typed after the Send: Recall replaces it with ""
+    mask.key(kSpoiled, ui::Key::AltUp);
+    EXPECT_EQ(typeState(), kAtb2State);
+    EXPECT_EQ(mask.form().text(kScn) + "/" + mask.form().text(kTicket) + "/" +
+                  mask.form().text(kCheckDigit),
+              "1234567890123//9");
+
+    fill({});
+    mask.click(kSend);
+    mask.click(kAtb2);
+    mask.click(kRecall);
+    EXPECT_EQ(typeState(), kOptatState);
+    EXPECT_EQ(
+        mask.form().text(kScn) + "/" + mask.form().text(kTicket) + "/" + mask.form().text(kSpoiled),
+        "/1234567890/1");
+}
+
+TEST_F(DamagedTicket, RecallOfAProfileWithoutATypeClearsAndBothTypesKeepOnlyOptat) {
+    struct Case {
+        const char* what;
+        const char* profile;
+        const char* state;
+        const char* numbers;  // SCN/ticket
+    };
+    const Case cases[] = {
+        {"no section", "", kOptatState, "/"},
+        {"no type keys", "TICKET_NUMBER=1111111111\nSCN_NUMBER=2222222222222\n", kOptatState, "/"},
+        {"neither ticked", "OPTAT=0\nATB2=2\nTICKET_NUMBER=1111111111\n", kOptatState, "/"},
+        {"ATB2 only", "ATB2=1\nSCN_NUMBER=2222222222222\n", kAtb2State, "2222222222222/"},
+        // A hand-edited profile with both ticked: the type is OPTAT and the ATB2 tick goes.
+        {"both ticked", "OPTAT=1\nATB2=1\nTICKET_NUMBER=1111111111\n", kOptatState, "/1111111111"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        mask.home().write("Quorvex.ini",
+                          std::string("[User]\nLANG=XX9\n") + kSection + "\n" + c.profile);
+        fill(with(&Fields::spoiled, "5", true));
+        mask.click(kRecall);
+        EXPECT_EQ(typeState(), c.state);
+        EXPECT_EQ(mask.form().text(kScn) + "/" + mask.form().text(kTicket), c.numbers);
+        EXPECT_EQ(mask.form().text(kSpoiled) + mask.form().text(kCheckDigit), "");
+    }
+    // After the recall of both ticks the entry has no ATB2 tail and the save agrees.
+    mask.type(kSpoiled, "1");
+    mask.type(kCheckDigit, "4");
+    mask.click(kSend);
+    EXPECT_EQ(mask.events(), std::vector<std::string>{"event 2 ATCX/11111111114/1"});
+    EXPECT_EQ(section()[1], "ATB2=0");
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+// The shared behaviour of every mask, seen through the manual void mask: the automation
+// members, the lifecycle, the status line, the choosers and the events.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "framework/class_ids.h"
+#include "framework/shared_settings.h"
+#include "masks/catalog.h"
+#include "platform/com/bstr.h"
+#include "platform/text/codepage.h"
+#include "platform/zenkor/arch.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::MaskHarness;
+
+constexpr int kAirline = 848, kCurrency = 849, kCurrencyLink = 850, kDate = 838,
+              kDateLink = 839, kStatus = 599, kSend = 842;
+
+class MaskTemplate : public ::testing::Test {
+protected:
+    MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+
+    std::string lang() {
+        com::Bstr value;
+        EXPECT_EQ(mask.mask().get_Lang(value.out()), S_OK);
+        return text::fromUtf16(value.view(), text::kUtf8);
+    }
+};
+
+TEST_F(MaskTemplate, EveryMemberAnswersOkWhateverItIsGiven) {
+    const std::u16string huge(100 * 1024, u'A');
+    const std::u16string broken = {u'A', 0xD800, u'B', 0xDC00};
+    const std::array<BSTR, 4> inputs = {nullptr, com::Bstr(u"").release(),
+                                        com::Bstr(huge).release(), com::Bstr(broken).release()};
+    auto all = [&] {
+        for (BSTR in : inputs) {
+            EXPECT_EQ(mask.mask().put_Lang(in), S_OK);
+            EXPECT_EQ(mask.mask().SetResponse(in), S_OK);
+            EXPECT_EQ(mask.mask().initField(in), S_OK);
+            EXPECT_EQ(mask.mask().initParam(in), S_OK);
+        }
+        EXPECT_EQ(mask.mask().get_Lang(nullptr), S_OK);
+    };
+    all();  // before activation
+    mask.activate();
+    all();
+    mask.deactivate();
+    all();  // after the form is gone
+    for (BSTR in : inputs) SysFreeString(in);
+    EXPECT_TRUE(mask.recorder().faults.empty());
+}
+
+TEST_F(MaskTemplate, LanguageComesFromTheProfileAtActivationAndPutsAreLogged) {
+    mask.mask().put_Lang(com::Bstr(u"FR1").get());
+    EXPECT_EQ(lang(), "FR1");
+    EXPECT_EQ(mask.recorder().lines.back(), "log diagnostic IssManualVoidTkt put_Lang 30 Lang FR1");
+    mask.activate();
+    EXPECT_EQ(lang(), "EN1") << "the profile's language (default EN1) wins at activation";
+    const std::string label = mask.form().text(847);
+    mask.mask().put_Lang(com::Bstr(u"XX9").get());
+    EXPECT_EQ(lang(), "XX9");
+    EXPECT_EQ(mask.form().text(847), label) << "a later put does not relabel the form";
+}
+
+TEST_F(MaskTemplate, WithoutStringsLabelsShowKeysAndButtonsKeepTheirCaptions) {
+    mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
+    mask.activate();
+    EXPECT_EQ(mask.form().text(847), "LAB_MAN_VOID_TKT_AIRL_CODE");
+    EXPECT_EQ(mask.form().text(850), "LAB_CARQUOTE_PARAM_CURRENCYCODE");
+    const std::array<std::pair<int, const char*>, 5> captions = {
+        {{842, "Send"}, {843, "Recall"}, {844, "Clear"}, {845, "Canel"}, {846, "Help"}}};
+    for (const auto& [id, caption] : captions) EXPECT_EQ(mask.form().text(id), caption) << id;
+    const auto dump = mask.form().dump(kAirline);
+    EXPECT_NE(std::find(dump.begin(), dump.end(), "tooltip TOOLTIP_MAN_VOID_TKT_AIRL_CODE"),
+              dump.end());
+}
+
+TEST_F(MaskTemplate, TheStatusLineShowsTheTooltipOfTheFocusedField) {
+    mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
+    mask.activate();
+    EXPECT_FALSE(mask.form().isVisible(kStatus));
+    mask.type(kAirline, "1");
+    EXPECT_TRUE(mask.form().isVisible(kStatus));
+    EXPECT_EQ(mask.form().text(kStatus), "TOOLTIP_MAN_VOID_TKT_AIRL_CODE");
+    mask.form().sendSetText(std::nullopt);
+    EXPECT_FALSE(mask.form().isVisible(kStatus));
+    mask.form().sendSetText("");
+    EXPECT_TRUE(mask.form().isVisible(kStatus));
+    EXPECT_EQ(mask.form().text(kStatus), "");
+}
+
+TEST_F(MaskTemplate, InitFieldChangesNoField) {
+    mask.activate();
+    mask.mask().initField(com::Bstr(u"AIRLINE_CODE=125&TFR=1").get());
+    EXPECT_EQ(mask.form().text(kAirline), "");
+}
+
+TEST_F(MaskTemplate, ChoosersFillTheirFieldsAndDisabledFieldsOpenNothing) {
+    mask.home().write("ZenkorMain.ini", "[ENCODER]\nENCODER_CURRENCY=GBP;EUR\n");
+    framework::LoadSharedSettings();  // as the construction of the next mask would
+    mask.activate();
+    auto& toolkit = ui::headless::headlessToolkit();
+    toolkit.queueEncoderAnswer("EUR", "EURO");
+    mask.key(kCurrency, ui::Key::F1);
+    EXPECT_EQ(mask.form().text(kCurrency), "EUR");
+    mask.form().click(kCurrencyLink);  // nothing queued: the chooser closes with no result
+    EXPECT_EQ(mask.form().text(kCurrency), "EUR");
+    toolkit.queueDate(2009, 12, 31);
+    ASSERT_EQ(mask.form().doubleClick(kDate), "");
+    EXPECT_EQ(mask.form().text(kDate), "31DEC");
+    EXPECT_EQ(mask.form().focus(), kDate);
+
+    mask.form().enable(kDate, false);
+    toolkit.queueDate(2009, 3, 5);
+    mask.form().click(kDateLink);
+    EXPECT_EQ(mask.form().text(kDate), "31DEC");
+    toolkit.clearQueuedAnswers();
+    EXPECT_EQ(mask.recorder().lines,
+              (std::vector<std::string>{"chooser encoder GBP;EUR", "chooser encoder GBP;EUR",
+                                        "chooser month 0"}));
+}
+
+TEST_F(MaskTemplate, AHostThatReleasesTheMaskOnSendStillFindsTheFieldsSaved) {
+    mask.activate();
+    const std::array<std::pair<int, const char*>, 8> fields = {{{848, "125"},
+                                                                {855, "1234567890"},
+                                                                {849, "GBP"},
+                                                                {857, "250"},
+                                                                {851, "ABCDEF"},
+                                                                {838, "5JAN"},
+                                                                {853, "CA"},
+                                                                {840, "X"}}};
+    for (const auto& [id, text] : fields) mask.type(id, text);
+    auto& form = mask.form();
+    mask.deactivateOnEvent();
+    EXPECT_EQ(form.click(kSend), "");
+    EXPECT_EQ(mask.events().size(), 1u);
+    EXPECT_NE(mask.home().read("Quorvex.ini").find("PNR_LOCATOR=ABCDEF"), std::string::npos);
+    EXPECT_EQ(ui::headless::headlessToolkit().findDialog(119), nullptr);
+}
+
+TEST(MaskLanguage, DestroyingOneMaskKeepsTheStringsOfAnother) {
+    testing_support::TempHome home;
+    MaskHarness first{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+    MaskHarness second{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+    first.activate();
+    second.activate();
+    first.release();
+    std::array<char, 1024> buffer{};
+    EXPECT_TRUE(LANG_getString("CAPTION_BUTTON_SEND", buffer.data(), 1024));
+    second.release();
+    MaskHarness never{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+    never.release();  // a mask never activated unloads nothing
+    EXPECT_TRUE(LANG_load("EN1"));
+    EXPECT_TRUE(LANG_getString("CAPTION_BUTTON_SEND", buffer.data(), 1024));
+    LANG_unload();
+}
+
+}  // namespace
