@@ -39,32 +39,21 @@ TEST(AutomationString, LengthPrefixAndTerminatorFollowTheCharacters) {
     }
 }
 
-TEST(AutomationString, SysAllocStringStopsAtTheFirstNul) {
-    const char16_t text[] = u"AB\0CD";
-    BSTR s = SysAllocString(text);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(SysStringLen(s), 2u);
-    SysFreeString(s);
-}
-
-TEST(AutomationString, NullSourcesAndNullStrings) {
+TEST(AutomationString, NullsEmbeddedNulsAndAbsurdLengths) {
     EXPECT_EQ(SysAllocString(nullptr), nullptr);
     EXPECT_EQ(SysStringLen(nullptr), 0u);
     SysFreeString(nullptr);  // no effect, no crash
     EXPECT_TRUE(com::Bstr::view(nullptr).empty());
+    const auto cut = com::Bstr::attach(SysAllocString(u"AB\0CD"));  // stops at the first NUL
+    EXPECT_EQ(SysStringLen(cut.get()), 2u);
 
     // A null source with a length reserves that many zeroed characters.
-    BSTR reserved = SysAllocStringLen(nullptr, 4);
-    ASSERT_NE(reserved, nullptr);
-    EXPECT_EQ(SysStringLen(reserved), 4u);
-    for (int i = 0; i <= 4; ++i)
-        EXPECT_EQ(reserved[i], 0) << "character " << i;
-    SysFreeString(reserved);
-}
+    const auto reserved = com::Bstr::attach(SysAllocStringLen(nullptr, 4));
+    ASSERT_NE(reserved.get(), nullptr);
+    EXPECT_EQ(reserved.view(), std::u16string(4, u'\0'));
+    EXPECT_EQ(reserved.get()[4], 0);
 
-TEST(AutomationString, AbsurdLengthsAreRefused) {
-    const char16_t one[] = u"x";
-    EXPECT_EQ(SysAllocStringLen(one, (1u << 30) + 1), nullptr);
+    EXPECT_EQ(SysAllocStringLen(u"x", (1u << 30) + 1), nullptr);
     EXPECT_EQ(SysAllocStringLen(nullptr, 0xFFFFFFFFu), nullptr);
 }
 
@@ -89,19 +78,15 @@ TEST(Variant, ClearFreesWhatItOwnsAndEmpties) {
     v.vt = VT_DISPATCH;
     v.pdispVal = nullptr;
     EXPECT_EQ(VariantClear(&v), S_OK) << "a null interface is fine";
-}
 
-TEST(Variant, ClearLeavesReferencesToTheirOwner) {
+    // A reference belongs to its owner.
     com::Bstr owned(u"MINE");
-    VARIANT v;
-    VariantInit(&v);
     BSTR raw = owned.get();
     v.vt = VT_BSTR | VT_BYREF;
     v.pbstrVal = &raw;
     EXPECT_EQ(VariantClear(&v), S_OK);
     EXPECT_EQ(v.vt, VT_EMPTY);
     EXPECT_EQ(owned.view(), u"MINE");
-
     EXPECT_EQ(VariantClear(nullptr), E_INVALIDARG);
 }
 

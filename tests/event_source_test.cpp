@@ -24,24 +24,18 @@ DWORD advise(FakeContainer* c, RecordingSink* sink) {
     return cookie;
 }
 
-TEST(EventSource, FiresToEverySinkInConnectionOrder) {
+TEST(EventSource, FiresToEverySinkInConnectionOrderWithArgumentsLastFirst) {
     auto container = FakeContainer::create(kEvents);
     std::vector<InvokeCall> calls;
     auto first = RecordingSink::create("first", calls);
     auto second = RecordingSink::create("second", calls);
-    auto third = RecordingSink::create("third", calls);
     const DWORD c1 = advise(container.get(), first.get());
-    const DWORD c2 = advise(container.get(), second.get());
-    const DWORD c3 = advise(container.get(), third.get());
     EXPECT_NE(c1, 0u);
-    EXPECT_LT(c1, c2);
-    EXPECT_LT(c2, c3);
+    EXPECT_LT(c1, advise(container.get(), second.get()));
 
     container->events.fire(1);
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].sink, "first");
-    EXPECT_EQ(calls[1].sink, "second");
-    EXPECT_EQ(calls[2].sink, "third");
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].sink + " " + calls[1].sink, "first second");
     for (const InvokeCall& call : calls) {
         EXPECT_EQ(call.id, 1);
         EXPECT_TRUE(call.nullIid);
@@ -50,28 +44,16 @@ TEST(EventSource, FiresToEverySinkInConnectionOrder) {
         EXPECT_TRUE(call.args.empty());
         EXPECT_EQ(call.namedArgs, 0u);
     }
-}
 
-TEST(EventSource, ArgumentsArriveLastFirstAsStringsFromTheCodePage) {
-    auto container = FakeContainer::create(kEvents);
-    std::vector<InvokeCall> calls;
-    auto a = RecordingSink::create("a", calls);
-    auto b = RecordingSink::create("b", calls);
-    advise(container.get(), a.get());
-    advise(container.get(), b.get());
-
+    // Strings come from the system code page.
     const std::array<std::string, 2> args = {"PARAM1 \xA3", std::string("X\0Y", 3)};
     container->events.fire(3, args);
-    ASSERT_EQ(calls.size(), 2u);
+    ASSERT_EQ(calls.size(), 4u);
     const std::vector<std::u16string> expected = {std::u16string(u"X\0Y", 3), u"PARAM1 \u00A3"};
-    EXPECT_EQ(calls[0].args, expected);
+    EXPECT_EQ(calls[2].args, expected);
     // Both sinks are handed the same strings, freed once after the last (the sanitizer
     // would report a double free or a leak).
-    EXPECT_EQ(calls[0].raw, calls[1].raw);
-
-    container->events.fire(2, std::string("WV\\u00A5125"));
-    ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[2].args, std::vector<std::u16string>{u"WV\\u00A5125"});
+    EXPECT_EQ(calls[2].raw, calls[3].raw);
 }
 
 TEST(EventSource, SinkThatDisconnectsItselfDuringAnEvent) {

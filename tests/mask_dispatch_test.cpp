@@ -176,6 +176,8 @@ TEST(MaskDispatchInvoke, ProtocolErrors) {
     nullRef.vt = VT_BSTR | VT_BYREF;
     nullRef.pbstrVal = nullptr;
 
+    const Call none, oneText{{stringArg(text.get())}, {}};
+    const Call twoTexts{{stringArg(text.get()), stringArg(text.get())}, {}};
     struct ErrorCase {
         const char* what;
         bool hasInitParam;
@@ -184,43 +186,19 @@ TEST(MaskDispatchInvoke, ProtocolErrors) {
         Call call;
         HRESULT hr;
     };
+    constexpr WORD kMethod = DISPATCH_METHOD, kGet = DISPATCH_PROPERTYGET;
     const std::vector<ErrorCase> cases = {
-        {"unknown DISPID",
-         true,
-         9,
-         DISPATCH_METHOD,
-         {{stringArg(text.get())}, {}},
-         DISP_E_MEMBERNOTFOUND},
-        {"DISPID 0", true, 0, DISPATCH_METHOD, {}, DISP_E_MEMBERNOTFOUND},
-        {"initParam absent",
-         false,
-         4,
-         DISPATCH_METHOD,
-         {{stringArg(text.get())}, {}},
-         DISP_E_MEMBERNOTFOUND},
-        {"method read as property", true, 2, DISPATCH_PROPERTYGET, {}, DISP_E_MEMBERNOTFOUND},
-        {"Lang called as method", true, 1, DISPATCH_METHOD, {}, DISP_E_MEMBERNOTFOUND},
-        {"no argument", true, 2, DISPATCH_METHOD, {}, DISP_E_BADPARAMCOUNT},
-        {"two arguments",
-         true,
-         3,
-         DISPATCH_METHOD,
-         {{stringArg(text.get()), stringArg(text.get())}, {}},
-         DISP_E_BADPARAMCOUNT},
-        {"number for string", true, 2, DISPATCH_METHOD, {{number}, {}}, DISP_E_TYPEMISMATCH},
-        {"null reference", true, 2, DISPATCH_METHOD, {{nullRef}, {}}, E_INVALIDARG},
-        {"Lang get with argument",
-         true,
-         1,
-         DISPATCH_PROPERTYGET,
-         {{stringArg(text.get())}, {}},
-         DISP_E_BADPARAMCOUNT},
-        {"Lang put unnamed",
-         true,
-         1,
-         DISPATCH_PROPERTYPUT,
-         {{stringArg(text.get())}, {}},
-         DISP_E_PARAMNOTFOUND},
+        {"unknown DISPID", true, 9, kMethod, oneText, DISP_E_MEMBERNOTFOUND},
+        {"DISPID 0", true, 0, kMethod, none, DISP_E_MEMBERNOTFOUND},
+        {"initParam absent", false, 4, kMethod, oneText, DISP_E_MEMBERNOTFOUND},
+        {"method read as property", true, 2, kGet, none, DISP_E_MEMBERNOTFOUND},
+        {"Lang called as method", true, 1, kMethod, none, DISP_E_MEMBERNOTFOUND},
+        {"no argument", true, 2, kMethod, none, DISP_E_BADPARAMCOUNT},
+        {"two arguments", true, 3, kMethod, twoTexts, DISP_E_BADPARAMCOUNT},
+        {"number for string", true, 2, kMethod, {{number}, {}}, DISP_E_TYPEMISMATCH},
+        {"null reference", true, 2, kMethod, {{nullRef}, {}}, E_INVALIDARG},
+        {"Lang get with argument", true, 1, kGet, oneText, DISP_E_BADPARAMCOUNT},
+        {"Lang put unnamed", true, 1, DISPATCH_PROPERTYPUT, oneText, DISP_E_PARAMNOTFOUND},
         {"Lang put numeric",
          true,
          1,
@@ -230,7 +208,7 @@ TEST(MaskDispatchInvoke, ProtocolErrors) {
         {"method with foreign name",
          true,
          2,
-         DISPATCH_METHOD,
+         kMethod,
          {{stringArg(text.get())}, {5}},
          DISP_E_PARAMNOTFOUND},
     };
@@ -252,7 +230,7 @@ TEST(MaskDispatchInvoke, ProtocolErrors) {
     DISPPARAMS broken{nullptr, nullptr, 1, 0};
     EXPECT_EQ(framework::InvokeMask(mask, true, 2, DISPATCH_METHOD, &broken, nullptr),
               E_INVALIDARG);
-    Call call{{stringArg(text.get())}, {}};
+    Call call = oneText;
     DISPPARAMS params = call.params();
     EXPECT_EQ(
         mask.Invoke(2, IID_IDispatch, 1024, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr),

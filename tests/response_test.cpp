@@ -25,6 +25,13 @@ std::string screen(const std::vector<std::string>& lines) {
     return text + "</VELMORA>";
 }
 
+std::string repeat(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
 // The texts of //VELMORA/LINE/TEXT, as the consumer of a response reads them; a marker when
 // the text does not parse.
 std::vector<std::string> lineTexts(const std::string& response) {
@@ -82,28 +89,18 @@ TEST_F(ResponseTest, TheMarkerFollowsTheSystemCodePage) {
     EXPECT_FALSE(framework::IsContinued(screen({kGhe})));
 }
 
-TEST_F(ResponseTest, ASingleScreenAnswerIsTheResponse) {
-    const std::string only = screen({"1     12JAN05  12FEB05 ", "END"});
+TEST_F(ResponseTest, ContinuedScreensPostTheNoticeAndAreJoinedInOrder) {
+    const std::string only = screen({"1     12JAN05  12FEB05 ", kYen});  // a marker alone ends
     std::string accumulated;
     EXPECT_FALSE(framework::AddResponsePage(window, accumulated, only));
-    EXPECT_EQ(accumulated, only);
-}
+    EXPECT_EQ(accumulated, only) << "a single screen is the response as it is";
 
-TEST_F(ResponseTest, AContinuedScreenPostsTheNoticeAndLinesAreJoinedInOrder) {
-    std::string accumulated;
-    {
-        testing::InSequence order;
-        EXPECT_CALL(window, post(3014u)).Times(2);
-    }
+    accumulated.clear();
+    EXPECT_CALL(window, post(3014u)).Times(2);
     EXPECT_TRUE(framework::AddResponsePage(window, accumulated, screen({"L1", "L2 " + kYen})));
     EXPECT_TRUE(framework::AddResponsePage(window, accumulated, screen({"L3", "L4 " + kYen})));
     EXPECT_FALSE(framework::AddResponsePage(window, accumulated, screen({"L5", "END"})));
     EXPECT_EQ(lineTexts(accumulated), (Lines{"L1", "L2 " + kYen, "L3", "L4 " + kYen, "L5", "END"}));
-}
-
-TEST_F(ResponseTest, AMarkerAloneEndsTheAnswer) {
-    std::string accumulated;
-    EXPECT_FALSE(framework::AddResponsePage(window, accumulated, screen({"L1", kYen})));
 }
 
 TEST_F(ResponseTest, AScreenWithoutLinesKeepsTheLines) {
@@ -114,7 +111,7 @@ TEST_F(ResponseTest, AScreenWithoutLinesKeepsTheLines) {
     EXPECT_EQ(lineTexts(accumulated), (Lines{"L1", "L2"}));
 }
 
-TEST_F(ResponseTest, AFailedMergeLeavesTheTextAsItWas) {
+TEST_F(ResponseTest, AFailedMergeLeavesTheTextAsItWasAndAFirstOneTakesTheScreen) {
     struct Case {
         const char* what;
         std::string accumulated;
@@ -135,9 +132,7 @@ TEST_F(ResponseTest, AFailedMergeLeavesTheTextAsItWas) {
         framework::MergeResponse(accumulated, c.screen);
         EXPECT_EQ(accumulated, c.accumulated) << c.what;
     }
-}
-
-TEST_F(ResponseTest, AnEmptyResponseBecomesTheScreenAsItIs) {
+    // Into an empty response the screen goes as it is, even when it is not XML.
     for (const std::string& first : {screen({"L1"}), std::string("not xml at all")}) {
         std::string accumulated;
         framework::MergeResponse(accumulated, first);
@@ -193,21 +188,11 @@ TEST_F(ResponseTest, EachMergeReadsTheCallersText) {
 TEST_F(ResponseTest, AScreenWhoseLinesCannotAllBeAddedAddsNone) {
     // VELMORA nested 200 deep cannot take a line 100 levels tall: the result would be too
     // deep to read back.
-    std::string open;
-    std::string close;
-    for (int i = 0; i < 200; ++i) {
-        open += "<a>";
-        close += "</a>";
-    }
-    const std::string deep = open + "<VELMORA><LINE><TEXT>L1</TEXT></LINE></VELMORA>" + close;
-    std::string tall = "<LINE><TEXT>tall</TEXT>";
-    for (int i = 0; i < 100; ++i) {
-        tall += "<b>";
-    }
-    for (int i = 0; i < 100; ++i) {
-        tall += "</b>";
-    }
-    tall += "</LINE>";
+    const std::string deep = repeat("<a>", 200) +
+                             "<VELMORA><LINE><TEXT>L1</TEXT></LINE></VELMORA>" +
+                             repeat("</a>", 200);
+    const std::string tall =
+        "<LINE><TEXT>tall</TEXT>" + repeat("<b>", 100) + repeat("</b>", 100) + "</LINE>";
 
     std::string accumulated = deep;
     framework::MergeResponse(accumulated, screen({"L2"}));

@@ -46,43 +46,33 @@ TEST(ScriptLine, WordsQuotesAndEscapes) {
         {"type 848 125", "[type][848][125]", ""},
         {"  type\t848 \t 125  ", "[type][848][125]", ""},
         {"", "", ""},
-        {" \t ", "", ""},
         {"# a comment", "", ""},
         {"   # indented comment", "", ""},
-        {"#", "", ""},
-        {"type 840 #", "[type][840][#]", ""},
         {"type 840 a#b", "[type][840][a#b]", ""},
         {R"(file x C:\dir\n)", R"([file][x][C:\dir\n])", ""},
         {R"(type 1 ab"cd)", R"([type][1][ab"cd])", ""},
         {R"(queue K "TFR=12&X=1")", "[queue][K][TFR=12&X=1]", ""},
         {R"(type 1 "")", "[type][1][]", ""},
-        {R"(type 1 "a b")", "[type][1][a b]", ""},
         {R"(type 1 "a\\b\"c")", R"([type][1][a\b"c])", ""},
         {R"(type 1 "\n\t")", R"([type][1][\u000A\u0009])", ""},
         {R"(type 1 "\u00A5\u00a5")", R"([type][1][\u00A5\u00A5])", ""},
         {R"(type 1 "\uD800")", R"([type][1][\uD800])", ""},
         {R"(type 1 "\u00415")", "[type][1][A5]", ""},
-        {"type 1 \"\t\"", R"([type][1][\u0009])", ""},
         {"type 1 \xC2\xA5 \"\xF0\x9F\x98\x80\"", R"([type][1][\u00A5][\uD83D\uDE00])", ""},
         {R"("quoted" word)", "[quoted][word]", ""},
         {R"(type 1 "a" "b")", "[type][1][a][b]", ""},
         // malformed lines
         {R"(type 1 "abc)", "", "unterminated quote"},
         {R"(type 1 "abc\")", "", "unterminated quote"},
-        {R"(type 1 "abc\)", "", "unterminated quote"},
         {R"(type 1 "\x")", "", R"(bad escape \x)"},
-        {R"(type 1 "\r")", "", R"(bad escape \r)"},
         {R"(type 1 "\u12")", "", R"(bad escape \u12")"},
         {R"(type 1 "\u12G4")", "", R"(bad escape \u12G4)"},
-        {R"(type 1 "\u)", "", R"(bad escape \u)"},
         {R"(type 1 "a"b)", "", "text after a closing quote"},
-        {R"(type 1 "a""b")", "", "text after a closing quote"},
         {"type 1 \xFF", "", "invalid UTF-8"},
         {"type 1 \xC0\x80", "", "invalid UTF-8"},          // overlong NUL
         {"type 1 \xE0\x80\xAF", "", "invalid UTF-8"},      // overlong "/"
         {"type 1 \xED\xA0\x80", "", "invalid UTF-8"},      // an encoded surrogate
         {"type 1 \xF4\x90\x80\x80", "", "invalid UTF-8"},  // above U+10FFFF
-        {"type 1 \xE2\x82", "", "invalid UTF-8"},          // cut short
         {"type 1 \x80", "", "invalid UTF-8"},              // stray continuation byte
         {"# \xFF in a comment", "", ""},
     };
@@ -146,23 +136,22 @@ TEST(ScriptReaderTest, CommandsCarryTheirLineNumbers) {
     EXPECT_EQ(commands[2].argumentUtf8(5), "");
 }
 
-TEST(ScriptReaderTest, ScriptModeStopsAtTheFirstError) {
+TEST(ScriptReaderTest, ScriptModeStopsAtTheFirstErrorOrFault) {
     std::istringstream in("click 1\n\nclick \"2\n click 3\n");
     ScriptReader reader(in);
     EXPECT_EQ(readAll(reader).size(), 1u);
     ASSERT_TRUE(reader.error().has_value());
     EXPECT_EQ(reader.error()->message(), "line 3: unterminated quote");
     EXPECT_FALSE(reader.next().has_value());
-}
 
-TEST(ScriptReaderTest, AFaultOfACommandStopsAScript) {
-    std::istringstream in("click 1\nclick 2\n");
-    ScriptReader reader(in);
-    auto first = reader.next();
+    // So does a fault of a command.
+    std::istringstream faulty("click 1\nclick 2\n");
+    ScriptReader second(faulty);
+    auto first = second.next();
     ASSERT_TRUE(first.has_value());
-    EXPECT_TRUE(reader.fail(first->line, "no control 1"));
-    EXPECT_FALSE(reader.next().has_value());
-    EXPECT_EQ(reader.error()->message(), "line 1: no control 1");
+    EXPECT_TRUE(second.fail(first->line, "no control 1"));
+    EXPECT_FALSE(second.next().has_value());
+    EXPECT_EQ(second.error()->message(), "line 1: no control 1");
 }
 
 TEST(ScriptReaderTest, InteractiveModePromptsAndGoesOnAfterErrors) {
@@ -180,19 +169,6 @@ TEST(ScriptReaderTest, InteractiveModePromptsAndGoesOnAfterErrors) {
     EXPECT_EQ(prompt.str(), "quorvex> quorvex> quorvex> quorvex> \n");
 }
 
-TEST(ScriptReaderTest, ModalLoopsPullFromTheSameReader) {
-    std::istringstream in("click 1\nclick 2\nclick 3\n");
-    ScriptReader reader(in);
-    auto outer = reader.next();
-    auto inner = reader.next();  // the command a loop opened by line 1 reads
-    auto after = reader.next();
-    ASSERT_TRUE(outer && inner && after);
-    EXPECT_EQ(outer->line, 1);
-    EXPECT_EQ(inner->line, 2);
-    EXPECT_EQ(after->line, 3);
-    EXPECT_EQ(reader.lineNumber(), 3);
-}
-
 struct ArityCase {
     const char* line;
     const char* why;  // "" when the count fits
@@ -200,38 +176,21 @@ struct ArityCase {
 
 TEST(CommandTable, ArgumentCounts) {
     const ArityCase cases[] = {
-        {"ini Quorvex.ini User LANG EN1", ""},
         {"ini Quorvex.ini User LANG", "`ini` takes 4 arguments"},
-        {"file install/marketconfig.xml \"<x/>\"", ""},
         {"queue K", "`queue` takes 2 arguments"},
-        {"create IssLogTkt", ""},
         {"create", "`create` takes 1 argument"},
-        {"destroy", ""},
         {"destroy now", "`destroy` takes no arguments"},
-        {"lang EN1", ""},
         {"getlang x", "`getlang` takes no arguments"},
-        {"initfield \"\"", ""},
         {"initparam", "`initparam` takes 1 argument"},
-        {"response \"<VELMORA/>\"", ""},
         {"type 848", "`type` takes 2 arguments"},
         {"type 848 125 6", "`type` takes 2 arguments"},
-        {"select 830 3", ""},
         {"pick 900", "`pick` takes at least 2 arguments"},
-        {"pick 900 0", ""},
         {"pick 900 0 1 2 3 4 5", ""},
-        {"click 105:312", ""},
-        {"key 840 enter", ""},
         {"key 840", "`key` takes 2 arguments"},
-        {"dblclick 840", ""},
         {"choose", "`choose` takes 1 or 2 arguments"},
-        {"choose LHR", ""},
         {"choose LHR LONDON", ""},
         {"choose LHR LONDON X", "`choose` takes 1 or 2 arguments"},
         {"pickdate 2024 1", "`pickdate` takes 3 arguments"},
-        {"pickdate 2024 1 5", ""},
-        {"dump 848", ""},
-        {"focus", ""},
-        {"dialogs", ""},
         {"profile", "`profile` takes 1 argument"},
         {"frobnicate 1", "unknown command `frobnicate`"},
         {"Type 848 1", "unknown command `Type`"},
@@ -283,7 +242,6 @@ std::string outcomeOf(const CommandLineParse& parse) {
 TEST(CommandLineTest, OptionsAndScript) {
     const CommandLineCase cases[] = {
         {{}, "home=(default)|cp=1252|script=(stdin)"},
-        {{"-"}, "home=(default)|cp=1252|script=(stdin)"},
         {{"run.qvx"}, "home=(default)|cp=1252|script=run.qvx"},
         {{"--home", "/h", "--codepage", "1251", "s"}, "home=/h|cp=1251|script=s"},
         {{"--home=/h", "--codepage=65001"}, "home=/h|cp=65001|script=(stdin)"},
@@ -293,15 +251,10 @@ TEST(CommandLineTest, OptionsAndScript) {
         {{"-h", "--bogus"}, "help"},
         {{"a", "b"}, "error"},
         {{"--home"}, "error"},
-        {{"--home="}, "error"},
-        {{"--codepage"}, "error"},
         {{"--codepage", "abc"}, "error"},
-        {{"--codepage", "12x"}, "error"},
         {{"--codepage", "0"}, "error"},
         {{"--codepage", "70000"}, "error"},
-        {{"--codepage", "-5"}, "error"},
         {{"--verbose"}, "error"},
-        {{"-v"}, "error"},
         {{""}, "error"},
     };
     for (const auto& c : cases) {

@@ -27,6 +27,11 @@ constexpr CLSID kUnbuiltClass = {
 
 int g_created = 0;
 
+template <class T>
+void** slot(com::Ptr<T>& p) {
+    return reinterpret_cast<void**>(p.out());
+}
+
 // An object that keeps the module loaded while it lives, as every mask does.
 class LockingObject final : public IUnknown {
   public:
@@ -87,20 +92,14 @@ TEST(ServerClassObjects, RequestsThatFindNoClass) {
 
 TEST(ServerClassObjects, OneFactoryPerClassForTheModuleLifetime) {
     com::Ptr<IClassFactory> first, second;
-    ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory,
-                                reinterpret_cast<void**>(first.out())),
-              S_OK);
-    ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IUnknown,
-                                reinterpret_cast<void**>(second.out())),
-              S_OK);
+    ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory, slot(first)), S_OK);
+    ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IUnknown, slot(second)), S_OK);
     EXPECT_EQ(static_cast<IUnknown*>(first.get()), static_cast<IUnknown*>(second.get()));
 
     server::ClassObjects objects(kStandInTable);
     com::Ptr<IClassFactory> a, b;
-    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(a.out())),
-              S_OK);
-    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(b.out())),
-              S_OK);
+    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(a)), S_OK);
+    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(b)), S_OK);
     EXPECT_EQ(a.get(), b.get());
     void* out = &g_created;
     EXPECT_EQ(objects.get(kUnbuiltClass, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);
@@ -110,9 +109,7 @@ TEST(ServerClassObjects, OneFactoryPerClassForTheModuleLifetime) {
 TEST(ServerClassObjects, FactoryCreatesAndRefusesAggregation) {
     server::ClassObjects objects(kStandInTable);
     com::Ptr<IClassFactory> factory;
-    ASSERT_EQ(
-        objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(factory.out())),
-        S_OK);
+    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(factory)), S_OK);
 
     const int before = g_created;
     auto* outer = new CountedUnknown;
@@ -133,15 +130,11 @@ TEST(ServerUnload, WaitsForObjectsAndServerLocks) {
     ASSERT_EQ(DllCanUnloadNow(), S_OK);
     server::ClassObjects objects(kStandInTable);
     com::Ptr<IClassFactory> factory;
-    ASSERT_EQ(
-        objects.get(kStandInClass, IID_IClassFactory, reinterpret_cast<void**>(factory.out())),
-        S_OK);
+    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(factory)), S_OK);
     EXPECT_EQ(DllCanUnloadNow(), S_OK) << "a cached factory does not hold the module";
 
     com::Ptr<IUnknown> object;
-    ASSERT_EQ(
-        factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(object.out())),
-        S_OK);
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, slot(object)), S_OK);
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
     object.reset();
     EXPECT_EQ(DllCanUnloadNow(), S_OK);
@@ -152,9 +145,7 @@ TEST(ServerUnload, WaitsForObjectsAndServerLocks) {
     EXPECT_EQ(DllCanUnloadNow(), S_OK);
 
     // An unlock without a lock must not hide a live object from the count.
-    ASSERT_EQ(
-        factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(object.out())),
-        S_OK);
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, slot(object)), S_OK);
     EXPECT_EQ(factory->LockServer(FALSE), E_UNEXPECTED);
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
     object.reset();
@@ -164,8 +155,7 @@ TEST(ServerUnload, WaitsForObjectsAndServerLocks) {
 TEST(ServerUnload, WaitsForAMaskCreatedByName) {
     testing_support::TempHome home;
     com::Ptr<framework::IZenkorMask> mask;
-    ASSERT_EQ(server::CreateMaskByName("IssManualVoidTkt", ids::IID_IIssManualVoidTkt,
-                                       reinterpret_cast<void**>(mask.out())),
+    ASSERT_EQ(server::CreateMaskByName("IssManualVoidTkt", ids::IID_IIssManualVoidTkt, slot(mask)),
               S_OK);
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
     mask.reset();
