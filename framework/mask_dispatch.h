@@ -28,7 +28,7 @@ HRESULT InvokeMask(IZenkorMask& mask, bool hasInitParam, DISPID id, WORD flags, 
 // The IDispatch part of a mask class: derive the mask from MaskDispatch<its interface> and
 // the late-bound members come for free. Interface is IZenkorMask or an interface derived
 // from it without further members.
-template <class Interface, bool HasInitParam = true>
+template <class Interface>
 class MaskDispatch : public Interface {
   public:
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override {
@@ -44,7 +44,7 @@ class MaskDispatch : public Interface {
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
                                             DISPID* rgDispId) override {
-        return MaskIdsOfNames(HasInitParam, riid, rgszNames, cNames, rgDispId);
+        return MaskIdsOfNames(HasInitParam(), riid, rgszNames, cNames, rgDispId);
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD wFlags,
                                      DISPPARAMS* pDispParams, VARIANT* pVarResult,
@@ -52,12 +52,14 @@ class MaskDispatch : public Interface {
         if (!(riid == IID_NULL))
             return DISP_E_UNKNOWNINTERFACE;
         (void)pExcepInfo;  // members never raise exceptions
-        return InvokeMask(*this, HasInitParam, dispIdMember, wFlags, pDispParams, pVarResult,
+        return InvokeMask(*this, HasInitParam(), dispIdMember, wFlags, pDispParams, pVarResult,
                           puArgErr);
     }
 
   protected:
     ~MaskDispatch() = default;
+    // Whether the interface has initParam (every mask's but Skyfolio's).
+    virtual bool HasInitParam() const { return true; }
 };
 
 }  // namespace framework

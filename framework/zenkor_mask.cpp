@@ -5,7 +5,6 @@
 
 #include "framework/guard.h"
 #include "framework/language.h"
-#include "framework/mask_dispatch.h"
 #include "framework/persistence.h"
 #include "framework/shared_settings.h"
 #include "platform/com/bstr.h"
@@ -33,7 +32,9 @@ constexpr std::array<Caption, 5> kCaptions = {{
     {&ButtonIds::send, "CAPTION_BUTTON_SEND"},
 }};
 
-std::string toAnsi(BSTR text) { return text::toAnsi(com::Bstr::view(text)); }
+std::string toAnsi(BSTR text) {
+    return text::toAnsi(com::Bstr::view(text));
+}
 
 }  // namespace
 
@@ -47,7 +48,8 @@ void MaskBase::handleMessage(const char* function, Body&& body) noexcept {
     const com::Ptr<MaskBase> keepAlive(this);
     ++messageDepth_;
     guarded(function, std::forward<Body>(body));
-    if (--messageDepth_ == 0 && closePending_) destroyForm();
+    if (--messageDepth_ == 0 && closePending_)
+        destroyForm();
 }
 
 void MaskBase::destroyForm() {
@@ -67,13 +69,15 @@ MaskBase::MaskBase(const MaskInfo& info, Choosers& choosers)
 MaskBase::~MaskBase() {
     guarded("Destroy", [this] { destroyForm(); });
     // Every load of this mask is matched by one unload, so the strings of other masks stay.
-    for (; languageLoads_ > 0; --languageLoads_) LANG_unload();
+    for (; languageLoads_ > 0; --languageLoads_)
+        LANG_unload();
 }
 
 // IUnknown
 
 HRESULT MaskBase::QueryInterface(REFIID riid, void** ppvObject) {
-    if (ppvObject == nullptr) return E_POINTER;
+    if (ppvObject == nullptr)
+        return E_POINTER;
     *ppvObject = nullptr;
     if (riid == IID_IUnknown || riid == IID_IDispatch || riid == *info_.iid) {
         *ppvObject = static_cast<IZenkorMask*>(this);
@@ -88,7 +92,9 @@ HRESULT MaskBase::QueryInterface(REFIID riid, void** ppvObject) {
     return S_OK;
 }
 
-ULONG MaskBase::AddRef() { return ++references_; }
+ULONG MaskBase::AddRef() {
+    return ++references_;
+}
 
 ULONG MaskBase::Release() {
     const ULONG left = --references_;
@@ -99,34 +105,12 @@ ULONG MaskBase::Release() {
     return left;
 }
 
-// IDispatch
-
-HRESULT MaskBase::GetTypeInfoCount(UINT* pctinfo) {
-    if (pctinfo == nullptr) return E_POINTER;
-    *pctinfo = 0;
-    return S_OK;
-}
-
-HRESULT MaskBase::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-    if (ppTInfo != nullptr) *ppTInfo = nullptr;
-    return E_NOTIMPL;
-}
-
-HRESULT MaskBase::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
-                                DISPID* rgDispId) {
-    return MaskIdsOfNames(info_.hasInitParam, riid, rgszNames, cNames, rgDispId);
-}
-
-HRESULT MaskBase::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS* pDispParams,
-                         VARIANT* pVarResult, EXCEPINFO*, UINT*) {
-    return InvokeMask(*this, info_.hasInitParam, dispIdMember, wFlags, pDispParams, pVarResult);
-}
-
 // The automation members
 
 HRESULT MaskBase::get_Lang(BSTR* pVal) {
     guarded("get_Lang", [&] {
-        if (pVal != nullptr) *pVal = com::Bstr(text::fromAnsi(language_)).release();
+        if (pVal != nullptr)
+            *pVal = com::Bstr(text::fromAnsi(language_)).release();
     });
     return S_OK;
 }
@@ -152,17 +136,21 @@ HRESULT MaskBase::SetResponse(BSTR bstrResponse) {
 
 HRESULT MaskBase::initField(BSTR bstrFields) {
     guarded("initField", [&] {
-        if (info_.keepsHostFields) hostFields_ = toAnsi(bstrFields);
+        if (info_.keepsHostFields)
+            hostFields_ = toAnsi(bstrFields);
     });
     return S_OK;
 }
 
-HRESULT MaskBase::initParam(BSTR) { return S_OK; }
+HRESULT MaskBase::initParam(BSTR) {
+    return S_OK;
+}
 
 // IConnectionPointContainer
 
 HRESULT MaskBase::EnumConnectionPoints(IEnumConnectionPoints** ppEnum) {
-    if (ppEnum != nullptr) *ppEnum = nullptr;
+    if (ppEnum != nullptr)
+        *ppEnum = nullptr;
     return E_NOTIMPL;
 }
 
@@ -178,7 +166,8 @@ HRESULT MaskBase::Activate() {
             closePending_ = false;
             form_->showWindow(true);
         }
-        if (form_) return;
+        if (form_)
+            return;
         form_ = ui::toolkit().createDialog(info_.form, *this, nullptr);
         if (!form_) {
             window_ = nullptr;
@@ -215,7 +204,8 @@ void MaskBase::activate(ui::Dialog& dialog) {
     controls_->activateLinks();
     dialog.show(kStatusLine, false);
     for (const Caption& caption : kCaptions) {
-        if (auto text = FindString(caption.key)) dialog.setText(info_.buttons.*caption.button, *text);
+        if (auto text = FindString(caption.key))
+            dialog.setText(info_.buttons.*caption.button, *text);
     }
     AfterActivation();
 }
@@ -235,24 +225,32 @@ bool MaskBase::isButton(ui::ControlId id) const {
 
 void MaskBase::onCommand(ui::ControlId id, ui::Notify code) {
     handleMessage("OnCommand", [&] {
-        if (!hasForm()) return;
+        if (!hasForm())
+            return;
         if (code == ui::Notify::Clicked && isButton(id)) {
             const ButtonIds& b = info_.buttons;
-            if (id == b.send) Send();
-            if (id == b.recall) Recall();
-            if (id == b.clear) Clear();
-            if (id == b.cancel) Cancel();
-            if (id == b.help) Help();
+            if (id == b.send)
+                Send();
+            if (id == b.recall)
+                Recall();
+            if (id == b.clear)
+                Clear();
+            if (id == b.cancel)
+                Cancel();
+            if (id == b.help)
+                Help();
             return;
         }
-        if (!controls_->onCommand(id, code)) OnFormCommand(id, code);
+        if (!controls_->onCommand(id, code))
+            OnFormCommand(id, code);
     });
 }
 
 bool MaskBase::preTranslateKey(ui::ControlId, ui::Key key) {
     bool consumed = false;
     handleMessage("PreTranslateAccelerator", [&] {
-        if (!hasForm()) return;
+        if (!hasForm())
+            return;
         if (key == ui::Key::Enter) {
             Send();
             consumed = true;
@@ -266,22 +264,28 @@ bool MaskBase::preTranslateKey(ui::ControlId, ui::Key key) {
 
 void MaskBase::onControlKey(ui::ControlId id, ui::Key key) {
     handleMessage("OnKeyDown", [&] {
-        if (hasForm()) controls_->onControlKey(id, key);
+        if (hasForm())
+            controls_->onControlKey(id, key);
     });
 }
 
 void MaskBase::onSetText(std::optional<std::string_view> text) {
     handleMessage("OnSetText", [&] {
-        if (!hasForm()) return;
-        if (text) form().setText(kStatusLine, *text);
+        if (!hasForm())
+            return;
+        if (text)
+            form().setText(kStatusLine, *text);
         form().show(kStatusLine, text.has_value());
     });
 }
 
 std::optional<ui::Paint> MaskBase::onCtlColor(ui::ControlId id) {
-    if (id == ui::kUnnamed) return ui::Paint{std::nullopt, kBackground};
-    if (id == kStatusLine) return ui::Paint{kStatusText, std::nullopt};
-    if (controls_) return controls_->paint(id);
+    if (id == ui::kUnnamed)
+        return ui::Paint{std::nullopt, kBackground};
+    if (id == kStatusLine)
+        return ui::Paint{kStatusText, std::nullopt};
+    if (controls_)
+        return controls_->paint(id);
     return std::nullopt;
 }
 
@@ -293,7 +297,8 @@ void MaskBase::Send() {
 }
 
 std::unique_ptr<ProfilePass> MaskBase::SendEntry() {
-    if (!hasForm() || !RunChecks()) return nullptr;
+    if (!hasForm() || !RunChecks())
+        return nullptr;
     const std::string entry = BuildEntry();
     // The values are taken before the event, so that a host that closes the mask on Send
     // still finds them saved; they reach the profile after every sink has returned.
@@ -301,24 +306,27 @@ std::unique_ptr<ProfilePass> MaskBase::SendEntry() {
     SaveProfile(*pass);
     const com::Ptr<MaskBase> keepAlive(this);
     events_.fire(kEventSend, entry);
-    log_.diagnostic(info_.component, "OnSend", 0, 100, __LINE__, "Host Command %s",
-                    entry.c_str());
+    log_.diagnostic(info_.component, "OnSend", 0, 100, __LINE__, "Host Command %s", entry.c_str());
     return pass;
 }
 
 void MaskBase::Recall() {
-    if (hasForm()) RestoreProfile();
+    if (hasForm())
+        RestoreProfile();
 }
 
 void MaskBase::Clear() {
-    if (hasForm()) ClearForm();
+    if (hasForm())
+        ClearForm();
 }
 
 void MaskBase::ClearForm() {
     const ui::DialogTemplate* t = ui::findTemplate(info_.form);
-    if (t == nullptr) return;
+    if (t == nullptr)
+        return;
     for (const ui::ControlTemplate& c : t->controls) {
-        if (c.kind == ui::ControlKind::Edit) form().setText(c.id, "");
+        if (c.kind == ui::ControlKind::Edit)
+            form().setText(c.id, "");
     }
 }
 

@@ -12,6 +12,7 @@
 #include "framework/choosers.h"
 #include "framework/decorated_controls.h"
 #include "framework/event_source.h"
+#include "framework/mask_dispatch.h"
 #include "framework/mask_info.h"
 #include "framework/mask_interface.h"
 #include "framework/object_count.h"
@@ -26,11 +27,11 @@ class ProfilePass;
 // DISPIDs of the events every mask fires.
 enum EventDispid : DISPID { kEventCancel = 1, kEventSend = 2 };
 
-class MaskBase : public IZenkorMask,
+class MaskBase : public MaskDispatch<IZenkorMask>,
                  public IConnectionPointContainer,
                  public IZenkorMaskView,
                  protected ui::DialogProc {
-public:
+  public:
     MaskBase(const MaskBase&) = delete;
     MaskBase& operator=(const MaskBase&) = delete;
 
@@ -38,15 +39,6 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
-
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames,
-                                            LCID lcid, DISPID* rgDispId) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                                     DISPPARAMS* pDispParams, VARIANT* pVarResult,
-                                     EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
     // The automation members: every one answers S_OK, whatever it is given.
     HRESULT STDMETHODCALLTYPE get_Lang(BSTR* pVal) override;
@@ -77,9 +69,11 @@ public:
     const std::string& language() const { return language_; }
     const std::string& hostFields() const { return hostFields_; }
 
-protected:
+  protected:
     MaskBase(const MaskInfo& info, Choosers& choosers);
     virtual ~MaskBase();
+
+    bool HasInitParam() const override { return info_.hasInitParam; }
 
     // Activation: labels, edits, link labels and lists of the form.
     virtual void SetupForm() = 0;
@@ -94,9 +88,7 @@ protected:
     // Clear: by default every edit of the form becomes empty.
     virtual void ClearForm();
     // Commands of the form that are not the five buttons (radio buttons, lists, ...).
-    virtual void OnFormCommand(ui::ControlId id, ui::Notify code) {
-        (void)id, (void)code;
-    }
+    virtual void OnFormCommand(ui::ControlId id, ui::Notify code) { (void)id, (void)code; }
     // One host response screen (SetResponse), as UTF-16.
     virtual void OnResponse(std::u16string_view response) { (void)response; }
 
@@ -115,7 +107,7 @@ protected:
     void onSetText(std::optional<std::string_view> text) override;
     std::optional<ui::Paint> onCtlColor(ui::ControlId id) override;
 
-private:
+  private:
     template <class Body>
     void guarded(const char* function, Body&& body) noexcept;
     // Runs a window message of the form: the mask stays alive meanwhile, and a form that the
@@ -146,18 +138,20 @@ private:
 // The mask class template: Derived names its MaskInfo (kInfo) and implements the hooks.
 template <class Derived>
 class ZenkorMaskT : public MaskBase {
-public:
+  public:
     // Creates a mask object and answers riid of it.
     static HRESULT Create(REFIID riid, void** ppv) {
-        if (ppv == nullptr) return E_POINTER;
+        if (ppv == nullptr)
+            return E_POINTER;
         *ppv = nullptr;
         Derived* raw = new (std::nothrow) Derived();
-        if (raw == nullptr) return E_OUTOFMEMORY;
+        if (raw == nullptr)
+            return E_OUTOFMEMORY;
         auto mask = com::Ptr<Derived>::attach(raw);  // the object owns itself from here on
         return mask->QueryInterface(riid, ppv);
     }
 
-protected:
+  protected:
     explicit ZenkorMaskT(Choosers& choosers) : MaskBase(Derived::kInfo, choosers) {}
 };
 

@@ -60,46 +60,6 @@ com::Ptr<EventSink> EventSink::create(REFIID diid, std::span<const EventInfo> ev
                                            EventSink(diid, events, std::move(output)));
 }
 
-HRESULT STDMETHODCALLTYPE EventSink::QueryInterface(REFIID riid, void** ppvObject) {
-    if (ppvObject == nullptr)
-        return E_POINTER;
-    *ppvObject = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == diid_) {
-        *ppvObject = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE EventSink::AddRef() {
-    return ++refs_;
-}
-
-ULONG STDMETHODCALLTYPE EventSink::Release() {
-    const ULONG left = --refs_;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
-HRESULT STDMETHODCALLTYPE EventSink::GetTypeInfoCount(UINT* pctinfo) {
-    if (pctinfo == nullptr)
-        return E_POINTER;
-    *pctinfo = 0;
-    return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE EventSink::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-    if (ppTInfo != nullptr)
-        *ppTInfo = nullptr;
-    return E_NOTIMPL;
-}
-
-HRESULT STDMETHODCALLTYPE EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-    return E_NOTIMPL;
-}
-
 HRESULT STDMETHODCALLTYPE EventSink::Invoke(DISPID dispIdMember, REFIID, LCID, WORD,
                                             DISPPARAMS* pDispParams, VARIANT*, EXCEPINFO*,
                                             UINT* puArgErr) {

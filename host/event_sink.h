@@ -10,6 +10,7 @@
 
 #include "platform/com/com.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/dispatch_receiver.h"
 
 namespace host {
 
@@ -25,25 +26,15 @@ std::span<const EventInfo> eventsOf(std::string_view coclass);
 
 using EventOutput = std::function<void(std::string)>;
 
-class EventSink final : public IDispatch {
+class EventSink final : public com::DispatchReceiver {
   public:
     // A sink for the event interface diid with the given events; null when out of memory.
     static com::Ptr<EventSink> create(REFIID diid, std::span<const EventInfo> events,
                                       EventOutput output);
-    EventSink(const EventSink&) = delete;
-    EventSink& operator=(const EventSink&) = delete;
 
     // Events that still arrive afterwards are accepted and dropped.
     void detach() { output_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames,
-                                            LCID lcid, DISPID* rgDispId) override;
     // The line is "event NAME" and one blank-led UTF-8 text per argument, in declared order.
     // An unknown DISPID, a wrong argument count or a non-string argument writes nothing.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -52,13 +43,11 @@ class EventSink final : public IDispatch {
 
   private:
     EventSink(REFIID diid, std::span<const EventInfo> events, EventOutput output)
-        : diid_(diid), events_(events), output_(std::move(output)) {}
-    ~EventSink() = default;
+        : DispatchReceiver(diid), events_(events), output_(std::move(output)) {}
+    ~EventSink() override = default;
 
-    IID diid_;
     std::span<const EventInfo> events_;
     EventOutput output_;
-    std::atomic<ULONG> refs_{1};
 };
 
 // Connects an event sink to a mask for as long as it lives: finds the connection point of the

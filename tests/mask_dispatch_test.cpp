@@ -10,9 +10,10 @@
 namespace {
 
 // A mask that records what reached its members.
-template <bool HasInitParam>
-class RecordingMask final : public framework::MaskDispatch<framework::IZenkorMask, HasInitParam> {
+template <bool HasInitParamMember>
+class RecordingMask final : public framework::MaskDispatch<framework::IZenkorMask> {
   public:
+    bool HasInitParam() const override { return HasInitParamMember; }
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
         *ppv = nullptr;
         return E_NOINTERFACE;

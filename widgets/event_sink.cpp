@@ -11,52 +11,6 @@ com::Ptr<EventSink> EventSink::create(EventTarget& target) {
     return com::Ptr<EventSink>::attach(new EventSink(target));
 }
 
-HRESULT STDMETHODCALLTYPE EventSink::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr)
-        return E_POINTER;
-    if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_IDispatch)) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE EventSink::AddRef() {
-    return ++refs_;
-}
-
-ULONG STDMETHODCALLTYPE EventSink::Release() {
-    const ULONG left = --refs_;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
-HRESULT STDMETHODCALLTYPE EventSink::GetTypeInfoCount(UINT* count) {
-    if (count == nullptr)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE EventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info == nullptr)
-        return E_POINTER;
-    *info = nullptr;
-    return DISP_E_BADINDEX;
-}
-
-HRESULT STDMETHODCALLTYPE EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID,
-                                                   DISPID* ids) {
-    if (ids != nullptr) {
-        for (UINT i = 0; i < count; ++i)
-            ids[i] = DISPID_UNKNOWN;
-    }
-    return DISP_E_UNKNOWNNAME;
-}
-
 HRESULT STDMETHODCALLTYPE EventSink::Invoke(DISPID id, REFIID riid, LCID, WORD, DISPPARAMS* params,
                                             VARIANT*, EXCEPINFO*, UINT*) {
     if (!IsEqualGUID(riid, IID_NULL))

@@ -7,6 +7,7 @@
 #include "framework/object_count.h"
 #include "platform/com/com.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/dispatch_receiver.h"
 
 namespace widgets {
 
@@ -23,30 +24,20 @@ class EventTarget {
 // An IDispatch without type information: only Invoke does anything. Once detached, events
 // that still arrive are accepted and dropped, so a control that holds on to the sink after
 // Unadvise never reaches a chooser that has gone.
-class EventSink final : public IDispatch {
+class EventSink final : public com::DispatchReceiver {
   public:
     static com::Ptr<EventSink> create(EventTarget& target);
-    EventSink(const EventSink&) = delete;
-    EventSink& operator=(const EventSink&) = delete;
 
     void detach() { target_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                                            DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
                                      DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argError) override;
 
   private:
     explicit EventSink(EventTarget& target) : target_(&target) {}
-    ~EventSink() = default;
+    ~EventSink() override = default;
 
-    ULONG refs_ = 1;
     EventTarget* target_;  // not owned; null once detached
     framework::ModuleLock moduleLock_;
 };

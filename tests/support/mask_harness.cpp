@@ -5,10 +5,11 @@
 
 #include <fstream>
 #include <functional>
-#include <utility>
 #include <sstream>
+#include <utility>
 
 #include "platform/com/bstr.h"
+#include "platform/com/dispatch_receiver.h"
 #include "platform/file/file.h"
 #include "platform/text/codepage.h"
 
@@ -23,7 +24,8 @@ std::string utf8(std::string_view ansi) {
 
 TempHome::TempHome() {
     std::string pattern = (std::filesystem::temp_directory_path() / "farewright-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
     file::setHomeDirectory(path_.string());
 }
@@ -59,16 +61,22 @@ Recorder::~Recorder() {
 void Recorder::messageBox(std::string_view title, std::string_view text) {
     lines.push_back("msgbox [" + utf8(title) + "] " + utf8(text));
 }
-void Recorder::posted(unsigned message) { lines.push_back("posted " + std::to_string(message)); }
+void Recorder::posted(unsigned message) {
+    lines.push_back("posted " + std::to_string(message));
+}
 void Recorder::chooserEncoder(std::string_view list) {
     lines.push_back("chooser encoder " + utf8(list));
 }
-void Recorder::chooserMonth(int kind) { lines.push_back("chooser month " + std::to_string(kind)); }
-void Recorder::fault(std::string_view text) { faults.emplace_back(text); }
+void Recorder::chooserMonth(int kind) {
+    lines.push_back("chooser month " + std::to_string(kind));
+}
+void Recorder::fault(std::string_view text) {
+    faults.emplace_back(text);
+}
 void Recorder::diagnostic(std::string_view component, std::string_view function, int category,
                           std::string_view text) {
-    lines.push_back("log diagnostic " + std::string(component) + " " + std::string(function) +
-                    " " + std::to_string(category) + " " + utf8(text));
+    lines.push_back("log diagnostic " + std::string(component) + " " + std::string(function) + " " +
+                    std::to_string(category) + " " + utf8(text));
 }
 void Recorder::error(std::string_view component, std::string_view function, int code,
                      std::string_view text) {
@@ -76,63 +84,41 @@ void Recorder::error(std::string_view component, std::string_view function, int 
                     std::to_string(code) + " " + utf8(text));
 }
 
-class RecordingSink final : public IDispatch {
-public:
+class RecordingSink final : public com::DispatchReceiver {
+  public:
     std::vector<std::string> events;
     std::function<void()> onEvent;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (ppv == nullptr) return E_POINTER;
-        *ppv = nullptr;
-        if (riid == IID_IUnknown || riid == IID_IDispatch) {
-            *ppv = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                      EXCEPINFO*, UINT*) override {
         std::string line = "event " + std::to_string(id);
         // Arguments stand in reverse order.
         for (UINT i = params->cArgs; i-- > 0;) {
             const VARIANT& v = params->rgvarg[i];
-            line += " " + (v.vt == VT_BSTR ? text::fromUtf16(com::Bstr::view(v.bstrVal), text::kUtf8)
-                                           : std::string("?"));
+            line +=
+                " " + (v.vt == VT_BSTR ? text::fromUtf16(com::Bstr::view(v.bstrVal), text::kUtf8)
+                                       : std::string("?"));
         }
         events.push_back(line);
-        if (onEvent) std::exchange(onEvent, nullptr)();
+        if (onEvent)
+            std::exchange(onEvent, nullptr)();
         return S_OK;
     }
-
-private:
-    ULONG references_ = 1;
 };
 
 MaskHarness::MaskHarness(Creator create, REFIID eventsIid, int form) : form_(form) {
     HRESULT hr = create(IID_IDispatch, reinterpret_cast<void**>(mask_.out()));
-    if (FAILED(hr) || !mask_) throw std::runtime_error("mask not created");
+    if (FAILED(hr) || !mask_)
+        throw std::runtime_error("mask not created");
     sink_ = com::Ptr<RecordingSink>::attach(new RecordingSink);
     auto container = mask_.as<IConnectionPointContainer>(IID_IConnectionPointContainer);
     container->FindConnectionPoint(eventsIid, point_.out());
     point_->Advise(sink_.get(), &cookie_);
 }
 
-MaskHarness::~MaskHarness() { release(); }
+MaskHarness::~MaskHarness() {
+    release();
+}
 
 void MaskHarness::activate() {
     mask_.as<framework::IZenkorMaskView>(framework::IID_IZenkorMaskView)->Activate();
@@ -143,18 +129,22 @@ void MaskHarness::deactivate() {
 }
 
 void MaskHarness::release() {
-    if (point_) point_->Unadvise(cookie_);
+    if (point_)
+        point_->Unadvise(cookie_);
     point_.reset();
     mask_.reset();
 }
 
 ui::headless::HeadlessDialog& MaskHarness::form() {
     auto* dialog = ui::headless::headlessToolkit().findDialog(form_);
-    if (dialog == nullptr) throw std::runtime_error("form not created");
+    if (dialog == nullptr)
+        throw std::runtime_error("form not created");
     return *dialog;
 }
 
-std::vector<std::string>& MaskHarness::events() { return sink_->events; }
+std::vector<std::string>& MaskHarness::events() {
+    return sink_->events;
+}
 
 void MaskHarness::deactivateOnEvent() {
     sink_->onEvent = [this] {
