@@ -23,7 +23,8 @@ void fill(ui::headless::HeadlessDialog& form) {
                                                                 {838, "5JAN"},
                                                                 {853, "CA"},
                                                                 {840, "X"}}};
-    for (const auto& [id, text] : fields) form.setText(id, text);
+    for (const auto& [id, text] : fields)
+        form.setText(id, text);
 }
 
 // Construction, activation (language, labels, links, captions) and release, as the terminal
@@ -56,7 +57,8 @@ void BM_ManualVoidRefusedSend(benchmark::State& state) {
     BenchHome home;
     auto view = createMask(masks::CreateIssManualVoidTkt);
     view->Activate();
-    for (auto _ : state) maskOf(view).Send();
+    for (auto _ : state)
+        maskOf(view).Send();
 }
 BENCHMARK(BM_ManualVoidRefusedSend)->Unit(benchmark::kMicrosecond);
 
@@ -84,7 +86,8 @@ void BM_ManualVoidRecall(benchmark::State& state) {
     view->Activate();
     fill(form(kForm));
     maskOf(view).Send();
-    for (auto _ : state) maskOf(view).Recall();
+    for (auto _ : state)
+        maskOf(view).Recall();
 }
 BENCHMARK(BM_ManualVoidRecall)->Unit(benchmark::kMicrosecond);
 

@@ -114,8 +114,10 @@ bool CheckDateByKind(Dialog& form, ControlId id, int kind, std::string_view titl
 
 bool CheckAmount(Dialog& form, ControlId id, int places, bool allowZero, std::string_view title,
                  const char* firstKey, const char* secondKey) {
-    if (!CheckNumericEx(form, id, ".", title, firstKey)) return false;
-    if (allowZero) return CheckDecimalInRange(form, id, places, 0, -1, title, secondKey);
+    if (!CheckNumericEx(form, id, ".", title, firstKey))
+        return false;
+    if (allowZero)
+        return CheckDecimalInRange(form, id, places, 0, -1, title, secondKey);
     return CheckNotZero(form, id, title, firstKey) &&
            CheckDecimalEx(form, id, places, title, secondKey);
 }
@@ -126,9 +128,13 @@ bool Refuse(Dialog& form, ControlId id, std::string_view title, const char* key)
     return false;
 }
 
-bool IsFieldEmpty(const Dialog& form, ControlId id) { return isBlank(form.text(id)); }
+bool IsFieldEmpty(const Dialog& form, ControlId id) {
+    return isBlank(form.text(id));
+}
 
-bool IsChecked(const Dialog& form, ControlId id) { return form.isChecked(id); }
+bool IsChecked(const Dialog& form, ControlId id) {
+    return form.isChecked(id);
+}
 
 bool RunCheck(Dialog& form, std::string_view title, const Check& c) {
     switch (c.test) {
@@ -162,7 +168,8 @@ bool RunCheck(Dialog& form, std::string_view title, const Check& c) {
 
 bool RunChecks(Dialog& form, std::string_view title, std::span<const Check> checks) {
     for (const Check& c : checks) {
-        if (!RunCheck(form, title, c)) return false;
+        if (!RunCheck(form, title, c))
+            return false;
     }
     return true;
 }

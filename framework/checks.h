@@ -30,8 +30,7 @@ bool CheckDecimalInRange(Dialog& form, ControlId id, int places, double low, dou
                          std::string_view title, const char* key);
 bool CheckDate(Dialog& form, ControlId id, std::string_view title, const char* key);
 // kind 1: DDMMMYY, 2: DDMM, 3: DDMMYYYY (any other kind fails).
-bool CheckDateByKind(Dialog& form, ControlId id, int kind, std::string_view title,
-                     const char* key);
+bool CheckDateByKind(Dialog& form, ControlId id, int kind, std::string_view title, const char* key);
 
 // Numeric with ".", then (without allowZero) not zero and at most `places` decimals, or
 // (with allowZero) at most `places` decimals and not negative.
@@ -49,7 +48,7 @@ bool IsChecked(const Dialog& form, ControlId id);
 // A mask's list of checks as data: one row per check, run in order until the first failure.
 enum class Test {
     Mandatory,
-    MinLength,     // n
+    MinLength,  // n
     NotZero,
     Alpha,
     Numeric,

@@ -16,7 +16,7 @@ struct CodeChoice {
 };
 
 class Choosers {
-public:
+  public:
     virtual ~Choosers() = default;
     // Runs the encoder chooser modally over `over` with an encoder list; empty texts when the
     // agent chose nothing.

@@ -59,7 +59,8 @@ void DecoratedControls::setupLink(ControlId id, ControlId edit, const char* labe
 
 void DecoratedControls::activateLinks() {
     for (Link& link : links_) {
-        if (link.active) continue;
+        if (link.active)
+            continue;
         form_.makeLink(link.id);
         form_.setFont(link.id, linkFont(form_));
         link.active = true;
@@ -70,7 +71,9 @@ const DecoratedControls::Edit* DecoratedControls::findEdit(ControlId id) const {
     return findIn(edits_, id);
 }
 
-DecoratedControls::Link* DecoratedControls::findLink(ControlId id) { return findIn(links_, id); }
+DecoratedControls::Link* DecoratedControls::findLink(ControlId id) {
+    return findIn(links_, id);
+}
 
 const DecoratedControls::Label* DecoratedControls::findLabel(ControlId id) const {
     return findIn(labels_, id);
@@ -113,7 +116,8 @@ std::optional<ui::Paint> DecoratedControls::paint(ControlId id) const {
         return ui::Paint{label->mandatory ? kMandatoryText : kOptionalText, kBackground};
     }
     for (const Link& link : links_) {
-        if (link.id != id) continue;
+        if (link.id != id)
+            continue;
         const ui::Colorref colour =
             link.visited ? kVisitedLink : (link.mandatory ? kMandatoryText : kOptionalLink);
         return ui::Paint{colour, kBackground};
@@ -122,11 +126,13 @@ std::optional<ui::Paint> DecoratedControls::paint(ControlId id) const {
 }
 
 void DecoratedControls::openChooser(ControlId edit) {
-    if (const Edit* e = findEdit(edit)) runChooser(edit, e->chooser);
+    if (const Edit* e = findEdit(edit))
+        runChooser(edit, e->chooser);
 }
 
 void DecoratedControls::clickLink(Link& link) {
-    if (!form_.isEnabled(link.edit)) return;
+    if (!form_.isEnabled(link.edit))
+        return;
     link.visited = true;
     runChooser(link.edit, link.chooser);
 }
@@ -137,20 +143,23 @@ void DecoratedControls::runChooser(ControlId edit, const ChooserSpec& chooser) {
             return;
         case ChooserSpec::Kind::Date: {
             const std::optional<std::string> date = choosers_.chooseDate(form_, chooser.dateKind);
-            if (date && !date->empty()) form_.setText(edit, *date);
+            if (date && !date->empty())
+                form_.setText(edit, *date);
             form_.setFocus(edit);
             return;
         }
         case ChooserSpec::Kind::Encoder: {
-            const CodeChoice choice =
-                choosers_.chooseCode(form_, EncoderList(chooser.encoderKey));
+            const CodeChoice choice = choosers_.chooseCode(form_, EncoderList(chooser.encoderKey));
             if (!chooser.twoTarget) {
-                if (!choice.first.empty()) form_.setText(edit, choice.first);
+                if (!choice.first.empty())
+                    form_.setText(edit, choice.first);
                 form_.setFocus(edit);
                 return;
             }
-            if (!choice.first.empty()) form_.setText(chooser.firstTarget, choice.first);
-            if (!choice.second.empty()) form_.setText(chooser.secondTarget, choice.second);
+            if (!choice.first.empty())
+                form_.setText(chooser.firstTarget, choice.first);
+            if (!choice.second.empty())
+                form_.setText(chooser.secondTarget, choice.second);
             return;
         }
     }

@@ -33,7 +33,7 @@ struct ChooserSpec {
 };
 
 class DecoratedControls {
-public:
+  public:
     DecoratedControls(ui::Dialog& form, Choosers& choosers) : form_(form), choosers_(choosers) {}
 
     void setupLabel(ControlId id, const char* labelKey, const char* tooltipKey, bool mandatory);
@@ -53,7 +53,7 @@ public:
     // Opens the chooser of an edit field (F1, double-click).
     void openChooser(ControlId edit);
 
-private:
+  private:
     struct Label {
         ControlId id;
         bool mandatory;

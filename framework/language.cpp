@@ -27,12 +27,15 @@ std::optional<std::string> FindString(const char* key) {
     return std::string(buffer.data());
 }
 
-std::string StringOrKey(const char* key) { return FindString(key).value_or(key); }
+std::string StringOrKey(const char* key) {
+    return FindString(key).value_or(key);
+}
 
 std::string HelpKey(const std::string& language) {
     std::string key = "HELP_" + (language == "EN1" ? std::string("EN") : language) + "_URL";
     for (char& c : key) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     }
     return key;
 }

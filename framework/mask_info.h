@@ -13,10 +13,10 @@ struct ButtonIds {
 inline constexpr ui::ControlId kStatusLine = 599;
 
 struct MaskInfo {
-    const char* component;       // first argument of every log call
-    const char* helpSection;     // section of "ZenkorMain.ini" holding the help addresses
-    const char* title;           // message-box title
-    ui::DialogId form;           // form template
+    const char* component;    // first argument of every log call
+    const char* helpSection;  // section of "ZenkorMain.ini" holding the help addresses
+    const char* title;        // message-box title
+    ui::DialogId form;        // form template
     ButtonIds buttons;
     const char* profileSection;  // section of "Quorvex.ini"
     const IID* iid;              // automation interface

@@ -20,7 +20,7 @@ struct IZenkorMask : IDispatch {
     virtual HRESULT STDMETHODCALLTYPE initField(BSTR bstrFields) = 0;
     virtual HRESULT STDMETHODCALLTYPE initParam(BSTR bstrParams) = 0;
 
-protected:
+  protected:
     ~IZenkorMask() = default;
 };
 
@@ -30,7 +30,7 @@ struct IZenkorMaskView : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE Activate() = 0;
     virtual HRESULT STDMETHODCALLTYPE Deactivate() = 0;
 
-protected:
+  protected:
     ~IZenkorMaskView() = default;
 };
 

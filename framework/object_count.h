@@ -10,7 +10,7 @@ long moduleLockCount();
 
 // Holds one module lock for its lifetime (a member of every mask object).
 class ModuleLock {
-public:
+  public:
     ModuleLock() { lockModule(); }
     ModuleLock(const ModuleLock&) = delete;
     ModuleLock& operator=(const ModuleLock&) = delete;

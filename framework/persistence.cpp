@@ -27,13 +27,16 @@ void write(CZenkorProfile& profile, const char* key, const std::string& value) {
 // large for a long are held at its limits.
 long wholeNumber(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
     long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         const int digit = text[i] - '0';
-        if (value > (LONG_MAX - digit) / 10) return negative ? LONG_MIN : LONG_MAX;
+        if (value > (LONG_MAX - digit) / 10)
+            return negative ? LONG_MIN : LONG_MAX;
         value = value * 10 + digit;
     }
     return negative ? -value : value;
@@ -54,7 +57,9 @@ void SaveListChoice(CZenkorProfile& profile, const Dialog& form, ControlId id, c
     write(profile, key, std::to_string(selected < 0 ? -1L : form.itemData(id, selected)));
 }
 
-void SaveEmpty(CZenkorProfile& profile, const char* key) { write(profile, key, ""); }
+void SaveEmpty(CZenkorProfile& profile, const char* key) {
+    write(profile, key, "");
+}
 
 void RestoreEditText(CZenkorProfile& profile, Dialog& form, ControlId id, const char* key) {
     const auto [found, value] = read(profile, key, 1024);
@@ -69,12 +74,14 @@ void RestoreCheckState(CZenkorProfile& profile, Dialog& form, ControlId id, cons
 void RestoreListChoice(CZenkorProfile& profile, Dialog& form, ControlId id, const char* key) {
     const auto [found, value] = read(profile, key, 1024);
     if (!found) {
-        if (form.itemCount(id) > 0) form.select(id, 0);
+        if (form.itemCount(id) > 0)
+            form.select(id, 0);
         return;
     }
     const long code = wholeNumber(value);
     for (int i = 0, n = form.itemCount(id); i < n; ++i) {
-        if (form.itemData(id, i) == code) form.select(id, i);
+        if (form.itemData(id, i) == code)
+            form.select(id, i);
     }
 }
 

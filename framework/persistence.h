@@ -31,14 +31,14 @@ struct PersistedField {
 
 // A profile pass over "Quorvex.ini" and one section (written when the pass ends).
 class ProfilePass {
-public:
+  public:
     explicit ProfilePass(const char* section);
     CZenkorProfile& profile() { return profile_; }
 
     void save(const Dialog& form, std::span<const PersistedField> fields);
     void restore(Dialog& form, std::span<const PersistedField> fields);
 
-private:
+  private:
     CZenkorProfile profile_;
 };
 

@@ -70,12 +70,15 @@ void LoadSharedSettings() {
     }
 }
 
-const std::string& ZenkorMainPath() { return shared().zenkorMainPath; }
+const std::string& ZenkorMainPath() {
+    return shared().zenkorMainPath;
+}
 
 const std::string& EncoderList(std::string_view key) {
     static const std::string none;
     for (std::size_t i = 0; i < kEncoderKeys.size(); ++i) {
-        if (key == kEncoderKeys[i]) return shared().encoderLists[i];
+        if (key == kEncoderKeys[i])
+            return shared().encoderLists[i];
     }
     return none;
 }

@@ -22,11 +22,11 @@ int main(int argc, char** argv) {
     }
     const host::CommandLine& options = *parsed.commandLine;
     if (!text::setSystemCodePage(options.codePage)) {
-        std::cerr << "code page " << options.codePage << " is not supported\n"
-                  << host::usageText();
+        std::cerr << "code page " << options.codePage << " is not supported\n" << host::usageText();
         return 2;
     }
-    if (options.home) file::setHomeDirectory(*options.home);
+    if (options.home)
+        file::setHomeDirectory(*options.home);
 
     std::ifstream scriptFile;
     if (!options.readsStandardInput()) {

@@ -55,7 +55,8 @@ std::optional<long> wholeNumber(std::string_view text) {
     long value = 0;
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
     return value;
 }
 
@@ -83,14 +84,16 @@ bool Runner::run() {
 }
 
 bool Runner::step() {
-    if (stopped_) return false;
+    if (stopped_)
+        return false;
     std::optional<ScriptCommand> command = reader_.next();
     if (!command) {
         stopped_ = true;
         return false;
     }
     std::string why = execute(*command);
-    if (why.empty()) why = transcript_.faulted() ? "the mask reported a fault" : "";
+    if (why.empty())
+        why = transcript_.faulted() ? "the mask reported a fault" : "";
     if (!why.empty() && reader_.fail(command->line, why)) {
         stopped_ = true;
         return false;
@@ -100,9 +103,11 @@ bool Runner::step() {
 }
 
 std::string Runner::execute(const ScriptCommand& command) {
-    if (auto why = checkArguments(command)) return *why;
+    if (auto why = checkArguments(command))
+        return *why;
     const CommandInfo* info = findCommand(command.word);
-    if (info->needsMask && !mask_ && command.word != "create") return "no mask: `create` one first";
+    if (info->needsMask && !mask_ && command.word != "create")
+        return "no mask: `create` one first";
     switch (info->group) {
         case CommandGroup::Setup:
             return setup(command);
@@ -137,7 +142,8 @@ std::string Runner::setup(const ScriptCommand& c) {
     if (c.word == "file") {
         const std::filesystem::path path = file::resolve(c.argumentUtf8(0));
         std::error_code ec;
-        if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+        if (path.has_parent_path())
+            std::filesystem::create_directories(path.parent_path(), ec);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out << c.argumentUtf8(1);
         return out ? "" : "cannot write " + path.string();
@@ -149,14 +155,17 @@ std::string Runner::setup(const ScriptCommand& c) {
 }
 
 std::string Runner::create(const std::string& coclass) {
-    if (mask_) return "a mask is already created: `destroy` it first";
+    if (mask_)
+        return "a mask is already created: `destroy` it first";
     const auto form = std::find_if(kMainForms.begin(), kMainForms.end(),
                                    [&](const MainForm& f) { return f.coclass == coclass; });
-    if (form == kMainForms.end()) return "unknown class `" + coclass + "`";
+    if (form == kMainForms.end())
+        return "unknown class `" + coclass + "`";
     com::Ptr<framework::IZenkorMask> mask;
-    const HRESULT hr = server::CreateMaskByName(coclass, IID_IDispatch,
-                                                reinterpret_cast<void**>(mask.out()));
-    if (FAILED(hr) || !mask) return "class `" + coclass + "` is not available";
+    const HRESULT hr =
+        server::CreateMaskByName(coclass, IID_IDispatch, reinterpret_cast<void**>(mask.out()));
+    if (FAILED(hr) || !mask)
+        return "class `" + coclass + "` is not available";
     mask_ = mask;
     mainForm_ = form->form;
     sink_ = std::make_unique<EventSinkConnection>(
@@ -168,7 +177,8 @@ std::string Runner::create(const std::string& coclass) {
 }
 
 void Runner::destroy() {
-    if (!mask_) return;
+    if (!mask_)
+        return;
     sink_.reset();
     if (auto view = mask_.as<framework::IZenkorMaskView>(framework::IID_IZenkorMaskView)) {
         view->Deactivate();
@@ -178,7 +188,8 @@ void Runner::destroy() {
 }
 
 std::string Runner::mask(const ScriptCommand& c) {
-    if (c.word == "create") return create(c.argumentUtf8(0));
+    if (c.word == "create")
+        return create(c.argumentUtf8(0));
     if (c.word == "destroy") {
         destroy();
         return "";
@@ -190,10 +201,14 @@ std::string Runner::mask(const ScriptCommand& c) {
         return "";
     }
     const com::Bstr argument(c.arguments[0]);
-    if (c.word == "lang") mask_->put_Lang(argument.get());
-    if (c.word == "initfield") mask_->initField(argument.get());
-    if (c.word == "initparam") mask_->initParam(argument.get());
-    if (c.word == "response") mask_->SetResponse(argument.get());
+    if (c.word == "lang")
+        mask_->put_Lang(argument.get());
+    if (c.word == "initfield")
+        mask_->initField(argument.get());
+    if (c.word == "initparam")
+        mask_->initParam(argument.get());
+    if (c.word == "response")
+        mask_->SetResponse(argument.get());
     return "";
 }
 
@@ -207,7 +222,8 @@ std::string Runner::agent(const ScriptCommand& c) {
         std::array<long, 3> date{};
         for (std::size_t i = 0; i < date.size(); ++i) {
             const auto n = wholeNumber(c.argumentUtf8(i));
-            if (!n || *n < -32768 || *n > 32767) return "`pickdate` takes three numbers";
+            if (!n || *n < -32768 || *n > 32767)
+                return "`pickdate` takes three numbers";
             date[i] = *n;
         }
         toolkit.queueDate(static_cast<int>(date[0]), static_cast<int>(date[1]),
@@ -215,30 +231,38 @@ std::string Runner::agent(const ScriptCommand& c) {
         return "";
     }
     const auto name = parseControlName(c.argumentUtf8(0));
-    if (!name) return "`" + c.argumentUtf8(0) + "` is not a control";
+    if (!name)
+        return "`" + c.argumentUtf8(0) + "` is not a control";
     HeadlessDialog* dialog = toolkit.findDialog(name->dialog == 0 ? mainForm_ : name->dialog);
-    if (dialog == nullptr) return "no dialog for `" + c.argumentUtf8(0) + "`";
+    if (dialog == nullptr)
+        return "no dialog for `" + c.argumentUtf8(0) + "`";
     const ui::ControlId id = name->control;
-    if (c.word == "type") return dialog->typeText(id, ansi(c, 1));
-    if (c.word == "click") return dialog->click(id);
-    if (c.word == "dblclick") return dialog->doubleClick(id);
+    if (c.word == "type")
+        return dialog->typeText(id, ansi(c, 1));
+    if (c.word == "click")
+        return dialog->click(id);
+    if (c.word == "dblclick")
+        return dialog->doubleClick(id);
     if (c.word == "key") {
         const std::string keyName = c.argumentUtf8(1);
         for (const KeyName& k : kKeys) {
-            if (k.name == keyName) return dialog->key(id, k.key);
+            if (k.name == keyName)
+                return dialog->key(id, k.key);
         }
         return "unknown key `" + keyName + "`";
     }
     if (c.word == "select") {
         const auto code = wholeNumber(c.argumentUtf8(1));
-        if (!code) return "`" + c.argumentUtf8(1) + "` is not an item code";
+        if (!code)
+            return "`" + c.argumentUtf8(1) + "` is not an item code";
         return dialog->selectCode(id, *code);
     }
     // pick CONTROL INDEX...
     std::vector<int> positions;
     for (std::size_t i = 1; i < c.arguments.size(); ++i) {
         const auto n = wholeNumber(c.argumentUtf8(i));
-        if (!n || *n < 0 || *n > 1000000) return "`" + c.argumentUtf8(i) + "` is not a position";
+        if (!n || *n < 0 || *n > 1000000)
+            return "`" + c.argumentUtf8(i) + "` is not a position";
         positions.push_back(static_cast<int>(*n));
     }
     return dialog->pick(id, positions);
@@ -271,7 +295,8 @@ std::string Runner::query(const ScriptCommand& c) {
     }
     if (c.word == "profile") {
         const std::string section = ansi(c, 0);
-        const zenkor::IniFile ini(file::readWholeFile(file::resolve(framework::kQuorvexIni)).content);
+        const zenkor::IniFile ini(
+            file::readWholeFile(file::resolve(framework::kQuorvexIni)).content);
         for (const auto& [key, value] : ini.entries(section)) {
             transcript_.line("profile ", key + "=" + value);
         }
@@ -279,7 +304,8 @@ std::string Runner::query(const ScriptCommand& c) {
     }
     // dump CONTROL
     const auto name = parseControlName(c.argumentUtf8(0));
-    if (!name) return "`" + c.argumentUtf8(0) + "` is not a control";
+    if (!name)
+        return "`" + c.argumentUtf8(0) + "` is not a control";
     HeadlessDialog* dialog = toolkit.findDialog(name->dialog == 0 ? mainForm_ : name->dialog);
     if (dialog == nullptr || !dialog->hasControl(name->control)) {
         return "no control `" + c.argumentUtf8(0) + "`";

@@ -5,17 +5,17 @@
 #include <optional>
 #include <string>
 
+#include "framework/mask_interface.h"
 #include "host/script.h"
 #include "host/transcript.h"
 #include "platform/com/com_ptr.h"
-#include "framework/mask_interface.h"
 
 namespace host {
 
 class EventSinkConnection;
 
 class Runner {
-public:
+  public:
     Runner(ScriptReader& reader, Transcript& transcript);
     ~Runner();
     Runner(const Runner&) = delete;
@@ -24,7 +24,7 @@ public:
     // Runs the script to its end; false when it stopped at a script error.
     bool run();
 
-private:
+  private:
     // Runs the next command of the reader; false at the end of the input or when the run
     // must stop.
     bool step();

@@ -36,11 +36,17 @@ void Transcript::messageBox(std::string_view title, std::string_view text) {
     line("msgbox [" + ansiToUtf8(title) + "] ", text);
 }
 
-void Transcript::posted(unsigned message) { line("posted " + std::to_string(message)); }
+void Transcript::posted(unsigned message) {
+    line("posted " + std::to_string(message));
+}
 
-void Transcript::chooserEncoder(std::string_view list) { line("chooser encoder ", list); }
+void Transcript::chooserEncoder(std::string_view list) {
+    line("chooser encoder ", list);
+}
 
-void Transcript::chooserMonth(int kind) { line("chooser month " + std::to_string(kind)); }
+void Transcript::chooserMonth(int kind) {
+    line("chooser month " + std::to_string(kind));
+}
 
 void Transcript::fault(std::string_view text) {
     faulted_ = true;

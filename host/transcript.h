@@ -13,7 +13,7 @@ namespace host {
 
 // Prints the lines; the toolkit, the log and the shell report to it while it is installed.
 class Transcript final : public ui::headless::Observer, public zenkor::LogObserver {
-public:
+  public:
     explicit Transcript(std::ostream& out);
     ~Transcript() override;
     Transcript(const Transcript&) = delete;
@@ -40,7 +40,7 @@ public:
     void error(std::string_view component, std::string_view function, int code,
                std::string_view text) override;
 
-private:
+  private:
     std::ostream& out_;
     bool faulted_ = false;
 };

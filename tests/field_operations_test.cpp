@@ -14,13 +14,14 @@ using framework::Check;
 using Kind = framework::Test;
 
 class FieldOperations : public ::testing::Test {
-protected:
+  protected:
     FieldOperations() { home.write("Quorvex.ini", "[User]\nLANG=XX9\n"); }
 
     bool passes(Kind test, const char* text, int n = 0, const char* extra = "") {
         form.dialog.setText(kEdit, text);
         recorder.lines.clear();
-        const bool passed = framework::RunCheck(form.dialog, "Title", {test, kEdit, "ERR_KEY", n, extra});
+        const bool passed =
+            framework::RunCheck(form.dialog, "Title", {test, kEdit, "ERR_KEY", n, extra});
         EXPECT_EQ(recorder.lines.size(), passed ? 0u : 1u) << text;
         return passed;
     }
@@ -40,20 +41,13 @@ TEST_F(FieldOperations, ChecksOnTheTextAsItStands) {
     };
     const Case cases[] = {
         {Kind::MinLength, "AB ", 3, "", true},  // blanks count, nothing is trimmed
-        {Kind::MinLength, "AB", 3, "", false},
-        {Kind::Mandatory, " \t ", 0, "", false},
-        {Kind::Mandatory, " A ", 0, "", true},
-        {Kind::NotZero, "", 0, "", true},
-        {Kind::NotZero, "00", 0, "", true},
-        {Kind::NotZero, "0.0", 0, "", true},
-        {Kind::NotZero, "0", 0, "", false},
-        {Kind::NumericEx, "12-34", 0, "-", true},
-        {Kind::NumericEx, "12/34", 0, "-", false},
-        {Kind::Alpha, "", 0, "", false},
-        {Kind::Date, "29FEB", 0, "", true},
-        {Kind::DateByKind, "010209", 1, "", false},
-        {Kind::DateByKind, "0102", 2, "", true},
-        {Kind::DateByKind, "0102", 7, "", false},
+        {Kind::MinLength, "AB", 3, "", false},     {Kind::Mandatory, " \t ", 0, "", false},
+        {Kind::Mandatory, " A ", 0, "", true},     {Kind::NotZero, "", 0, "", true},
+        {Kind::NotZero, "00", 0, "", true},        {Kind::NotZero, "0.0", 0, "", true},
+        {Kind::NotZero, "0", 0, "", false},        {Kind::NumericEx, "12-34", 0, "-", true},
+        {Kind::NumericEx, "12/34", 0, "-", false}, {Kind::Alpha, "", 0, "", false},
+        {Kind::Date, "29FEB", 0, "", true},        {Kind::DateByKind, "010209", 1, "", false},
+        {Kind::DateByKind, "0102", 2, "", true},   {Kind::DateByKind, "0102", 7, "", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(passes(c.test, c.text, c.n, c.extra), c.passes)
@@ -78,7 +72,9 @@ TEST_F(FieldOperations, AmountChecksTellZeroFromTooManyDecimals) {
         recorder.lines.clear();
         framework::CheckAmount(form.dialog, kEdit, 2, allowZero, "T", "ERR_NUM",
                                "ERR_SAPBAS_2DP_DECIMAL");
-        return recorder.lines.empty() ? std::string("ok") : recorder.lines.front().substr(std::string("msgbox [T] ").size());
+        return recorder.lines.empty()
+                   ? std::string("ok")
+                   : recorder.lines.front().substr(std::string("msgbox [T] ").size());
     };
     EXPECT_EQ(amount("0", false), "ERR_NUM");
     EXPECT_EQ(amount("12.345", false), "ERR_SAPBAS_2DP_DECIMAL");
@@ -91,7 +87,8 @@ TEST_F(FieldOperations, AmountChecksTellZeroFromTooManyDecimals) {
 
 TEST_F(FieldOperations, ProfileRoundTripOfEveryKind) {
     auto& d = form.dialog;
-    for (long code : {0L, 7L, 9L, 7L}) d.addItem(kCombo, "item", code);
+    for (long code : {0L, 7L, 9L, 7L})
+        d.addItem(kCombo, "item", code);
     d.setText(kEdit, "  LEADING");
     d.setChecked(kCheck, true);
     d.select(kCombo, 1);
@@ -116,7 +113,8 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKind) {
 
 TEST_F(FieldOperations, RestoreOfMissingOrOddValues) {
     auto& d = form.dialog;
-    for (long code : {0L, 5L}) d.addItem(kCombo, "item", code);
+    for (long code : {0L, 5L})
+        d.addItem(kCombo, "item", code);
     d.setText(kEdit, "TEXT");
     d.setChecked(kCheck, true);
     d.select(kCombo, 1);

@@ -26,7 +26,7 @@ struct Fields {
 };
 
 class ManualVoid : public ::testing::Test {
-protected:
+  protected:
     // Without a language table every message is its key, so the checks can be told apart.
     explicit ManualVoid(const char* language = "XX9") {
         mask.home().write("Quorvex.ini", std::string("[User]\nLANG=") + language + "\n");
@@ -35,11 +35,17 @@ protected:
 
     void fill(const Fields& f) {
         const std::array<std::pair<int, const std::string*>, 8> typed = {{
-            {kAirline, &f.airline}, {kTicket, &f.ticket}, {kCurrency, &f.currency},
-            {kFare, &f.fare}, {kLocator, &f.locator}, {kDate, &f.date},
-            {kPayment, &f.payment}, {kIndicator, &f.indicator},
+            {kAirline, &f.airline},
+            {kTicket, &f.ticket},
+            {kCurrency, &f.currency},
+            {kFare, &f.fare},
+            {kLocator, &f.locator},
+            {kDate, &f.date},
+            {kPayment, &f.payment},
+            {kIndicator, &f.indicator},
         }};
-        for (const auto& [id, text] : typed) mask.type(id, *text);
+        for (const auto& [id, text] : typed)
+            mask.type(id, *text);
     }
 
     std::string profile() { return mask.home().read("Quorvex.ini"); }
@@ -72,8 +78,8 @@ TEST_F(ManualVoid, EntryKeepsTwoDigitDaysAndTypedTextUpperCased) {
     f.ticket = "123-456-7890";
     fill(f);
     mask.key(kPayment, ui::Key::Enter);
-    ASSERT_EQ(mask.events(),
-              std::vector<std::string>{"event 2 WV\\u00A5125123-456-7890/GBP250/ABCDEF/15JAN/CA/X"});
+    ASSERT_EQ(mask.events(), std::vector<std::string>{
+                                 "event 2 WV\\u00A5125123-456-7890/GBP250/ABCDEF/15JAN/CA/X"});
 }
 
 struct Refusal {
@@ -165,8 +171,9 @@ TEST_F(ManualVoid, ValuesWithBlanksQuotesAndSeparatorsReadBackByteForByte) {
 }
 
 TEST_F(ManualVoid, CancelFiresCancelAndHelpOpensTheLanguagesAddress) {
-    mask.home().write("ZenkorMain.ini",
-                      "[CIssManualVoidTkt]\nHELP_EN_URL=http://help/en\nHELP_FR1_URL=http://help/fr\n");
+    mask.home().write(
+        "ZenkorMain.ini",
+        "[CIssManualVoidTkt]\nHELP_EN_URL=http://help/en\nHELP_FR1_URL=http://help/fr\n");
     mask.click(kCancel);
     EXPECT_EQ(mask.events(), std::vector<std::string>{"event 1"});
 

@@ -17,7 +17,8 @@ std::set<std::string> keysUsedIn(const std::filesystem::path& dir) {
     static const std::regex key(R"re("(_?(LAB|TOOLTIP|ERR|CAPTION|DATA)_[A-Z0-9_]+)")re");
     std::set<std::string> keys;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
-        if (entry.path().extension() != ".cpp") continue;
+        if (entry.path().extension() != ".cpp")
+            continue;
         std::ifstream in(entry.path());
         std::stringstream text;
         text << in.rdbuf();

@@ -17,11 +17,11 @@ namespace {
 
 using testing_support::MaskHarness;
 
-constexpr int kAirline = 848, kCurrency = 849, kCurrencyLink = 850, kDate = 838,
-              kDateLink = 839, kStatus = 599, kSend = 842;
+constexpr int kAirline = 848, kCurrency = 849, kCurrencyLink = 850, kDate = 838, kDateLink = 839,
+              kStatus = 599, kSend = 842;
 
 class MaskTemplate : public ::testing::Test {
-protected:
+  protected:
     MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
 
     std::string lang() {
@@ -50,7 +50,8 @@ TEST_F(MaskTemplate, EveryMemberAnswersOkWhateverItIsGiven) {
     all();
     mask.deactivate();
     all();  // after the form is gone
-    for (BSTR in : inputs) SysFreeString(in);
+    for (BSTR in : inputs)
+        SysFreeString(in);
     EXPECT_TRUE(mask.recorder().faults.empty());
 }
 
@@ -73,7 +74,8 @@ TEST_F(MaskTemplate, WithoutStringsLabelsShowKeysAndButtonsKeepTheirCaptions) {
     EXPECT_EQ(mask.form().text(850), "LAB_CARQUOTE_PARAM_CURRENCYCODE");
     const std::array<std::pair<int, const char*>, 5> captions = {
         {{842, "Send"}, {843, "Recall"}, {844, "Clear"}, {845, "Canel"}, {846, "Help"}}};
-    for (const auto& [id, caption] : captions) EXPECT_EQ(mask.form().text(id), caption) << id;
+    for (const auto& [id, caption] : captions)
+        EXPECT_EQ(mask.form().text(id), caption) << id;
     const auto dump = mask.form().dump(kAirline);
     EXPECT_NE(std::find(dump.begin(), dump.end(), "tooltip TOOLTIP_MAN_VOID_TKT_AIRL_CODE"),
               dump.end());
@@ -134,7 +136,8 @@ TEST_F(MaskTemplate, AHostThatReleasesTheMaskOnSendStillFindsTheFieldsSaved) {
                                                                 {838, "5JAN"},
                                                                 {853, "CA"},
                                                                 {840, "X"}}};
-    for (const auto& [id, text] : fields) mask.type(id, text);
+    for (const auto& [id, text] : fields)
+        mask.type(id, text);
     auto& form = mask.form();
     mask.deactivateOnEvent();
     EXPECT_EQ(form.click(kSend), "");

@@ -20,7 +20,7 @@ namespace bench_support {
 
 // Takes what the toolkit shows and prints nothing, as a terminal that answers every box.
 class QuietObserver final : public ui::headless::Observer {
-public:
+  public:
     void messageBox(std::string_view, std::string_view) override {}
     void posted(unsigned) override {}
     void chooserEncoder(std::string_view) override {}
@@ -29,12 +29,13 @@ public:
 };
 
 class BenchHome {
-public:
+  public:
     BenchHome() {
         ui::headless::headlessToolkit().setObserver(&observer_);
         std::string pattern =
             (std::filesystem::temp_directory_path() / "farewright-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
         file::setHomeDirectory(path_.string());
     }
@@ -52,7 +53,7 @@ public:
         std::ofstream(target, std::ios::binary) << content;
     }
 
-private:
+  private:
     QuietObserver observer_;
     std::filesystem::path path_;
 };
@@ -71,7 +72,8 @@ inline com::Ptr<framework::IZenkorMaskView> createMask(Creator create) {
 // The form of an activated mask.
 inline ui::headless::HeadlessDialog& form(int id) {
     auto* dialog = ui::headless::headlessToolkit().findDialog(id);
-    if (dialog == nullptr) throw std::runtime_error("no form");
+    if (dialog == nullptr)
+        throw std::runtime_error("no form");
     return *dialog;
 }
 

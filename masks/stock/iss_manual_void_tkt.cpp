@@ -4,9 +4,9 @@
 
 #include "framework/checks.h"
 #include "framework/class_ids.h"
+#include "framework/host_entry.h"
 #include "framework/persistence.h"
 #include "masks/catalog.h"
-#include "framework/host_entry.h"
 #include "widgets/standard_choosers.h"
 
 namespace masks {
@@ -50,23 +50,59 @@ struct Field {
 };
 
 const std::array<Field, 8> kFields = {{
-    {kAirlineLabel, kAirlineCode, "LAB_MAN_VOID_TKT_AIRL_CODE", "TOOLTIP_MAN_VOID_TKT_AIRL_CODE",
-     3, "AIRLINE_CODE", false, {}},
-    {kTicketLabel, kTicketNumber, "LAB_MAN_VOID_TKT_TKTNO", "TOOLTIP_MAN_VOID_TKT_TKTNO", 13,
-     "TICKET_NO", false, {}},
+    {kAirlineLabel,
+     kAirlineCode,
+     "LAB_MAN_VOID_TKT_AIRL_CODE",
+     "TOOLTIP_MAN_VOID_TKT_AIRL_CODE",
+     3,
+     "AIRLINE_CODE",
+     false,
+     {}},
+    {kTicketLabel,
+     kTicketNumber,
+     "LAB_MAN_VOID_TKT_TKTNO",
+     "TOOLTIP_MAN_VOID_TKT_TKTNO",
+     13,
+     "TICKET_NO",
+     false,
+     {}},
     {kCurrencyLink, kCurrencyCode, "LAB_CARQUOTE_PARAM_CURRENCYCODE",
      "TOOLTIP_MAN_VOID_TKT_CURR_CODE", 3, "CURRENCY_CODE", true,
      ChooserSpec::encoder("ENCODER_CURRENCY")},
-    {kFareLabel, kTotalFare, "LAB_MAN_VOID_TKT_TOTAL_FARE", "TOOLTIP_MAN_VOID_TKT_TOTAL_FARE", 8,
-     "TOTAL_FARE", false, {}},
-    {kLocatorLabel, kRecordLocator, "LAB_MAN_VOID_TKT_PNR_LOCATOR",
-     "TOOLTIP_MAN_VOID_TKT_PNR_LOCATOR", 6, "PNR_LOCATOR", false, {}},
+    {kFareLabel,
+     kTotalFare,
+     "LAB_MAN_VOID_TKT_TOTAL_FARE",
+     "TOOLTIP_MAN_VOID_TKT_TOTAL_FARE",
+     8,
+     "TOTAL_FARE",
+     false,
+     {}},
+    {kLocatorLabel,
+     kRecordLocator,
+     "LAB_MAN_VOID_TKT_PNR_LOCATOR",
+     "TOOLTIP_MAN_VOID_TKT_PNR_LOCATOR",
+     6,
+     "PNR_LOCATOR",
+     false,
+     {}},
     {kDateLink, kDateOfIssue, "LAB_MAN_VOID_TKT_DATE_OF_ISSUE",
      "TOOLTIP_MAN_VOID_TKT_DATE_OF_ISSUE", 5, "DATE_OF_ISSUE", true, ChooserSpec::date()},
-    {kPaymentLabel, kFormOfPayment, "LAB_MAN_VOID_TKT_FOP", "TOOLTIP_MAN_VOID_TKT_FOP", 2,
-     "FORM_OR_PAYMENT", false, {}},
-    {kItineraryLabel, kItineraryIndicator, "LAB_MAN_VOID_TKT_ITNR_INDCTR",
-     "TOOLTIP_MAN_VOID_TKT_ITNR_INDCTR", 1, "ITINERARY_INDICATOR", false, {}},
+    {kPaymentLabel,
+     kFormOfPayment,
+     "LAB_MAN_VOID_TKT_FOP",
+     "TOOLTIP_MAN_VOID_TKT_FOP",
+     2,
+     "FORM_OR_PAYMENT",
+     false,
+     {}},
+    {kItineraryLabel,
+     kItineraryIndicator,
+     "LAB_MAN_VOID_TKT_ITNR_INDCTR",
+     "TOOLTIP_MAN_VOID_TKT_ITNR_INDCTR",
+     1,
+     "ITINERARY_INDICATOR",
+     false,
+     {}},
 }};
 
 const std::array<PersistedField, 8> kProfile = [] {
@@ -122,7 +158,8 @@ CIssManualVoidTkt::CIssManualVoidTkt() : ZenkorMaskT(widgets::standardChoosers()
 
 void CIssManualVoidTkt::SetupForm() {
     for (const Field& f : kFields) {
-        if (!f.link) controls().setupLabel(f.label, f.labelKey, f.tooltipKey, true);
+        if (!f.link)
+            controls().setupLabel(f.label, f.labelKey, f.tooltipKey, true);
         controls().setupEdit(f.edit, f.tooltipKey, f.maxLength, f.chooser);
     }
     for (const Field& f : kFields) {
@@ -139,7 +176,8 @@ bool CIssManualVoidTkt::RunChecks() {
 std::string CIssManualVoidTkt::ComposeEntry(const ui::Dialog& form) {
     // A date of issue with a one-digit day (5JAN) gets its leading zero.
     std::string date = form.text(kDateOfIssue);
-    if (date.size() == 4) date.insert(0, "0");
+    if (date.size() == 4)
+        date.insert(0, "0");
     std::string entry = "WV";
     entry.append(framework::kItemSeparator);
     for (const std::string& piece :
@@ -152,14 +190,20 @@ std::string CIssManualVoidTkt::ComposeEntry(const ui::Dialog& form) {
     return entry;
 }
 
-std::string CIssManualVoidTkt::BuildEntry() { return ComposeEntry(form()); }
+std::string CIssManualVoidTkt::BuildEntry() {
+    return ComposeEntry(form());
+}
 
-void CIssManualVoidTkt::SaveProfile(framework::ProfilePass& pass) { pass.save(form(), kProfile); }
+void CIssManualVoidTkt::SaveProfile(framework::ProfilePass& pass) {
+    pass.save(form(), kProfile);
+}
 
 void CIssManualVoidTkt::RestoreProfile() {
     framework::ProfilePass(kInfo.profileSection).restore(form(), kProfile);
 }
 
-HRESULT CreateIssManualVoidTkt(REFIID riid, void** ppv) { return CIssManualVoidTkt::Create(riid, ppv); }
+HRESULT CreateIssManualVoidTkt(REFIID riid, void** ppv) {
+    return CIssManualVoidTkt::Create(riid, ppv);
+}
 
 }  // namespace masks

@@ -8,7 +8,7 @@
 namespace masks {
 
 class CIssManualVoidTkt final : public framework::ZenkorMaskT<CIssManualVoidTkt> {
-public:
+  public:
     static const framework::MaskInfo kInfo;
 
     CIssManualVoidTkt();
@@ -16,7 +16,7 @@ public:
     // The void entry of the form as it stands (the checks have passed).
     static std::string ComposeEntry(const ui::Dialog& form);
 
-private:
+  private:
     void SetupForm() override;
     bool RunChecks() override;
     std::string BuildEntry() override;

@@ -10,7 +10,7 @@
 namespace com {
 
 class Bstr {
-public:
+  public:
     Bstr() = default;
     explicit Bstr(std::u16string_view text);
     // Takes ownership of a string allocated by SysAllocString*.
@@ -48,7 +48,7 @@ public:
     // The characters of any BSTR; a null BSTR reads as the empty string.
     static std::u16string_view view(BSTR raw);
 
-private:
+  private:
     BSTR raw_ = nullptr;
 };
 

@@ -3,11 +3,11 @@
 #pragma once
 
 #if defined(_WIN32)
-#include <windows.h>
 #include <oaidl.h>
 #include <ocidl.h>
 #include <oleauto.h>
 #include <olectl.h>
+#include <windows.h>
 #else
 #include "platform/com/posix_com.h"
 #endif

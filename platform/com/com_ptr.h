@@ -9,10 +9,11 @@ namespace com {
 
 template <class T>
 class Ptr {
-public:
+  public:
     Ptr() = default;
     Ptr(T* p) : p_(p) {  // NOLINT: adopts with a new reference, like an assignment
-        if (p_ != nullptr) p_->AddRef();
+        if (p_ != nullptr)
+            p_->AddRef();
     }
     static Ptr attach(T* p) {
         Ptr r;
@@ -28,7 +29,8 @@ public:
     ~Ptr() { reset(); }
 
     void reset() {
-        if (p_ != nullptr) std::exchange(p_, nullptr)->Release();
+        if (p_ != nullptr)
+            std::exchange(p_, nullptr)->Release();
     }
     T* get() const { return p_; }
     T* operator->() const { return p_; }
@@ -42,11 +44,12 @@ public:
     template <class U>
     Ptr<U> as(REFIID iid) const {
         Ptr<U> r;
-        if (p_ != nullptr) p_->QueryInterface(iid, reinterpret_cast<void**>(r.out()));
+        if (p_ != nullptr)
+            p_->QueryInterface(iid, reinterpret_cast<void**>(r.out()));
         return r;
     }
 
-private:
+  private:
     T* p_ = nullptr;
 };
 

@@ -21,7 +21,11 @@ std::string fromUtf16(std::u16string_view text, unsigned codePage);
 std::u16string toUtf16(std::string_view text, unsigned codePage);
 
 // Shorthands for the system code page.
-inline std::string toAnsi(std::u16string_view t) { return fromUtf16(t, systemCodePage()); }
-inline std::u16string fromAnsi(std::string_view t) { return toUtf16(t, systemCodePage()); }
+inline std::string toAnsi(std::u16string_view t) {
+    return fromUtf16(t, systemCodePage());
+}
+inline std::u16string fromAnsi(std::string_view t) {
+    return toUtf16(t, systemCodePage());
+}
 
 }  // namespace text

@@ -19,7 +19,7 @@ class Dialog;
 
 // The owner's side of a dialog: its window procedure, split by message.
 class DialogProc {
-public:
+  public:
     virtual ~DialogProc() = default;
     // WM_INITDIALOG: sent once while the dialog is created.
     virtual void onInitDialog(Dialog& dialog) = 0;
@@ -45,7 +45,7 @@ public:
 };
 
 class Dialog {
-public:
+  public:
     virtual ~Dialog() = default;  // destroys the window
 
     virtual DialogId templateId() const = 0;
@@ -107,7 +107,7 @@ public:
 
 // Creates dialogs from the module's templates.
 class Toolkit {
-public:
+  public:
     virtual ~Toolkit() = default;
     // Creates the dialog of a template, hidden unless the template says visible, owned by
     // owner (or by the host window when null), and sends WM_INITDIALOG to proc before

@@ -9,7 +9,7 @@
 namespace ui {
 
 class EncoderControl {
-public:
+  public:
     virtual ~EncoderControl() = default;
     virtual HRESULT SetCodeList(BSTR list) = 0;
     virtual HRESULT GetSecondText(BSTR* text) = 0;
@@ -18,7 +18,7 @@ public:
 };
 
 class CalendarControl {
-public:
+  public:
     virtual ~CalendarControl() = default;
     // The date layout the caller will write (shown to the agent as a hint).
     virtual HRESULT SetDateFormat(SHORT kind) = 0;

@@ -13,7 +13,18 @@ using Colorref = std::uint32_t;  // 0x00BBGGRR
 
 inline constexpr ControlId kUnnamed = -1;
 
-enum class ControlKind { Edit, Static, Link, Button, CheckBox, Radio, Combo, ListBox, Group, Custom };
+enum class ControlKind {
+    Edit,
+    Static,
+    Link,
+    Button,
+    CheckBox,
+    Radio,
+    Combo,
+    ListBox,
+    Group,
+    Custom
+};
 
 // Notifications a control sends to its dialog (WM_COMMAND codes and their kin).
 enum class Notify {

@@ -9,7 +9,7 @@
 namespace xml {
 
 class SaxHandler {
-public:
+  public:
     virtual ~SaxHandler() = default;
     using Attributes = std::vector<std::pair<std::string_view, std::string_view>>;
     virtual void startElement(std::string_view name, const Attributes& attributes) {

@@ -15,12 +15,12 @@ class GrowingDocument;
 
 // An element of a document; valid while its document lives.
 class Element {
-public:
+  public:
     // The concatenated text content of the element (UTF-8).
     std::string text() const;
     std::string name() const;
 
-private:
+  private:
     friend class Document;
     friend class GrowingDocument;
     explicit Element(void* node) : node_(node) {}
@@ -28,11 +28,10 @@ private:
 };
 
 class Document {
-public:
+  public:
     // Answers nullopt for text that is not a well-formed document, carries a DTD with
     // entities, is larger than maxBytes or nests deeper than the limit.
-    static std::optional<Document> parse(std::string_view utf8,
-                                         std::size_t maxBytes = 8u << 20);
+    static std::optional<Document> parse(std::string_view utf8, std::size_t maxBytes = 8u << 20);
     Document(Document&&) noexcept;
     Document& operator=(Document&&) noexcept;
     ~Document();
@@ -45,7 +44,7 @@ public:
     // The document as text (UTF-8).
     std::string serialize() const;
 
-private:
+  private:
     friend class GrowingDocument;
     struct Impl;
     explicit Document(std::unique_ptr<Impl> impl);

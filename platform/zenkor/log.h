@@ -15,7 +15,7 @@ namespace zenkor {
 
 // Receives every line logged by any mask (the stand-in terminal prints them).
 class LogObserver {
-public:
+  public:
     virtual ~LogObserver() = default;
     virtual void diagnostic(std::string_view component, std::string_view function, int category,
                             std::string_view text) = 0;
@@ -29,9 +29,9 @@ void setLogObserver(LogObserver* observer);
 }  // namespace zenkor
 
 class CZenkorLog {
-public:
-    void diagnostic(const char* component, const char* function, int category, int level,
-                    int line, const char* format, ...) ZENKOR_PRINTF(7, 8);
+  public:
+    void diagnostic(const char* component, const char* function, int category, int level, int line,
+                    const char* format, ...) ZENKOR_PRINTF(7, 8);
     void error(const char* component, const char* function, int code, const char* format, ...)
         ZENKOR_PRINTF(5, 6);
 };

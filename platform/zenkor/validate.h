@@ -3,7 +3,7 @@
 #pragma once
 
 class CZenkorValidate {
-public:
+  public:
     int IsAlpha(const char* text);
     int IsNumeric(const char* text);
     int IsAlphanumeric(const char* text);

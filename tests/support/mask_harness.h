@@ -17,7 +17,7 @@ namespace testing_support {
 
 // A fresh home directory for one test, removed afterwards.
 class TempHome {
-public:
+  public:
     TempHome();
     ~TempHome();
     TempHome(const TempHome&) = delete;
@@ -27,13 +27,13 @@ public:
     void write(const std::string& name, const std::string& content) const;
     std::string read(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // Records what the masks show and log, one line each, as quorvex-host prints them.
 class Recorder final : public ui::headless::Observer, public zenkor::LogObserver {
-public:
+  public:
     Recorder();
     ~Recorder() override;
     Recorder(const Recorder&) = delete;
@@ -60,7 +60,7 @@ class RecordingSink;
 using Creator = HRESULT (*)(REFIID, void**);
 
 class MaskHarness {
-public:
+  public:
     MaskHarness(Creator create, REFIID eventsIid, int form);
     ~MaskHarness();
     MaskHarness(const MaskHarness&) = delete;
@@ -85,7 +85,7 @@ public:
     void click(int control);
     void key(int control, ui::Key key);
 
-private:
+  private:
     TempHome home_;
     Recorder recorder_;
     com::Ptr<framework::IZenkorMask> mask_;
