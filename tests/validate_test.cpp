@@ -7,6 +7,10 @@
 
 namespace {
 
+const char* shown(const char* text) {
+    return text ? text : "(null)";
+}
+
 TEST(ValidateTest, CharacterClassesAreAsciiAndRejectTheEmptyText) {
     const struct {
         const char* text;
@@ -14,18 +18,17 @@ TEST(ValidateTest, CharacterClassesAreAsciiAndRejectTheEmptyText) {
     } cases[] = {
         {"ABCxyz", true, false, true},  {"0123456789", false, true, true},
         {"A1B2", false, false, true},   {"", false, false, false},
-        {"AB C", false, false, false},  {"12.5", false, false, false},
+        {nullptr, false, false, false}, {"AB C", false, false, false},
         {"-12", false, false, false},   {"\xC9T\xC9", false, false, false},  // accented letters
-        {"\xB2", false, false, false},  // superscript two is no digit
-        {"ABC\t", false, false, false}, {"@[`{", false, false, false},  // around A-Z and a-z
-        {"/:", false, false, false},                                    // around 0-9
+        {"\xB2", false, false, false},                                // superscript two is no digit
+        {"@[`{", false, false, false},  {"/:", false, false, false},  // around A-Z, a-z, 0-9
     };
     for (const auto& c : cases) {
         CZenkorValidate v;
-        EXPECT_EQ(v.IsAlpha(c.text) != 0, c.alpha) << "IsAlpha(\"" << c.text << "\")";
-        EXPECT_EQ(v.IsNumeric(c.text) != 0, c.numeric) << "IsNumeric(\"" << c.text << "\")";
+        EXPECT_EQ(v.IsAlpha(c.text) != 0, c.alpha) << "IsAlpha " << shown(c.text);
+        EXPECT_EQ(v.IsNumeric(c.text) != 0, c.numeric) << "IsNumeric " << shown(c.text);
         EXPECT_EQ(v.IsAlphanumeric(c.text) != 0, c.alphanumeric)
-            << "IsAlphanumeric(\"" << c.text << "\")";
+            << "IsAlphanumeric " << shown(c.text);
     }
 }
 
@@ -39,29 +42,25 @@ TEST(ValidateTest, ExtendedClassesAddTheirExtraCharacters) {
         const char* extra;
         bool expected;
     } cases[] = {
-        {true, "12.50", ".", true},
-        {true, "1234-567", "-", true},
         {true, "12/3-4", "/-", true},
-        {true, "1.2.3", ".", true},  // only the class is tested, not the layout
+        {true, "1.2.3", ".", true},  // the class, not the layout
         {true, "12A", ".", false},
         {true, "", ".", false},
+        {true, nullptr, ".", false},
         {true, ".", ".", true},  // the extras alone make a text
-        {true, "0000123", "0000000", true},
         {true, "12", nullptr, true},
         {true, "1 2", nullptr, false},
         {false, "AB 12", " ", true},
-        {false, "A\\B/C.D-E", " \\/.-", true},
         {false, "A_B", " \\/.-", false},
+        {false, nullptr, " ", false},
         {false, framed.c_str(), symbols.c_str(), true},
         {false, "A\tB", symbols.c_str(), false},
-        {false, "", " ", false},
     };
     for (const auto& c : cases) {
         CZenkorValidate v;
         int got = c.numeric ? v.IsNumericEx(c.text, c.extra) : v.IsAlphanumericEx(c.text, c.extra);
-        EXPECT_EQ(got != 0, c.expected)
-            << (c.numeric ? "IsNumericEx(\"" : "IsAlphanumericEx(\"") << c.text << "\", \""
-            << (c.extra ? c.extra : "(null)") << "\")";
+        EXPECT_EQ(got != 0, c.expected) << (c.numeric ? "IsNumericEx " : "IsAlphanumericEx ")
+                                        << shown(c.text) << " extra " << shown(c.extra);
     }
 }
 
@@ -71,16 +70,16 @@ TEST(ValidateTest, DecimalsHaveDigitsAndAtMostTheGivenPlaces) {
         int places;
         bool expected;
     } cases[] = {
-        {"0", 2, true},        {"123", 2, true},    {"123.4", 2, true}, {"123.45", 2, true},
-        {"123.456", 2, false}, {"123.", 2, false},  {".5", 2, false},   {"1.2.3", 2, false},
-        {"12.5", 1, true},     {"12.55", 1, false}, {"12", 0, true},    {"12.5", 0, false},
-        {"", 2, false},        {"-1.5", 2, false},  {"+1", 2, false},   {"1,5", 2, false},
-        {" 1.5", 2, false},    {"1.5 ", 2, false},  {"1e5", 2, false},  {"00.10", 2, true},
+        {"0", 2, true},     {"123.45", 2, true}, {"123.456", 2, false}, {"123.", 2, false},
+        {".5", 2, false},   {"1.2.3", 2, false}, {"12.55", 1, false},   {"12", 0, true},
+        {"12.5", 0, false}, {"", 2, false},      {nullptr, 2, false},   {"-1.5", 2, false},
+        {"+1", 2, false},   {"1,5", 2, false},   {" 1.5", 2, false},    {"1e5", 2, false},
+        {"00.10", 2, true},
     };
     for (const auto& c : cases) {
         CZenkorValidate v;
         EXPECT_EQ(v.IsDecimalEx(c.text, c.places) != 0, c.expected)
-            << "IsDecimalEx(\"" << c.text << "\", " << c.places << ")";
+            << "IsDecimalEx " << shown(c.text) << ", " << c.places;
     }
 }
 
@@ -93,22 +92,20 @@ TEST(ValidateTest, DecimalRangesAreInclusiveAndMinusOneIsUnbounded) {
         bool expected;
     } cases[] = {
         {"99.9", 1, 0, 99.9, true},     {"99.91", 1, 0, 99.9, false},  // too many places
-        {"100", 1, 0, 99.9, false},     {"0", 1, 0, 99.9, true},
-        {"999.99", 2, 0, 999.99, true}, {"1000", 2, 0, 999.99, false},
-        {"100", 1, 0, 100, true},       {"100.1", 1, 0, 100, false},
-        {"99.99", 2, 0, 99.99, true},   {"99.990", 2, 0, 99.99, false},
+        {"100", 1, 0, 99.9, false},     {"999.99", 2, 0, 999.99, true},
+        {"1000", 2, 0, 999.99, false},  {"99.990", 2, 0, 99.99, false},
         {"1", 0, 1, 5, true},           {"5", 0, 1, 5, true},
         {"0", 0, 1, 5, false},          {"6", 0, 1, 5, false},
-        {"2.5", 0, 1, 5, false},  // no places allowed
-        {"0", 2, 0, -1, true},          {"123456789.12", 2, 0, -1, true},
+        {"2.5", 0, 1, 5, false},        {"123456789.12", 2, 0, -1, true},
         {huge.c_str(), 0, 0, -1, true},  // beyond the range of double, yet above low
-        {"", 2, 0, -1, false},          {"abc", 2, 0, -1, false},
+        {"", 2, 0, -1, false},          {nullptr, 2, 0, -1, false},
+        {"abc", 2, 0, -1, false},
     };
     for (const auto& c : cases) {
         CZenkorValidate v;
         EXPECT_EQ(v.IsDecimalInRange(c.text, c.places, c.low, c.high) != 0, c.expected)
-            << "IsDecimalInRange(\"" << c.text << "\", " << c.places << ", " << c.low << ", "
-            << c.high << ")";
+            << "IsDecimalInRange " << shown(c.text) << ", " << c.places << ", " << c.low << ", "
+            << c.high;
     }
 }
 
@@ -122,48 +119,32 @@ TEST(ValidateTest, DatesAcceptExactlyTheirLayoutsWithRealDays) {
         {"IsCCExpDate (MMYY, any year)",
          &CZenkorValidate::IsCCExpDate,
          {"0199", "1230"},
-         {"0000", "1325", "125", "01255", "01/5", ""}},
+         {"0000", "1325", "125", "01255", "01/5", "", nullptr}},
         {"IsDate (day and upper-case month)",
          &CZenkorValidate::IsDate,
          {"5JAN", "05JAN", "31JAN", "29FEB", "30APR", "31DEC"},
-         {"32JAN", "30FEB", "31APR", "0JAN", "00JAN", "5jan", "5Jan", "5JANU", "105JAN", "JAN",
-          " 5JAN", "5XYZ", ""}},
+         {"32JAN", "30FEB", "31APR", "0JAN", "5jan", "5Jan", "5JANU", "105JAN", "JAN", " 5JAN",
+          "5XYZ", "", nullptr}},
         {"IsDateDDMMMYY (years 20YY)",
          &CZenkorValidate::IsDateDDMMMYY,
          {"05MAR09", "29FEB24", "29FEB00"},
-         {"29FEB23", "5MAR09", "05MAR2009", "31JUN09", "05mar09", "05MAR0X"}},
+         {"29FEB23", "5MAR09", "05MAR2009", "31JUN09", "05mar09", "05MAR0X", nullptr}},
         {"IsDateDDMM (any year)",
          &CZenkorValidate::IsDateDDMM,
          {"0503", "2902"},
-         {"3002", "0013", "0100", "503"}},
+         {"3002", "0013", "0100", "503", nullptr}},
         {"IsDateDDMMYYYY",
          &CZenkorValidate::IsDateDDMMYYYY,
          {"05032009", "29022000", "29022024"},
-         {"29021900", "29022023", "31112009", "01010000", "0503209"}},
+         {"29021900", "29022023", "31112009", "01010000", "0503209", nullptr}},
     };
     for (const auto& g : groups) {
         CZenkorValidate v;
         for (const char* text : g.accepted)
-            EXPECT_NE((v.*g.test)(text), 0) << g.name << " \"" << text << "\"";
+            EXPECT_NE((v.*g.test)(text), 0) << g.name << " " << text;
         for (const char* text : g.rejected)
-            EXPECT_EQ((v.*g.test)(text), 0) << g.name << " \"" << text << "\"";
+            EXPECT_EQ((v.*g.test)(text), 0) << g.name << " " << shown(text);
     }
-}
-
-TEST(ValidateTest, NullTextIsRejectedByEveryTest) {
-    CZenkorValidate v;
-    EXPECT_EQ(v.IsAlpha(nullptr), 0);
-    EXPECT_EQ(v.IsNumeric(nullptr), 0);
-    EXPECT_EQ(v.IsAlphanumeric(nullptr), 0);
-    EXPECT_EQ(v.IsAlphanumericEx(nullptr, " "), 0);
-    EXPECT_EQ(v.IsNumericEx(nullptr, "."), 0);
-    EXPECT_EQ(v.IsDecimalEx(nullptr, 2), 0);
-    EXPECT_EQ(v.IsDecimalInRange(nullptr, 2, 0, -1), 0);
-    EXPECT_EQ(v.IsCCExpDate(nullptr), 0);
-    EXPECT_EQ(v.IsDate(nullptr), 0);
-    EXPECT_EQ(v.IsDateDDMMMYY(nullptr), 0);
-    EXPECT_EQ(v.IsDateDDMM(nullptr), 0);
-    EXPECT_EQ(v.IsDateDDMMYYYY(nullptr), 0);
 }
 
 }  // namespace
