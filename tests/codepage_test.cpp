@@ -17,24 +17,21 @@ class CodePageTest : public testing::Test {
 
 // Code units as hexadecimal numbers, for readable failures.
 template <typename Char>
-std::string hex(std::basic_string_view<Char> units) {
+std::string hexUnits(std::basic_string_view<Char> units) {
     std::string out;
-    char buffer[8];
-    for (Char u : units) {
-        std::snprintf(buffer, sizeof buffer, sizeof(Char) == 1 ? "%02X " : "%04X ",
-                      static_cast<unsigned>(static_cast<std::make_unsigned_t<Char>>(u)));
+    for (Char unit : units) {
+        char buffer[8];
+        std::snprintf(buffer, sizeof buffer, sizeof unit == 1 ? "%02X " : "%04X ",
+                      static_cast<unsigned>(static_cast<std::make_unsigned_t<Char>>(unit)));
         out += buffer;
     }
     return out;
 }
-std::string hex(const std::string& s) {
-    return hex(std::string_view(s));
+std::string hex(std::string_view s) {
+    return hexUnits(s);
 }
-std::string hex(const std::u16string& s) {
-    return hex(std::u16string_view(s));
-}
-std::string hex(const char16_t* s) {
-    return hex(std::u16string_view(s));
+std::string hex(std::u16string_view s) {
+    return hexUnits(s);
 }
 
 struct ByteCase {
@@ -46,33 +43,27 @@ struct ByteCase {
 // Bytes whose characters differ between the code pages or from Latin-1.
 constexpr ByteCase kByteCases[] = {
     {1252, 0x80, u'\u20AC'}, {1252, 0x81, u'\u0081'}, {1252, 0x8A, u'\u0160'},
-    {1252, 0x8D, u'\u008D'}, {1252, 0x99, u'\u2122'}, {1252, 0x9D, u'\u009D'},
-    {1252, 0x9F, u'\u0178'}, {1252, 0xA0, u'\u00A0'}, {1252, 0xA5, u'\u00A5'},
-    {1252, 0xFF, u'\u00FF'}, {1251, 0x80, u'\u0402'}, {1251, 0x88, u'\u20AC'},
-    {1251, 0x98, u'\u0098'}, {1251, 0xA5, u'\u0490'}, {1251, 0xA8, u'\u0401'},
-    {1251, 0xB4, u'\u0491'}, {1251, 0xC0, u'\u0410'}, {1251, 0xFF, u'\u044F'},
+    {1252, 0x99, u'\u2122'}, {1252, 0x9F, u'\u0178'}, {1252, 0xA5, u'\u00A5'},
+    {1251, 0x80, u'\u0402'}, {1251, 0x88, u'\u20AC'}, {1251, 0x98, u'\u0098'},
+    {1251, 0xA5, u'\u0490'}, {1251, 0xB4, u'\u0491'}, {1251, 0xFF, u'\u044F'},
 };
 
-TEST_F(CodePageTest, SingleBytesMapToTheirCharactersBothWays) {
-    for (const ByteCase& c : kByteCases) {
-        const std::string byte(1, static_cast<char>(c.byte));
-        EXPECT_EQ(hex(text::toUtf16(byte, c.codePage)), hex(std::u16string(1, c.character)))
-            << "code page " << c.codePage << " byte " << hex(byte);
-        EXPECT_EQ(hex(text::fromUtf16(std::u16string(1, c.character), c.codePage)), hex(byte))
-            << "code page " << c.codePage << " character " << hex(std::u16string(1, c.character));
-    }
-}
-
-TEST_F(CodePageTest, EveryByteSurvivesARoundTrip) {
+// Every byte maps to its own character and back; the table pins the bytes that differ.
+TEST_F(CodePageTest, EveryByteMapsToItsCharacterAndBack) {
+    std::string all(256, '\0');
+    for (int b = 0; b < 256; ++b)
+        all[b] = static_cast<char>(b);
     for (unsigned codePage : {1252u, 1251u}) {
-        std::string all;
-        for (int b = 0; b < 256; ++b) {
-            all.push_back(static_cast<char>(b));
-        }
         const std::u16string wide = text::toUtf16(all, codePage);
         ASSERT_EQ(wide.size(), 256u) << codePage;
         EXPECT_EQ(wide.find(u'\uFFFD'), std::u16string::npos) << codePage;
         EXPECT_EQ(hex(text::fromUtf16(wide, codePage)), hex(all)) << codePage;
+        for (const ByteCase& c : kByteCases) {
+            if (c.codePage != codePage)
+                continue;
+            EXPECT_EQ(hex(wide.substr(c.byte, 1)), hex(std::u16string(1, c.character)))
+                << "code page " << codePage << " byte " << hex(all.substr(c.byte, 1));
+        }
     }
 }
 
@@ -101,25 +92,16 @@ struct Utf8Case {
 };
 
 const Utf8Case kUtf8Cases[] = {
-    {"ASCII", "AB", u"AB"},
     {"two bytes", "\xC2\xA5", u"\u00A5"},
+    {"lone continuation", "A\x80", u"A\uFFFD"},
     {"three bytes", "\xE2\x82\xAC", u"\u20AC"},
     {"four bytes", "\xF0\x9F\x98\x80", u"\U0001F600"},
     {"largest code point", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
-    {"lone continuation",
-     "A\x80"
-     "B",
-     u"A\uFFFDB"},
     {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD"},
-    {"overlong three bytes", "\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
     {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
     {"above U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
     {"invalid lead", "\xF5\xFF", u"\uFFFD\uFFFD"},
     {"truncated at the end", "A\xE2\x82", u"A\uFFFD"},
-    {"truncated before ASCII",
-     "\xE2\x82"
-     "A",
-     u"\uFFFDA"},
     {"truncated before a lead", "\xC2\xC2\xA5", u"\uFFFD\u00A5"},
     {"NUL kept", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
 };
@@ -141,7 +123,7 @@ TEST_F(CodePageTest, Utf16EncodesAsUtf8WithUnpairedSurrogatesReplaced) {
          "\xEF\xBF\xBD"
          "A"},
         {u"A" + std::u16string(1, u'\xDE00'), "A\xEF\xBF\xBD"},
-        {std::u16string{u'\xDE00', u'\xD83D'}, "\xEF\xBF\xBD\xEF\xBF\xBD"},  // reversed pair
+        {std::u16string{u'\xDE00', u'\xD83D'}, "\xEF\xBF\xBD\xEF\xBF\xBD"}  // reversed pair
     };
     for (const Case& c : cases) {
         EXPECT_EQ(hex(text::fromUtf16(c.in, text::kUtf8)), hex(c.out)) << hex(c.in);

@@ -67,80 +67,63 @@ TEST_F(FieldOperations, AFailureShowsTheKeyAndFocusesTheFieldAndStopsTheList) {
 }
 
 TEST_F(FieldOperations, AmountChecksTellZeroFromTooManyDecimals) {
-    auto amount = [&](const char* text, bool allowZero) {
-        form.dialog.setText(kEdit, text);
-        recorder.lines.clear();
-        framework::CheckAmount(form.dialog, kEdit, 2, allowZero, "T", "ERR_NUM",
-                               "ERR_SAPBAS_2DP_DECIMAL");
-        return recorder.lines.empty()
-                   ? std::string("ok")
-                   : recorder.lines.front().substr(std::string("msgbox [T] ").size());
+    const struct {
+        const char* text;
+        bool allowZero;
+        const char* key;  // the message shown, none if the amount passes
+    } cases[] = {
+        {"0", false, "ERR_NUM"},    {"12.345", false, "ERR_2DP"}, {"12.34", false, nullptr},
+        {"1A", false, "ERR_NUM"},   {"0", true, nullptr},         {"1000000.5", true, nullptr},
+        {"0.123", true, "ERR_2DP"},
     };
-    EXPECT_EQ(amount("0", false), "ERR_NUM");
-    EXPECT_EQ(amount("12.345", false), "ERR_SAPBAS_2DP_DECIMAL");
-    EXPECT_EQ(amount("12.34", false), "ok");
-    EXPECT_EQ(amount("1A", false), "ERR_NUM");
-    EXPECT_EQ(amount("0", true), "ok");
-    EXPECT_EQ(amount("1000000.5", true), "ok");
-    EXPECT_EQ(amount("0.123", true), "ERR_SAPBAS_2DP_DECIMAL");
+    for (const auto& c : cases) {
+        form.dialog.setText(kEdit, c.text);
+        recorder.lines.clear();
+        framework::CheckAmount(form.dialog, kEdit, 2, c.allowZero, "T", "ERR_NUM", "ERR_2DP");
+        EXPECT_EQ(recorder.lines, c.key
+                                      ? std::vector<std::string>{std::string("msgbox [T] ") + c.key}
+                                      : std::vector<std::string>{})
+            << c.text << (c.allowZero ? " allowing zero" : "");
+    }
 }
 
-TEST_F(FieldOperations, ProfileRoundTripOfEveryKind) {
+TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValues) {
     auto& d = form.dialog;
     for (long code : {0L, 7L, 9L, 7L})
         d.addItem(kCombo, "item", code);
-    d.setText(kEdit, "  LEADING");
-    d.setChecked(kCheck, true);
-    d.select(kCombo, 1);
     const framework::PersistedField fields[] = {
         {framework::Stored::EditText, kEdit, "EDIT"},
         {framework::Stored::CheckState, kCheck, "CHECK"},
         {framework::Stored::ListChoice, kCombo, "LIST"},
         {framework::Stored::Empty, 0, "GONE"},
     };
+    auto set = [&](const char* text, bool checked, int selection) {
+        d.setText(kEdit, text);
+        d.setChecked(kCheck, checked);
+        d.select(kCombo, selection);
+    };
+    auto state = [&] {
+        return d.text(kEdit) + "|" + (d.isChecked(kCheck) ? "checked" : "clear") + "|" +
+               std::to_string(d.selection(kCombo));
+    };
+    set("  LEADING", true, 1);
     framework::ProfilePass("SECTION").save(d, fields);
     EXPECT_NE(home.read("Quorvex.ini").find("LIST=7"), std::string::npos);
     EXPECT_NE(home.read("Quorvex.ini").find("GONE="), std::string::npos);
-
-    d.setText(kEdit, "");
-    d.setChecked(kCheck, false);
-    d.select(kCombo, 0);
+    set("", false, 0);
     framework::ProfilePass("SECTION").restore(d, fields);
-    EXPECT_EQ(d.text(kEdit), "  LEADING");
-    EXPECT_TRUE(d.isChecked(kCheck));
-    EXPECT_EQ(d.selection(kCombo), 3) << "the last entry with the saved code stays selected";
-}
+    EXPECT_EQ(state(), "  LEADING|checked|3") << "the last entry with the saved code is selected";
 
-TEST_F(FieldOperations, RestoreOfMissingOrOddValues) {
-    auto& d = form.dialog;
-    for (long code : {0L, 5L})
-        d.addItem(kCombo, "item", code);
-    d.setText(kEdit, "TEXT");
-    d.setChecked(kCheck, true);
-    d.select(kCombo, 1);
-    const framework::PersistedField fields[] = {
-        {framework::Stored::EditText, kEdit, "EDIT"},
-        {framework::Stored::CheckState, kCheck, "CHECK"},
-        {framework::Stored::ListChoice, kCombo, "LIST"},
-    };
-    // Nothing saved: empty edit, cleared box, first entry.
+    set("TEXT", true, 1);  // nothing saved: empty edit, cleared box, first entry
     framework::ProfilePass("EMPTY").restore(d, fields);
-    EXPECT_EQ(d.text(kEdit), "");
-    EXPECT_FALSE(d.isChecked(kCheck));
-    EXPECT_EQ(d.selection(kCombo), 0);
+    EXPECT_EQ(state(), "|clear|0");
 
     // A check value other than "1" clears; a code no entry has keeps the selection.
-    home.write("Quorvex.ini", "[User]\nLANG=XX9\n[ODD]\nCHECK=2\nLIST=42\n");
-    d.setChecked(kCheck, true);
-    d.select(kCombo, 1);
+    home.write("Quorvex.ini", "[User]\nLANG=XX9\n[ODD]\nEDIT=E\nCHECK=2\nLIST=42\n");
+    set("", true, 1);
     framework::ProfilePass("ODD").restore(d, fields);
-    EXPECT_FALSE(d.isChecked(kCheck));
-    EXPECT_EQ(d.selection(kCombo), 1);
+    EXPECT_EQ(state(), "E|clear|1");
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(FieldOperations, ListEntriesWithoutStringsShowTheirKeysAndAreLogged) {
     const framework::ListEntry entries[] = {{0, ""}, {3, "DATA_SAPBAS_FOP_CASH"}};

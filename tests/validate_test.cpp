@@ -20,8 +20,8 @@ TEST(ValidateTest, CharacterClassesAreAsciiAndRejectTheEmptyText) {
         {"A1B2", false, false, true},   {"", false, false, false},
         {nullptr, false, false, false}, {"AB C", false, false, false},
         {"-12", false, false, false},   {"\xC9T\xC9", false, false, false},  // accented letters
-        {"\xB2", false, false, false},                                // superscript two is no digit
-        {"@[`{", false, false, false},  {"/:", false, false, false},  // around A-Z, a-z, 0-9
+        {"\xB2", false, false, false},                               // superscript two is no digit
+        {"@[`{", false, false, false},  {"/:", false, false, false}  // around A-Z, a-z, 0-9
     };
     for (const auto& c : cases) {
         CZenkorValidate v;

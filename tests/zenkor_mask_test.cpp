@@ -48,6 +48,8 @@ TEST_F(MaskTemplate, EveryMemberAnswersOkWhateverItIsGiven) {
     all();  // before activation
     mask.activate();
     all();
+    mask.mask().initField(com::Bstr(u"AIRLINE_CODE=125&TFR=1").get());
+    EXPECT_EQ(mask.form().text(kAirline), "") << "initField changes no field";
     mask.deactivate();
     all();  // after the form is gone
     for (BSTR in : inputs)
@@ -67,23 +69,18 @@ TEST_F(MaskTemplate, LanguageComesFromTheProfileAtActivationAndPutsAreLogged) {
     EXPECT_EQ(mask.form().text(847), label) << "a later put does not relabel the form";
 }
 
-TEST_F(MaskTemplate, WithoutStringsLabelsShowKeysAndButtonsKeepTheirCaptions) {
+// Without strings labels show their keys, buttons keep their captions, and the status line
+// shows the tooltip of the focused field.
+TEST_F(MaskTemplate, WithoutStringsKeysShowAndTheStatusLineFollowsTheFocus) {
     mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
     mask.activate();
     EXPECT_EQ(mask.form().text(847), "LAB_MAN_VOID_TKT_AIRL_CODE");
     EXPECT_EQ(mask.form().text(850), "LAB_CARQUOTE_PARAM_CURRENCYCODE");
-    const std::array<std::pair<int, const char*>, 5> captions = {
-        {{842, "Send"}, {843, "Recall"}, {844, "Clear"}, {845, "Canel"}, {846, "Help"}}};
+    const std::pair<int, const char*> captions[] = {
+        {842, "Send"}, {843, "Recall"}, {844, "Clear"}, {845, "Canel"}, {846, "Help"}};
     for (const auto& [id, caption] : captions)
         EXPECT_EQ(mask.form().text(id), caption) << id;
-    const auto dump = mask.form().dump(kAirline);
-    EXPECT_NE(std::find(dump.begin(), dump.end(), "tooltip TOOLTIP_MAN_VOID_TKT_AIRL_CODE"),
-              dump.end());
-}
 
-TEST_F(MaskTemplate, TheStatusLineShowsTheTooltipOfTheFocusedField) {
-    mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
-    mask.activate();
     EXPECT_FALSE(mask.form().isVisible(kStatus));
     mask.type(kAirline, "1");
     EXPECT_TRUE(mask.form().isVisible(kStatus));
@@ -95,22 +92,15 @@ TEST_F(MaskTemplate, TheStatusLineShowsTheTooltipOfTheFocusedField) {
     EXPECT_EQ(mask.form().text(kStatus), "");
 }
 
-TEST_F(MaskTemplate, InitFieldChangesNoField) {
-    mask.activate();
-    mask.mask().initField(com::Bstr(u"AIRLINE_CODE=125&TFR=1").get());
-    EXPECT_EQ(mask.form().text(kAirline), "");
-}
-
-TEST_F(MaskTemplate, ChoosersFillTheirFieldsAndDisabledFieldsOpenNothing) {
+// Filling through the choosers is shown by the recall scenario; here the cases it leaves out.
+TEST_F(MaskTemplate, ChoosersWithoutAnAnswerOrOnDisabledFieldsChangeNothing) {
     mask.home().write("ZenkorMain.ini", "[ENCODER]\nENCODER_CURRENCY=GBP;EUR\n");
     framework::LoadSharedSettings();  // as the construction of the next mask would
     mask.activate();
     auto& toolkit = ui::headless::headlessToolkit();
-    toolkit.queueEncoderAnswer("EUR", "EURO");
-    mask.key(kCurrency, ui::Key::F1);
-    EXPECT_EQ(mask.form().text(kCurrency), "EUR");
+    mask.type(kCurrency, "USD");
     mask.form().click(kCurrencyLink);  // nothing queued: the chooser closes with no result
-    EXPECT_EQ(mask.form().text(kCurrency), "EUR");
+    EXPECT_EQ(mask.form().text(kCurrency), "USD");
     toolkit.queueDate(2009, 12, 31);
     ASSERT_EQ(mask.form().doubleClick(kDate), "");
     EXPECT_EQ(mask.form().text(kDate), "31DEC");
@@ -122,20 +112,14 @@ TEST_F(MaskTemplate, ChoosersFillTheirFieldsAndDisabledFieldsOpenNothing) {
     EXPECT_EQ(mask.form().text(kDate), "31DEC");
     toolkit.clearQueuedAnswers();
     EXPECT_EQ(mask.recorder().lines,
-              (std::vector<std::string>{"chooser encoder GBP;EUR", "chooser encoder GBP;EUR",
-                                        "chooser month 0"}));
+              (std::vector<std::string>{"chooser encoder GBP;EUR", "chooser month 0"}));
 }
 
 TEST_F(MaskTemplate, AHostThatReleasesTheMaskOnSendStillFindsTheFieldsSaved) {
     mask.activate();
-    const std::array<std::pair<int, const char*>, 8> fields = {{{848, "125"},
-                                                                {855, "1234567890"},
-                                                                {849, "GBP"},
-                                                                {857, "250"},
-                                                                {851, "ABCDEF"},
-                                                                {838, "5JAN"},
-                                                                {853, "CA"},
-                                                                {840, "X"}}};
+    const std::pair<int, const char*> fields[] = {{848, "125"}, {855, "1234567890"}, {849, "GBP"},
+                                                  {857, "250"}, {851, "ABCDEF"},     {838, "5JAN"},
+                                                  {853, "CA"},  {840, "X"}};
     for (const auto& [id, text] : fields)
         mask.type(id, text);
     auto& form = mask.form();
