@@ -36,13 +36,10 @@ TEST(EventSource, FiresToEverySinkInConnectionOrderWithArgumentsLastFirst) {
     container->events.fire(1);
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].sink + " " + calls[1].sink, "first second");
-    for (const InvokeCall& call : calls) {
-        EXPECT_EQ(call.id, 1);
-        EXPECT_TRUE(call.nullIid);
-        EXPECT_EQ(call.lcid, 1024u);
-        EXPECT_EQ(call.flags, DISPATCH_METHOD);
-        EXPECT_TRUE(call.args.empty());
-        EXPECT_EQ(call.namedArgs, 0u);
+    for (const InvokeCall& c : calls) {
+        EXPECT_TRUE(c.id == 1 && c.nullIid && c.lcid == 1024u && c.flags == DISPATCH_METHOD &&
+                    c.args.empty() && c.namedArgs == 0u)
+            << c.sink << ": DISPID " << c.id << " lcid " << c.lcid << " flags " << c.flags;
     }
 
     // Strings come from the system code page.
@@ -69,9 +66,7 @@ TEST(EventSource, SinkThatDisconnectsItselfDuringAnEvent) {
     container->events.fire(1);
     container->events.fire(2, std::string("AGAIN"));
     ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].sink, "leaving");
-    EXPECT_EQ(calls[1].sink, "staying");
-    EXPECT_EQ(calls[2].sink, "staying");
+    EXPECT_EQ(calls[0].sink + " " + calls[1].sink + " " + calls[2].sink, "leaving staying staying");
     EXPECT_EQ(container->events.connectionCount(), 1u);
 }
 
@@ -141,8 +136,6 @@ TEST(EventSource, BelongsToItsContainer) {
     EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &none), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(none, nullptr);
 
-    IEnumConnections* connections = nullptr;
-    EXPECT_EQ(events.EnumConnections(&connections), E_NOTIMPL);
     EXPECT_EQ(container->refs, 1u) << "every reference taken was given back";
 }
 

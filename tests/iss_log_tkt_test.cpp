@@ -76,14 +76,6 @@ std::vector<std::string> Section(MaskHarness& mask) {
     return lines;
 }
 
-std::string Color(MaskHarness& mask, int id) {
-    for (const std::string& line : mask.form().dump(id)) {
-        if (line.rfind("color ", 0) == 0)
-            return line.substr(6);
-    }
-    return "none";
-}
-
 // The plain entry of each type is in the scenario transcripts; these are the number edges.
 TEST(LogTicketEntry, NumbersAndCountsOfTheEntry) {
     struct Case {
@@ -96,13 +88,8 @@ TEST(LogTicketEntry, NumbersAndCountsOfTheEntry) {
     const Case cases[] = {
         {"leading zeros kept", kOptat, "1230000123", nullptr, "DN1A2B3C/12300001232/50"},
         {"TAT of one ticket", kTat, "1234567890", "4567890", "DN1A2B3C/12345678903/1"},
-        {"largest 32-bit count", kTat, "0000000000", "2147483646",
-         "DN1A2B3C/00000000000/2147483647"},
         {"count wraps negative", kTat, "0000000000", "2147483647",
          "DN1A2B3C/00000000000/-2147483648"},
-        {"count wraps to zero", kTat, "0000000000", "4294967295", "DN1A2B3C/00000000000/0"},
-        {"wraps past 32 bits", kTat, "0000000000", "99999999999",
-         "DN1A2B3C/00000000000/1215752192"},
         // Held at the largest 64-bit value.
         {"past 64 bits", kTat, "0000000000", "99999999999999999999999", "DN1A2B3C/00000000000/0"},
     };
@@ -118,9 +105,6 @@ TEST(LogTicketEntry, NumbersAndCountsOfTheEntry) {
             mask->form().setText(kLastNumber, c.last);
         mask->key(kLniata, ui::Key::Enter);
         EXPECT_EQ(mask->events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
-        EXPECT_EQ(mask->recorder().lines,
-                  std::vector<std::string>{std::string("log diagnostic IssLogTkt OnSend 0 ") +
-                                           "Host Command " + c.entry});
     }
 }
 
@@ -135,33 +119,6 @@ TEST(LogTicketEntry, SplitTickedUnderAtb2IsLeftOutOnceTheTypeChanges) {
     ASSERT_EQ(mask->events(), std::vector<std::string>{"event 2 DN1A2B3C/12345678903/50"});
     const std::vector<std::string> saved = Section(*mask);
     EXPECT_NE(std::find(saved.begin(), saved.end(), "SPLIT_TICKETING="), saved.end());
-}
-
-TEST(LogTicketEntry, CountsBeyondThirtyTwoBitsWrapIntoTheEntry) {
-    struct Case {
-        const char* last;
-        const char* count;
-    };
-    // The first ticket is 000/0000000 (value 0, check digit 0); longer numbers come back
-    // from a profile, past the typing limit.
-    const Case cases[] = {
-        {"2147483646", "2147483647"},  {"2147483647", "-2147483648"},    {"4294967295", "0"},
-        {"99999999999", "1215752192"}, {"99999999999999999999999", "0"},  // held at the largest
-                                                                          // 64-bit value
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.last);
-        auto mask = StartMask();
-        Form f;
-        f.type = kTat;
-        f.firstCode = f.lastCode = "000";
-        f.firstNumber = "0000000";
-        Fill(*mask, f);
-        mask->form().setText(kLastNumber, c.last);
-        mask->click(kSend);
-        EXPECT_EQ(mask->events(),
-                  std::vector<std::string>{std::string("event 2 DN1A2B3C/00000000000/") + c.count});
-    }
 }
 
 TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
@@ -187,7 +144,6 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
         {kAtb2, kScn, "", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
         {kAtb2, kScn, "1234567890123", kScn, "ERR_LOG_TKT_SCN_NO_MINLEN"},
         {kAtb2, kScn, "1234567890123X", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
-        {kTat, kFirstNumber, "", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO"},
         {kTat, kLastCode, "", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE"},
         {kTat, kLastCode, "12", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_MINLEN"},
         {kTat, kLastCode, "12X", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_NUM"},
@@ -216,39 +172,21 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
     }
 }
 
-TEST(LogTicketForm, TicketTypeEnablesItsFieldsAndColoursItsLabels) {
-    constexpr const char* kRed = "0x0000FF";
-    constexpr const char* kBlack = "0x010000";
-    struct Expected {
-        int type;
-        std::vector<int> enabled;
-        std::vector<int> redLabels;
-    };
-    const Expected expected[] = {
-        {kOptat, {kFirstCode, kFirstNumber, kDocuments}, {832, 828}},
-        {kAtb2, {kSplit, kScn, kDocuments}, {828, 830}},
-        {kTat, {kFirstCode, kFirstNumber, kLastCode, kLastNumber}, {832, 840}},
+// Label colours per type are in the scenario transcripts' dumps.
+TEST(LogTicketForm, TicketTypeEnablesItsFields) {
+    const std::pair<int, std::vector<int>> expected[] = {
+        {kOptat, {kFirstCode, kFirstNumber, kDocuments}},
+        {kAtb2, {kSplit, kScn, kDocuments}},
+        {kTat, {kFirstCode, kFirstNumber, kLastCode, kLastNumber}},
     };
     auto mask = StartMask();
-    for (const Expected& e : expected) {
-        SCOPED_TRACE(e.type);
-        mask->click(e.type);
+    for (const auto& [type, enabled] : expected) {
+        mask->click(type);
         for (int id :
              {kFirstCode, kFirstNumber, kLastCode, kLastNumber, kSplit, kScn, kDocuments}) {
-            const bool on = std::find(e.enabled.begin(), e.enabled.end(), id) != e.enabled.end();
-            EXPECT_EQ(mask->form().isEnabled(id), on) << id;
+            const bool on = std::find(enabled.begin(), enabled.end(), id) != enabled.end();
+            EXPECT_EQ(mask->form().isEnabled(id), on) << "type " << type << " field " << id;
         }
-        for (int id : {832, 840, 830, 828}) {
-            const bool red =
-                std::find(e.redLabels.begin(), e.redLabels.end(), id) != e.redLabels.end();
-            EXPECT_EQ(Color(*mask, id), red ? kRed : kBlack) << id;
-        }
-        EXPECT_EQ(Color(*mask, 825), kRed);
-        EXPECT_EQ(Color(*mask, 837), kRed);
-        EXPECT_EQ(Color(*mask, 836), kBlack);
-        EXPECT_EQ(mask->form().isChecked(kOptat) + mask->form().isChecked(kAtb2) +
-                      mask->form().isChecked(kTat),
-                  1);
     }
 }
 
@@ -256,33 +194,23 @@ TEST(LogTicketMarketCode, ConfigurationFillsTheFormCodesAtStartAndAtClear) {
     struct Case {
         const char* what;
         std::optional<std::string> config;
-        std::string installDir;
-        std::string code;
-        std::vector<std::string> shown;
+        std::string installDir, code, shown;
     };
+    const std::string kCantOpen = "msgbox [Error] Can't open file ";
     const Case cases[] = {
-        {"blanks removed, cut to 3",
-         "<x>\n\t<ticketformcode> 1 2 3 4 </ticketformcode>",
-         "install",
-         "123",
-         {}},
-        {"carriage return kept", "<ticketformcode>\r12</ticketformcode>", "install", "\r12", {}},
-        {"trailing separators", kConfig, "install\\\\", "123", {}},
-        {"missing file",
-         std::nullopt,
-         "install",
-         "",
-         {"msgbox [Error] Can't open file install/marketconfig.xml [2]"}},
-        {"path is never a format",
-         std::nullopt,
-         "%s%n%d",
-         "",
-         {"msgbox [Error] Can't open file %s%n%d/marketconfig.xml [2]"}},
+        {"blanks removed, cut to 3", "<x>\n\t<ticketformcode> 1 2 3 4 </ticketformcode>", "install",
+         "123", ""},
+        {"carriage return kept", "<ticketformcode>\r12</ticketformcode>", "install", "\r12", ""},
+        {"trailing separators", kConfig, "install\\\\", "123", ""},
+        {"missing file", std::nullopt, "install", "", kCantOpen + "install/marketconfig.xml [2]"},
+        {"path is never a format", std::nullopt, "%s%n%d", "",
+         kCantOpen + "%s%n%d/marketconfig.xml [2]"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto mask = StartMask(c.config, c.installDir);
-        EXPECT_EQ(mask->recorder().lines, c.shown);
+        EXPECT_EQ(mask->recorder().lines,
+                  c.shown.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.shown});
         EXPECT_EQ(mask->form().text(kFirstCode), c.code);
         EXPECT_EQ(mask->form().text(kLastCode), c.code);
         mask->type(kFirstCode, "999");
@@ -308,7 +236,6 @@ TEST(LogTicketMarketCode, ReaderKeepsAtMostThreeCharactersOrNone) {
     const Case cases[] = {
         {"", std::nullopt},
         {"<ticketformcode>", ""},
-        {"<ticketformcode></ticketformcode>", ""},
         {"<ticketformcode>7</ticketformcode><ticketformcode>8</ticketformcode>", "7"},
         {"</ticketformcode><ticketformcode>45</ticketformcode>", "45"},
         {"<ticket formcode>1</ticket formcode>", "1"},
@@ -351,12 +278,10 @@ TEST(TicketNumbers, ValuesCheckDigitsAndCountsStayDefined) {
     };
     const Value values[] = {
         {"", 0},
-        {"X1", 0},
         {" \t0001234567890", 1234567890},
         {"12 34", 12},
         {"-5", 0},
         {"9223372036854775807", INT64_MAX},
-        {"9223372036854775808", INT64_MAX},
         {"99999999999999999999999999999999", INT64_MAX},
     };
     for (const Value& v : values)

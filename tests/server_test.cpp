@@ -33,34 +33,19 @@ void** slot(com::Ptr<T>& p) {
 }
 
 // An object that keeps the module loaded while it lives, as every mask does.
-class LockingObject final : public IUnknown {
+class LockingObject final : public testing_support::Counted<IUnknown> {
   public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (!(riid == IID_IUnknown))
-            return E_NOINTERFACE;
-        *ppv = this;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --refs_;
-        if (left == 0)
-            delete this;
-        return left;
+        return answer(riid, IID_IUnknown, this, ppv);
     }
 
   private:
-    ~LockingObject() = default;
     framework::ModuleLock lock_;
-    ULONG refs_ = 0;
 };
 
 HRESULT createLockingObject(REFIID riid, void** ppv) {
     ++g_created;
     auto* object = new LockingObject;
-    object->AddRef();
     const HRESULT hr = object->QueryInterface(riid, ppv);
     object->Release();
     return hr;
@@ -71,23 +56,25 @@ const server::ClassEntry kStandInTable[] = {
     {"Unbuilt", kUnbuiltClass, IID_IUnknown, IID_IDispatch, 3, 4, nullptr},
 };
 
-TEST(ServerClassObjects, RequestsThatFindNoClass) {
-    void* out = &g_created;  // anything but null
-    EXPECT_EQ(DllGetClassObject(kStandInClass, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);
-    EXPECT_EQ(out, nullptr) << "the out-pointer is cleared";
-
-    out = &g_created;
-    EXPECT_EQ(DllGetClassObject(ids::CLSID_Skyfolio, IID_IClassFactory, &out),
-              CLASS_E_CLASSNOTAVAILABLE)
-        << "a class without a creator is not available";
-    EXPECT_EQ(out, nullptr);
-
+TEST(ServerClassObjects, RequestsThatFindNoClassClearTheOutPointer) {
+    struct Case {
+        const char* what;
+        const CLSID& clsid;
+        const IID& iid;
+        HRESULT hr;
+    } const cases[] = {
+        {"unknown class", kStandInClass, IID_IClassFactory, CLASS_E_CLASSNOTAVAILABLE},
+        {"class without a creator", ids::CLSID_Skyfolio, IID_IClassFactory,
+         CLASS_E_CLASSNOTAVAILABLE},
+        {"not a factory interface", ids::CLSID_IssManualVoidTkt, IID_IDispatch, E_NOINTERFACE},
+    };
+    for (const Case& c : cases) {
+        void* out = &g_created;  // anything but null
+        EXPECT_EQ(DllGetClassObject(c.clsid, c.iid, &out), c.hr) << c.what;
+        EXPECT_EQ(out, nullptr) << c.what;
+    }
     EXPECT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory, nullptr),
               E_POINTER);
-
-    out = &g_created;
-    EXPECT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IDispatch, &out), E_NOINTERFACE);
-    EXPECT_EQ(out, nullptr);
 }
 
 TEST(ServerClassObjects, OneFactoryPerClassForTheModuleLifetime) {

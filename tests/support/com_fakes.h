@@ -14,18 +14,11 @@
 
 namespace testing_support {
 
-// Counts references; deletes itself at zero and notes it in *destroyed.
-class CountedUnknown final : public IUnknown {
+// A reference count on top of a COM interface: starts at 1, deletes the object at zero and
+// notes it in *destroyed.
+template <class Interface>
+class Counted : public Interface {
   public:
-    explicit CountedUnknown(bool* destroyed = nullptr) : destroyed_(destroyed) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (!(riid == IID_IUnknown))
-            return E_NOINTERFACE;
-        *ppv = this;
-        AddRef();
-        return S_OK;
-    }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override {
         const ULONG left = --refs;
@@ -38,35 +31,39 @@ class CountedUnknown final : public IUnknown {
     }
     ULONG refs = 1;
 
+  protected:
+    explicit Counted(bool* destroyed = nullptr) : destroyed_(destroyed) {}
+    virtual ~Counted() = default;
+    // Answers IUnknown and `also` with `self`.
+    HRESULT answer(REFIID riid, const IID& also, void* self, void** ppv) {
+        *ppv = nullptr;
+        if (!(riid == IID_IUnknown) && !(riid == also))
+            return E_NOINTERFACE;
+        *ppv = self;
+        AddRef();
+        return S_OK;
+    }
+
   private:
-    ~CountedUnknown() = default;
     bool* destroyed_;
 };
 
+class CountedUnknown final : public Counted<IUnknown> {
+  public:
+    explicit CountedUnknown(bool* destroyed = nullptr) : Counted(destroyed) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        return answer(riid, IID_IUnknown, this, ppv);
+    }
+};
+
 // A mask-like container: a heap object whose one connection point is an EventSource.
-class FakeContainer final : public IConnectionPointContainer {
+class FakeContainer final : public Counted<IConnectionPointContainer> {
   public:
     static com::Ptr<FakeContainer> create(REFIID eventIid, bool* destroyed = nullptr) {
         return com::Ptr<FakeContainer>::attach(new FakeContainer(eventIid, destroyed));
     }
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (!(riid == IID_IUnknown) && !(riid == IID_IConnectionPointContainer)) {
-            return E_NOINTERFACE;
-        }
-        *ppv = static_cast<IConnectionPointContainer*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --refs;
-        if (left == 0) {
-            if (destroyed_ != nullptr)
-                *destroyed_ = true;
-            delete this;
-        }
-        return left;
+        return answer(riid, IID_IConnectionPointContainer, this, ppv);
     }
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override {
         return E_NOTIMPL;
@@ -76,13 +73,9 @@ class FakeContainer final : public IConnectionPointContainer {
     }
 
     framework::EventSource events;
-    ULONG refs = 1;
 
   private:
-    FakeContainer(REFIID eventIid, bool* destroyed)
-        : events(*this, eventIid), destroyed_(destroyed) {}
-    ~FakeContainer() = default;
-    bool* destroyed_;
+    FakeContainer(REFIID eventIid, bool* destroyed) : Counted(destroyed), events(*this, eventIid) {}
 };
 
 // What one Invoke brought.
@@ -99,7 +92,7 @@ struct InvokeCall {
 
 // An automation sink that records its calls into a shared list and may run an action inside
 // Invoke (to disconnect, release the container, ...).
-class RecordingSink final : public IDispatch {
+class RecordingSink final : public Counted<IDispatch> {
   public:
     static com::Ptr<RecordingSink> create(std::string name, std::vector<InvokeCall>& calls,
                                           bool answersDispatch = true) {
@@ -107,20 +100,8 @@ class RecordingSink final : public IDispatch {
             new RecordingSink(std::move(name), calls, answersDispatch));
     }
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (riid == IID_IUnknown || (answersDispatch_ && riid == IID_IDispatch)) {
-            *ppv = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --refs;
-        if (left == 0)
-            delete this;
-        return left;
+        return answer(riid, answersDispatch_ ? IID_IDispatch : IID_IUnknown,
+                      static_cast<IDispatch*>(this), ppv);
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
@@ -141,12 +122,10 @@ class RecordingSink final : public IDispatch {
     }
 
     std::function<void()> onInvoke;
-    ULONG refs = 1;
 
   private:
     RecordingSink(std::string name, std::vector<InvokeCall>& calls, bool answersDispatch)
         : name_(std::move(name)), calls_(calls), answersDispatch_(answersDispatch) {}
-    ~RecordingSink() = default;
     std::string name_;
     std::vector<InvokeCall>& calls_;
     bool answersDispatch_;
