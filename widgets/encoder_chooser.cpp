@@ -1,7 +1,5 @@
 #include "widgets/encoder_chooser.h"
 
-#include <memory>
-
 #include "platform/com/bstr.h"
 #include "platform/text/codepage.h"
 
@@ -9,9 +7,7 @@ namespace widgets {
 namespace {
 
 constexpr const char* kComponent = "EncDialog";
-constexpr int kStatusCode = 200;      // a status text of the encoder control
-constexpr int kNotStartedCode = 201;  // the dialog or its control could not be started
-constexpr int kNoSecondTextCode = 202;
+constexpr int kStatusCode = 200;  // a status text of the encoder control
 constexpr std::size_t kMaxText = 1023;
 
 std::string limited(std::string text) {
@@ -20,63 +16,26 @@ std::string limited(std::string text) {
     return text;
 }
 
-unsigned long hex(HRESULT hr) {
-    return static_cast<unsigned long>(static_cast<DWORD>(hr));
-}
-
 }  // namespace
 
 EncoderChooser::EncoderChooser(ui::Toolkit& toolkit, std::string_view list)
-    : toolkit_(toolkit), list_(limited(std::string(list))) {}
+    : ChooserDialog(toolkit, kComponent, kTemplate), list_(limited(std::string(list))) {}
 
 framework::CodeChoice EncoderChooser::run(ui::Dialog& over) {
     result_ = {};
-    ended_ = false;
-    std::unique_ptr<ui::Dialog> dialog = toolkit_.createDialog(kTemplate, *this, &over);
-    if (dialog == nullptr) {
-        connection_.disconnect();
-        dialog_ = nullptr;
-        control_ = nullptr;
-        log_.error(kComponent, "DoModal", kNotStartedCode, "Dialog template %d not found",
-                   kTemplate);
+    if (!runDialog(over))
         return {};
-    }
-    if (!ended_)
-        dialog->showWindow(true);
-    // The control may answer at once (even while the window shows): then no loop runs.
-    if (!ended_) {
-        running_ = true;
-        dialog->runModal();
-        running_ = false;
-    }
-    // The control goes with the dialog window: disconnect from it first.
-    connection_.disconnect();
-    control_ = nullptr;
-    dialog_ = nullptr;
     return result_;
 }
 
 void EncoderChooser::onInitDialog(ui::Dialog& dialog) {
-    dialog_ = &dialog;
-    control_ = dialog.encoderControl(kControl);
-    if (control_ == nullptr) {
-        log_.error(kComponent, "OnInitDialog", kNotStartedCode, "Encoder control %d not found",
-                   kControl);
-        close();
+    if (!attach(dialog, dialog.encoderControl(kControl), kControl, "encoder"))
         return;
-    }
-    HRESULT hr = connection_.connect(*control_, *this);
-    if (FAILED(hr)) {
-        log_.error(kComponent, "OnInitDialog", kNotStartedCode,
-                   "Not able to connect to the encoder control (0x%08lX)", hex(hr));
-        close();
-        return;
-    }
     const com::Bstr list(text::fromAnsi(list_));
-    hr = control_->SetCodeList(list.get());
+    const HRESULT hr = control_->SetCodeList(list.get());
     if (FAILED(hr)) {
         log_.error(kComponent, "OnInitDialog", kNotStartedCode,
-                   "The encoder control refused the code list (0x%08lX)", hex(hr));
+                   "The encoder control refused the code list (0x%08lX)", hexCode(hr));
         close();
     }
 }
@@ -100,7 +59,7 @@ HRESULT EncoderChooser::onCodeChosen(const DISPPARAMS& params) {
     const HRESULT hr = stringArgument(params, 0, code);
     if (FAILED(hr))
         return hr;
-    if (ended_ || control_ == nullptr)
+    if (!live())
         return S_OK;  // a late event: the run has ended
     result_.first = limited(text::toAnsi(code));
     com::Bstr second;
@@ -108,8 +67,8 @@ HRESULT EncoderChooser::onCodeChosen(const DISPPARAMS& params) {
     if (SUCCEEDED(got)) {
         result_.second = limited(text::toAnsi(second.view()));
     } else {
-        log_.error(kComponent, "OnCodeChosen", kNoSecondTextCode,
-                   "Not able to read the second text (0x%08lX)", hex(got));
+        log_.error(kComponent, "OnCodeChosen", kNotReadCode,
+                   "Not able to read the second text (0x%08lX)", hexCode(got));
     }
     close();
     return S_OK;
@@ -123,14 +82,6 @@ HRESULT EncoderChooser::onStatus(const DISPPARAMS& params) {
     // The status text comes from outside: it is an argument, never the format.
     log_.error(kComponent, "OnStatus", kStatusCode, "%s", text::toAnsi(status).c_str());
     return S_OK;
-}
-
-void EncoderChooser::close() {
-    if (ended_)
-        return;
-    ended_ = true;
-    if (running_ && dialog_ != nullptr)
-        dialog_->endModal();
 }
 
 }  // namespace widgets

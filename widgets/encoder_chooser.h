@@ -8,11 +8,11 @@
 #include "framework/choosers.h"
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
-#include "widgets/event_sink.h"
+#include "widgets/chooser_dialog.h"
 
 namespace widgets {
 
-class EncoderChooser final : private ui::DialogProc, private EventTarget {
+class EncoderChooser final : private ChooserDialog<ui::EncoderControl> {
   public:
     static constexpr ui::DialogId kTemplate = 202;
     static constexpr ui::ControlId kControl = 122;
@@ -33,17 +33,9 @@ class EncoderChooser final : private ui::DialogProc, private EventTarget {
     HRESULT onEvent(DISPID id, const DISPPARAMS& params) override;
     HRESULT onCodeChosen(const DISPPARAMS& params);
     HRESULT onStatus(const DISPPARAMS& params);
-    void close();
 
-    ui::Toolkit& toolkit_;
-    CZenkorLog log_;
     std::string list_;
     framework::CodeChoice result_;
-    ui::Dialog* dialog_ = nullptr;           // while the dialog exists
-    ui::EncoderControl* control_ = nullptr;  // hosted by dialog_
-    SinkConnection<ui::EncoderControl> connection_;
-    bool running_ = false;  // inside the modal loop
-    bool ended_ = false;    // closed, with or without a result
 };
 
 }  // namespace widgets

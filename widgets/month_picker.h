@@ -7,12 +7,12 @@
 
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
+#include "widgets/chooser_dialog.h"
 #include "widgets/date_layout.h"
-#include "widgets/event_sink.h"
 
 namespace widgets {
 
-class MonthPicker final : private ui::DialogProc, private EventTarget {
+class MonthPicker final : private ChooserDialog<ui::CalendarControl> {
   public:
     static constexpr ui::DialogId kTemplate = 204;
     static constexpr ui::ControlId kControl = 123;
@@ -31,20 +31,12 @@ class MonthPicker final : private ui::DialogProc, private EventTarget {
     void onInitDialog(ui::Dialog& dialog) override;
     HRESULT onEvent(DISPID id, const DISPPARAMS& params) override;
     void readDate();
-    void close();
 
-    ui::Toolkit& toolkit_;
-    CZenkorLog log_;
     DateLayout layout_;
     SHORT day_ = 0;
     SHORT month_ = 0;
     SHORT year_ = 0;
-    bool noChoice_ = true;                    // cleared only when a date was read
-    ui::Dialog* dialog_ = nullptr;            // while the dialog exists
-    ui::CalendarControl* control_ = nullptr;  // hosted by dialog_
-    SinkConnection<ui::CalendarControl> connection_;
-    bool running_ = false;  // inside the modal loop
-    bool ended_ = false;    // closed, with or without a date
+    bool noChoice_ = true;  // cleared only when a date was read
 };
 
 }  // namespace widgets
