@@ -11,7 +11,13 @@ std::string ansiToUtf8(std::string_view ansi) {
     return text::fromUtf16(text::fromAnsi(ansi), text::kUtf8);
 }
 
-Transcript::Transcript(std::ostream& out) : out_(out) {
+Transcript::Transcript(std::ostream& out)
+    : Transcript([&out](std::string_view text) {
+          out << text << '\n';
+          out.flush();
+      }) {}
+
+Transcript::Transcript(LineSink sink) : sink_(std::move(sink)) {
     ui::headless::headlessToolkit().setObserver(this);
     zenkor::setLogObserver(this);
     shell::setOpener([this](std::string_view address) { line("open ", address); });
@@ -24,8 +30,7 @@ Transcript::~Transcript() {
 }
 
 void Transcript::line(std::string_view utf8) {
-    out_ << utf8 << '\n';
-    out_.flush();
+    sink_(utf8);
 }
 
 void Transcript::line(std::string_view head, std::string_view ansiText) {

@@ -2,6 +2,7 @@
 // of the masks (system code page) are printed as UTF-8.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -14,7 +15,12 @@ namespace host {
 // Prints the lines; the toolkit, the log and the shell report to it while it is installed.
 class Transcript final : public ui::headless::Observer, public zenkor::LogObserver {
   public:
+    using LineSink = std::function<void(std::string_view)>;
+
+    // Prints every line on out.
     explicit Transcript(std::ostream& out);
+    // Hands every line (without its line end) to sink.
+    explicit Transcript(LineSink sink);
     ~Transcript() override;
     Transcript(const Transcript&) = delete;
     Transcript& operator=(const Transcript&) = delete;
@@ -41,7 +47,7 @@ class Transcript final : public ui::headless::Observer, public zenkor::LogObserv
                std::string_view text) override;
 
   private:
-    std::ostream& out_;
+    LineSink sink_;
     bool faulted_ = false;
 };
 

@@ -14,14 +14,6 @@
 #include "platform/text/codepage.h"
 
 namespace testing_support {
-namespace {
-
-std::string utf8(std::string_view ansi) {
-    return text::fromUtf16(text::fromAnsi(ansi), text::kUtf8);
-}
-
-}  // namespace
-
 TempHome::TempHome() {
     std::string pattern = (std::filesystem::temp_directory_path() / "farewright-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
@@ -46,42 +38,6 @@ std::string TempHome::read(const std::string& name) const {
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
-}
-
-Recorder::Recorder() {
-    ui::headless::headlessToolkit().setObserver(this);
-    zenkor::setLogObserver(this);
-}
-
-Recorder::~Recorder() {
-    zenkor::setLogObserver(nullptr);
-    ui::headless::headlessToolkit().setObserver(nullptr);
-}
-
-void Recorder::messageBox(std::string_view title, std::string_view text) {
-    lines.push_back("msgbox [" + utf8(title) + "] " + utf8(text));
-}
-void Recorder::posted(unsigned message) {
-    lines.push_back("posted " + std::to_string(message));
-}
-void Recorder::chooserEncoder(std::string_view list) {
-    lines.push_back("chooser encoder " + utf8(list));
-}
-void Recorder::chooserMonth(int kind) {
-    lines.push_back("chooser month " + std::to_string(kind));
-}
-void Recorder::fault(std::string_view text) {
-    faults.emplace_back(text);
-}
-void Recorder::diagnostic(std::string_view component, std::string_view function, int category,
-                          std::string_view text) {
-    lines.push_back("log diagnostic " + std::string(component) + " " + std::string(function) + " " +
-                    std::to_string(category) + " " + utf8(text));
-}
-void Recorder::error(std::string_view component, std::string_view function, int code,
-                     std::string_view text) {
-    lines.push_back("log error " + std::string(component) + " " + std::string(function) + " " +
-                    std::to_string(code) + " " + utf8(text));
 }
 
 class RecordingSink final : public com::DispatchReceiver {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "framework/mask_interface.h"
+#include "host/transcript.h"
 #include "platform/com/com_ptr.h"
 #include "platform/ui/headless/headless_dialog.h"
 #include "platform/ui/headless/headless_toolkit.h"
-#include "platform/zenkor/log.h"
 
 namespace testing_support {
 
@@ -31,26 +31,16 @@ class TempHome {
     std::filesystem::path path_;
 };
 
-// Records what the masks show and log, one line each, as quorvex-host prints them.
-class Recorder final : public ui::headless::Observer, public zenkor::LogObserver {
+// Records what the masks show and log, one line each, exactly as quorvex-host prints them.
+class Recorder {
   public:
-    Recorder();
-    ~Recorder() override;
-    Recorder(const Recorder&) = delete;
-    Recorder& operator=(const Recorder&) = delete;
-
     std::vector<std::string> lines;
-    std::vector<std::string> faults;
 
-    void messageBox(std::string_view title, std::string_view text) override;
-    void posted(unsigned message) override;
-    void chooserEncoder(std::string_view list) override;
-    void chooserMonth(int kind) override;
-    void fault(std::string_view text) override;
-    void diagnostic(std::string_view component, std::string_view function, int category,
-                    std::string_view text) override;
-    void error(std::string_view component, std::string_view function, int code,
-               std::string_view text) override;
+    // A fault of the masks (an unknown control ID and the like) was reported.
+    bool faulted() const { return transcript_.faulted(); }
+
+  private:
+    host::Transcript transcript_{[this](std::string_view line) { lines.emplace_back(line); }};
 };
 
 // An IDispatch sink that records every event as "event NAME ARGS" with the DISPID as name
