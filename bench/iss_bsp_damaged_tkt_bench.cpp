@@ -23,12 +23,7 @@ void fillAtb2(ui::headless::HeadlessDialog& form) {
 void BM_DamagedTicketActivate(benchmark::State& state) {
     BenchHome home;
     auto view = createMask(masks::CreateIssBSPDamagedTkt);
-    for (auto _ : state) {
-        view->Activate();
-        state.PauseTiming();
-        view->Deactivate();
-        state.ResumeTiming();
-    }
+    measureActivation(state, view);
 }
 BENCHMARK(BM_DamagedTicketActivate)->Unit(benchmark::kMicrosecond);
 
@@ -39,13 +34,7 @@ void BM_DamagedTicketSendWithoutProfileWrite(benchmark::State& state) {
     auto view = createMask(masks::CreateIssBSPDamagedTkt);
     view->Activate();
     fillAtb2(form(kForm));
-    for (auto _ : state) {
-        auto pass = maskOf(view).SendEntry();
-        state.PauseTiming();
-        pass->profile().discard();
-        pass.reset();
-        state.ResumeTiming();
-    }
+    measureSendWithoutProfileWrite(state, maskOf(view));
 }
 BENCHMARK(BM_DamagedTicketSendWithoutProfileWrite)->Unit(benchmark::kMicrosecond);
 
@@ -55,9 +44,7 @@ void BM_DamagedTicketRecall(benchmark::State& state) {
     auto view = createMask(masks::CreateIssBSPDamagedTkt);
     view->Activate();
     fillAtb2(form(kForm));
-    maskOf(view).Send();
-    for (auto _ : state)
-        maskOf(view).Recall();
+    measureRecall(state, maskOf(view));
 }
 BENCHMARK(BM_DamagedTicketRecall)->Unit(benchmark::kMicrosecond);
 

@@ -51,13 +51,7 @@ void BM_LogTicketSendWithoutProfileWrite(benchmark::State& state) {
     auto view = createMask(masks::CreateIssLogTkt);
     view->Activate();
     fillRange(form(kForm));
-    for (auto _ : state) {
-        auto pass = maskOf(view).SendEntry();
-        state.PauseTiming();
-        pass->profile().discard();
-        pass.reset();
-        state.ResumeTiming();
-    }
+    measureSendWithoutProfileWrite(state, maskOf(view));
 }
 BENCHMARK(BM_LogTicketSendWithoutProfileWrite)->Unit(benchmark::kMicrosecond);
 
@@ -67,9 +61,7 @@ void BM_LogTicketRecall(benchmark::State& state) {
     auto view = createMask(masks::CreateIssLogTkt);
     view->Activate();
     fillRange(form(kForm));
-    maskOf(view).Send();
-    for (auto _ : state)
-        maskOf(view).Recall();
+    measureRecall(state, maskOf(view));
 }
 BENCHMARK(BM_LogTicketRecall)->Unit(benchmark::kMicrosecond);
 

@@ -43,12 +43,7 @@ BENCHMARK(BM_ManualVoidCreateAndActivate)->Unit(benchmark::kMicrosecond);
 void BM_ManualVoidActivate(benchmark::State& state) {
     BenchHome home;
     auto view = createMask(masks::CreateIssManualVoidTkt);
-    for (auto _ : state) {
-        view->Activate();
-        state.PauseTiming();
-        view->Deactivate();
-        state.ResumeTiming();
-    }
+    measureActivation(state, view);
 }
 BENCHMARK(BM_ManualVoidActivate)->Unit(benchmark::kMicrosecond);
 
@@ -69,13 +64,7 @@ void BM_ManualVoidSendWithoutProfileWrite(benchmark::State& state) {
     auto view = createMask(masks::CreateIssManualVoidTkt);
     view->Activate();
     fill(form(kForm));
-    for (auto _ : state) {
-        auto pass = maskOf(view).SendEntry();
-        state.PauseTiming();
-        pass->profile().discard();
-        pass.reset();
-        state.ResumeTiming();
-    }
+    measureSendWithoutProfileWrite(state, maskOf(view));
 }
 BENCHMARK(BM_ManualVoidSendWithoutProfileWrite)->Unit(benchmark::kMicrosecond);
 
@@ -85,9 +74,7 @@ void BM_ManualVoidRecall(benchmark::State& state) {
     auto view = createMask(masks::CreateIssManualVoidTkt);
     view->Activate();
     fill(form(kForm));
-    maskOf(view).Send();
-    for (auto _ : state)
-        maskOf(view).Recall();
+    measureRecall(state, maskOf(view));
 }
 BENCHMARK(BM_ManualVoidRecall)->Unit(benchmark::kMicrosecond);
 

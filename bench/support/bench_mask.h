@@ -4,12 +4,15 @@
 
 #include <stdlib.h>
 
+#include <benchmark/benchmark.h>
+
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 
 #include "framework/mask_interface.h"
+#include "framework/persistence.h"
 #include "framework/zenkor_mask.h"
 #include "platform/com/com_ptr.h"
 #include "platform/file/file.h"
@@ -80,6 +83,37 @@ inline ui::headless::HeadlessDialog& form(int id) {
 // The mask object behind its view (the benchmarks reach the button operations directly).
 inline framework::MaskBase& maskOf(const com::Ptr<framework::IZenkorMaskView>& view) {
     return *static_cast<framework::MaskBase*>(view.get());
+}
+
+// The measurements every mask shares, on an activated mask with a filled form.
+
+// Activation alone: the form created and set up on a living mask.
+inline void measureActivation(benchmark::State& state,
+                              const com::Ptr<framework::IZenkorMaskView>& view) {
+    for (auto _ : state) {
+        view->Activate();
+        state.PauseTiming();
+        view->Deactivate();
+        state.ResumeTiming();
+    }
+}
+
+// Send up to its log line (checks, entry, event, log); the profile write is left out.
+inline void measureSendWithoutProfileWrite(benchmark::State& state, framework::MaskBase& mask) {
+    for (auto _ : state) {
+        auto pass = mask.SendEntry();
+        state.PauseTiming();
+        pass->profile().discard();
+        pass.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Recall of what one Send of the form saved.
+inline void measureRecall(benchmark::State& state, framework::MaskBase& mask) {
+    mask.Send();
+    for (auto _ : state)
+        mask.Recall();
 }
 
 }  // namespace bench_support
