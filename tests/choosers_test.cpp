@@ -90,6 +90,7 @@ TEST_F(EncoderChooserTest, SinkIsConnectedBeforeTheListAndDisconnectedBeforeTheD
     InSequence order;
     EXPECT_CALL(encoder, Advise(_));
     EXPECT_CALL(encoder, SetCodeList(_));
+    EXPECT_CALL(dialog, showWindow(true));  // the agent sees the chooser while it runs
     EXPECT_CALL(dialog, runModal());
     EXPECT_CALL(encoder, Unadvise());
     EXPECT_CALL(dialog, destroyed());

@@ -117,6 +117,9 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
     set("TEXT", true, 1);  // nothing saved: empty edit, cleared box, first entry
     framework::ProfilePass("EMPTY").restore(d, fields);
     EXPECT_EQ(state(), "|clear|0");
+    framework::ProfilePass("FIRST").save(d, fields);  // the first entry is saved by its code
+    EXPECT_NE(home.read("Quorvex.ini").find("[FIRST]\nEDIT=\nCHECK=0\nLIST=0\n"),
+              std::string::npos);
 
     // A check value other than "1" clears; a code no entry has keeps the selection.
     home.write("Quorvex.ini", "[User]\nLANG=XX9\n[ODD]\nEDIT=E\nCHECK=2\nLIST=42\n");

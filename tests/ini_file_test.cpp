@@ -27,6 +27,8 @@ TEST(IniFileTest, ReadsAsTheProfileApiReads) {
         {"  [ S ]  \n  K  =  V W  \n", "S", "K", "V W"},
         {"[S]\nK=\"  quoted  \"\n", "S", "K", "  quoted  "},
         {"[S]\nK=\"\"x\"\"\n", "S", "K", "\"x\""},  // only one pair goes
+        {"[S]\nK=\"\"\nL='\n", "S", "K", ""},       // an empty pair, and a lone quote stays
+        {"[S]\nK=\"\"\nL='\n", "S", "L", "'"},
         {"[S]\nK=\"mixed'\n", "S", "K", "\"mixed'"},
         {"[S]\nK=a=b=c\n", "S", "K", "a=b=c"},
         {"[S]\nK=v ; not a comment\n", "S", "K", "v ; not a comment"},

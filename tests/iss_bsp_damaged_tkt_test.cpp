@@ -10,6 +10,7 @@
 
 #include "framework/class_ids.h"
 #include "masks/catalog.h"
+#include "resources/resource.h"
 #include "tests/support/mask_harness.h"
 
 namespace {
@@ -124,6 +125,25 @@ TEST_F(DamagedTicket, LabelsRadiosAndTheTypeRule) {
     mask.click(kOptat);
     EXPECT_EQ(typeState(), kOptatState);
     EXPECT_EQ(mask.form().text(kTicket) + "/" + mask.form().text(kScn), "123456789/555");
+}
+
+// Each edit takes as many characters as its field holds, and no more.
+TEST_F(DamagedTicket, EveryEditTakesAtMostItsLength) {
+    const struct {
+        int type;  // a type under which the edit is live
+        int edit;
+        std::size_t length;
+    } edits[] = {
+        {IDC_DAMAGED_OPTAT, IDC_DAMAGED_TICKET, 10},
+        {IDC_DAMAGED_ATB2, IDC_DAMAGED_SCN, 13},
+        {IDC_DAMAGED_ATB2, IDC_DAMAGED_SPOILED, 2},
+        {IDC_DAMAGED_ATB2, IDC_DAMAGED_CHECK_DIGIT, 1},
+    };
+    for (const auto& e : edits) {
+        mask.click(e.type);
+        mask.type(e.edit, "12345678901234567890");
+        EXPECT_EQ(mask.form().text(e.edit).size(), e.length) << e.edit;
+    }
 }
 
 // The entry and the saved keys of each type, and Recall after Clear, are in the scenario

@@ -14,6 +14,7 @@
 #include "masks/catalog.h"
 #include "masks/stock/market_config.h"
 #include "masks/stock/ticket_numbers.h"
+#include "resources/resource.h"
 #include "tests/support/mask_harness.h"
 
 namespace {
@@ -76,28 +77,34 @@ std::vector<std::string> Section(MaskHarness& mask) {
     return lines;
 }
 
-// The plain entry of each type is in the scenario transcripts; these are the number edges.
+// The plain OPTAT and TAT entries are in the scenario transcripts; these are ATB2 and the
+// number edges.
 TEST(LogTicketEntry, NumbersAndCountsOfTheEntry) {
     struct Case {
         const char* what;
         int type;
+        bool split;
         const char* first;  // form code and number, 3 + 7 digits
         const char* last;   // set past the typing limit, as a profile may bring it back
         const char* entry;
     };
     const Case cases[] = {
-        {"leading zeros kept", kOptat, "1230000123", nullptr, "DN1A2B3C/12300001232/50"},
-        {"TAT of one ticket", kTat, "1234567890", "4567890", "DN1A2B3C/12345678903/1"},
-        {"count wraps negative", kTat, "0000000000", "2147483647",
+        {"ATB2", kAtb2, false, "1234567890", nullptr, "DB1A2B3C/12345678901234/50"},
+        {"ATB2 split", kAtb2, true, "1234567890", nullptr, "DBR1A2B3C/12345678901234/50"},
+        {"leading zeros kept", kOptat, false, "1230000123", nullptr, "DN1A2B3C/12300001232/50"},
+        {"TAT of one ticket", kTat, false, "1234567890", "4567890", "DN1A2B3C/12345678903/1"},
+        {"count wraps negative", kTat, false, "0000000000", "2147483647",
          "DN1A2B3C/00000000000/-2147483648"},
         // Held at the largest 64-bit value.
-        {"past 64 bits", kTat, "0000000000", "99999999999999999999999", "DN1A2B3C/00000000000/0"},
+        {"past 64 bits", kTat, false, "0000000000", "99999999999999999999999",
+         "DN1A2B3C/00000000000/0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto mask = StartMask();
         Form f;
         f.type = c.type;
+        f.split = c.split;
         f.firstCode = f.lastCode = std::string(c.first, 3);
         f.firstNumber = std::string(c.first + 3);
         Fill(*mask, f);
@@ -172,6 +179,57 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
     }
 }
 
+// With several fields wrong, the first in the order of the checks is the one shown.
+TEST(LogTicketChecks, TheFirstFailingCheckInOrderIsShown) {
+    struct Case {
+        int type;
+        std::vector<int> emptied;
+        const char* key;
+    };
+    const Case cases[] = {
+        {IDC_LOGTKT_OPTAT,
+         {IDC_LOGTKT_NO_OF_DOC, IDC_LOGTKT_LNIATA},
+         "ERR_LOG_TKT_LNIATA_MANDATORY"},
+        {IDC_LOGTKT_OPTAT, {IDC_LOGTKT_NO_OF_DOC, IDC_LOGTKT_BEG_NUMBER}, "ERR_LOG_TKT_BEG_TKTNO"},
+        {IDC_LOGTKT_ATB2,
+         {IDC_LOGTKT_NO_OF_DOC, IDC_LOGTKT_SCN},
+         "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
+        {IDC_LOGTKT_TAT, {IDC_LOGTKT_END_NUMBER, IDC_LOGTKT_BEG_NUMBER}, "ERR_LOG_TKT_BEG_TKTNO"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        auto mask = StartMask();
+        Form f;
+        f.type = c.type;
+        Fill(*mask, f);
+        for (int id : c.emptied)
+            mask->form().setText(id, "");
+        mask->click(IDC_LOGTKT_SEND);
+        EXPECT_EQ(mask->recorder().lines,
+                  std::vector<std::string>{std::string("msgbox [Log Ticket] ") + c.key});
+    }
+}
+
+// Each edit takes as many characters as its field holds, and no more.
+TEST(LogTicketForm, EveryEditTakesAtMostItsLength) {
+    const struct {
+        int type;  // a type under which the edit is live
+        int edit;
+        std::size_t length;
+    } edits[] = {
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, 6},   {IDC_LOGTKT_TAT, IDC_LOGTKT_BEG_FORM_CODE, 3},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_BEG_NUMBER, 7}, {IDC_LOGTKT_TAT, IDC_LOGTKT_END_FORM_CODE, 3},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_NUMBER, 7}, {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, 14},
+        {IDC_LOGTKT_ATB2, IDC_LOGTKT_NO_OF_DOC, 4},
+    };
+    auto mask = StartMask();
+    for (const auto& e : edits) {
+        mask->click(e.type);
+        mask->type(e.edit, "12345678901234567890");
+        EXPECT_EQ(mask->form().text(e.edit).size(), e.length) << e.edit;
+    }
+}
+
 // Label colours per type are in the scenario transcripts' dumps.
 TEST(LogTicketForm, TicketTypeEnablesItsFields) {
     const std::pair<int, std::vector<int>> expected[] = {
@@ -243,6 +301,36 @@ TEST(LogTicketMarketCode, ReaderKeepsAtMostThreeCharactersOrNone) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(masks::MarketFormCode(c.text), c.code) << c.text;
+    }
+}
+
+// Every field of the type sent comes back on Recall, each from its own key.
+TEST(LogTicketProfile, RecallBringsBackTheFieldsOfEachTypeSent) {
+    for (const int type : {IDC_LOGTKT_OPTAT, IDC_LOGTKT_ATB2, IDC_LOGTKT_TAT}) {
+        SCOPED_TRACE(type);
+        auto mask = StartMask();
+        Form f;
+        f.type = type;
+        f.firstCode = f.lastCode = "555";
+        f.split = true;
+        Fill(*mask, f);
+        mask->click(IDC_LOGTKT_SEND);
+        ASSERT_EQ(mask->events().size(), 1u);
+        const auto fields = [&] {
+            std::vector<std::string> texts;
+            for (int id : {IDC_LOGTKT_LNIATA, IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER,
+                           IDC_LOGTKT_END_FORM_CODE, IDC_LOGTKT_END_NUMBER, IDC_LOGTKT_SCN,
+                           IDC_LOGTKT_NO_OF_DOC}) {
+                texts.push_back(mask->form().isEnabled(id) ? mask->form().text(id) : "-");
+            }
+            texts.push_back(mask->form().isChecked(IDC_LOGTKT_SPLIT) ? "split" : "");
+            return texts;
+        };
+        const std::vector<std::string> sent = fields();
+        mask->click(IDC_LOGTKT_CLEAR);
+        mask->click(IDC_LOGTKT_RECALL);
+        EXPECT_TRUE(mask->form().isChecked(type));
+        EXPECT_EQ(fields(), sent);
     }
 }
 

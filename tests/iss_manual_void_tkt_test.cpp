@@ -10,6 +10,7 @@
 #include "masks/catalog.h"
 #include "platform/com/bstr.h"
 #include "platform/shell/open_address.h"
+#include "resources/resource.h"
 #include "tests/support/mask_harness.h"
 
 namespace {
@@ -83,6 +84,30 @@ Fields with(std::string Fields::*field, const char* value) {
     Fields f;
     f.*field = value;
     return f;
+}
+
+// A one-digit day gets its leading zero in the entry; the profile keeps the date as typed.
+TEST_F(ManualVoid, TheEntryWritesTheDayWithTwoDigits) {
+    for (const char* date : {"5JAN", "15JAN"}) {
+        fill(with(&Fields::date, date));
+        mask.click(IDC_MANVOID_SEND);
+    }
+    EXPECT_EQ(mask.events(), (std::vector<std::string>{
+                                 "event 2 WV\\u00A51251234567890/GBP250/ABCDEF/05JAN/CA/X",
+                                 "event 2 WV\\u00A51251234567890/GBP250/ABCDEF/15JAN/CA/X"}));
+}
+
+// Each edit takes as many characters as its field holds, and no more.
+TEST_F(ManualVoid, EveryEditTakesAtMostItsLength) {
+    const std::pair<int, std::size_t> edits[] = {
+        {IDC_MANVOID_AIRLINE, 3}, {IDC_MANVOID_TICKET, 13},   {IDC_MANVOID_CURRENCY, 3},
+        {IDC_MANVOID_FARE, 8},    {IDC_MANVOID_LOCATOR, 6},   {IDC_MANVOID_DATE, 5},
+        {IDC_MANVOID_PAYMENT, 2}, {IDC_MANVOID_ITINERARY, 1},
+    };
+    for (const auto& [edit, length] : edits) {
+        mask.type(edit, "ABCDEFGHIJKLMNOPQRST");
+        EXPECT_EQ(mask.form().text(edit).size(), length) << edit;
+    }
 }
 
 TEST_F(ManualVoid, EveryCheckRefusesWithItsOwnKeyAndFocus) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -53,19 +55,19 @@ TEST(LogTest, LinesReachTheObserverAndTheFile) {
     EXPECT_EQ(lines[2].size() > 24 ? lines[2][23] : 0, ' ');
 }
 
-// Texts stay on one line in the file, are never read as formats, are cut when too long, and
-// missing arguments are safe.
+// Texts stay on one line in the file (a tab is kept as it is), are never read as formats, are cut
+// when too long, and missing arguments are safe.
 TEST(LogTest, HostileTextsAndMissingArgumentsAreSafe) {
     TempHome home;
     Recorder observer;
     CZenkorLog log;
-    log.diagnostic("Skyfolio", "SetResponse", 10, 100, 1, "%s", "<LINE>\r\n%n%s%x</LINE>\x01");
+    log.diagnostic("Skyfolio", "SetResponse", 10, 100, 1, "%s", "<LINE>\r\n%n%s%x\t</LINE>\x01");
     const std::string huge(100000, 'x');
     log.error("Mask", "Op", 1, "%s", huge.c_str());
     log.diagnostic(nullptr, nullptr, 0, 100, 0, nullptr);
     ASSERT_EQ(observer.lines.size(), 3u);
     EXPECT_EQ(observer.lines[0],
-              "log diagnostic Skyfolio SetResponse 10 <LINE>\r\n%n%s%x</LINE>\x01");
+              "log diagnostic Skyfolio SetResponse 10 <LINE>\r\n%n%s%x\t</LINE>\x01");
     const std::string cut = observer.lines[1].substr(std::string("log error Mask Op 1 ").size());
     EXPECT_GT(cut.size(), 1000u);
     EXPECT_LT(cut.size(), huge.size());
@@ -73,7 +75,21 @@ TEST(LogTest, HostileTextsAndMissingArgumentsAreSafe) {
     EXPECT_EQ(observer.lines[2], "log diagnostic   0 ");
     auto lines = fileLines(home);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_TRUE(endsWith(lines[0], " 10 <LINE>\\r\\n%n%s%x</LINE>\\x01")) << lines[0];
+    EXPECT_TRUE(endsWith(lines[0], " 10 <LINE>\\r\\n%n%s%x\t</LINE>\\x01")) << lines[0];
+}
+
+// A log grown past its size is moved aside whole, and the new line starts a new log.
+TEST(LogTest, AFullLogIsMovedAsideAndStartedAfresh) {
+    TempHome home;
+    constexpr std::uintmax_t kFull = 32u << 20;
+    home.write("farewright.log", "old line\n");
+    std::filesystem::resize_file(home.path() / "farewright.log", kFull);  // sparse
+    CZenkorLog().error("Mask", "Op", 1, "fresh");
+    std::error_code ec;
+    EXPECT_EQ(std::filesystem::file_size(home.path() / "farewright.log.old", ec), kFull);
+    const auto lines = fileLines(home);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(endsWith(lines[0], " error Mask Op 1 fresh")) << lines[0];
 }
 
 }  // namespace

@@ -89,6 +89,12 @@ TEST(QueueTest, BadNamesAndKeysAreRefused) {
     }
     EXPECT_FALSE(Q_pushString(kQueue, "KEY", nullptr));
     EXPECT_FALSE(std::filesystem::exists(home.path().parent_path() / "escape.queue"));
+
+    // Names are plain and at most 64 characters long.
+    const std::string longest(64, 'Q');
+    EXPECT_FALSE(Q_pushString((longest + "Q").c_str(), "KEY", "v"));
+    ASSERT_TRUE(Q_pushString(longest.c_str(), "KEY", "v"));
+    EXPECT_EQ(pop("KEY", 1024, longest.c_str()).text, "v");
 }
 
 TEST(QueueTest, DamagedQueueFilesAreReadAsFarAsTheyGo) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "framework/class_ids.h"
@@ -11,6 +12,7 @@
 #include "platform/com/bstr.h"
 #include "platform/text/codepage.h"
 #include "platform/zenkor/arch.h"
+#include "resources/resource.h"
 #include "tests/support/mask_harness.h"
 
 namespace {
@@ -130,6 +132,50 @@ TEST_F(MaskTemplate, AHostThatReleasesTheMaskOnSendStillFindsTheFieldsSaved) {
     EXPECT_EQ(ui::headless::headlessToolkit().findDialog(119), nullptr);
 }
 
+// The host closes the form while a chooser over it is open (and may open it again at once):
+// the form stays until the chooser has returned its answer, and only then goes.
+TEST_F(MaskTemplate, AFormClosedUnderAChooserGoesOnlyWhenTheChooserHasReturned) {
+    // Runs the host's reaction when a month picker opens; everything else goes on to the
+    // recorder.
+    struct HostAtChooser : ui::headless::Observer {
+        ui::headless::Observer& next;
+        std::function<void()> react;
+        HostAtChooser(ui::headless::Observer& n, std::function<void()> r) : next(n), react(r) {}
+        void messageBox(std::string_view title, std::string_view text) override {
+            next.messageBox(title, text);
+        }
+        void posted(unsigned message) override { next.posted(message); }
+        void chooserEncoder(std::string_view list) override { next.chooserEncoder(list); }
+        void chooserMonth(int) override { react(); }
+        void fault(std::string_view text) override { next.fault(text); }
+    };
+    auto& toolkit = ui::headless::headlessToolkit();
+    for (const bool reopened : {false, true}) {
+        SCOPED_TRACE(reopened ? "opened again" : "closed");
+        mask.activate();
+        HostAtChooser host(*toolkit.observer(), [&] {
+            mask.deactivate();
+            if (reopened)
+                mask.activate();
+            EXPECT_NE(toolkit.findDialog(IDD_ISSMANUALVOIDTKT), nullptr)
+                << "gone under the chooser";
+        });
+        toolkit.setObserver(&host);
+        toolkit.queueDate(2009, 3, 5);
+        EXPECT_EQ(mask.form().doubleClick(IDC_MANVOID_DATE), "");
+        toolkit.setObserver(&host.next);
+        const auto* form = toolkit.findDialog(IDD_ISSMANUALVOIDTKT);
+        if (reopened) {
+            ASSERT_NE(form, nullptr);
+            EXPECT_TRUE(form->isWindowVisible());
+            EXPECT_EQ(form->text(IDC_MANVOID_DATE), "05MAR");
+        } else {
+            EXPECT_EQ(form, nullptr);
+        }
+    }
+    EXPECT_FALSE(mask.recorder().faulted());
+}
+
 TEST(MaskLanguage, DestroyingOneMaskKeepsTheStringsOfAnother) {
     testing_support::TempHome home;
     MaskHarness first{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
@@ -140,6 +186,8 @@ TEST(MaskLanguage, DestroyingOneMaskKeepsTheStringsOfAnother) {
     std::array<char, 1024> buffer{};
     EXPECT_TRUE(LANG_getString("CAPTION_BUTTON_SEND", buffer.data(), 1024));
     second.release();
+    EXPECT_FALSE(LANG_getString("CAPTION_BUTTON_SEND", buffer.data(), 1024))
+        << "the last mask to go unloads the strings";
     MaskHarness never{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
     never.release();  // a mask never activated unloads nothing
     EXPECT_TRUE(LANG_load("EN1"));
