@@ -6,12 +6,14 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/text/codepage.h"
 #include "platform/ui/headless/headless_dialog.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "platform/ui/toolkit.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -21,10 +23,17 @@ using ui::Notify;
 using ui::headless::HeadlessDialog;
 using ui::headless::HeadlessToolkit;
 
-constexpr ui::DialogId kManualVoid = 119;
-constexpr ui::DialogId kLogTicket = 116;
-constexpr ui::DialogId kDamaged = 124;
-constexpr ui::DialogId kCoder = 202;
+constexpr ui::DialogId kManualVoid = IDD_ISSMANUALVOIDTKT;
+constexpr ui::DialogId kLogTicket = IDD_ISSLOGTKT;
+constexpr ui::DialogId kDamaged = IDD_ISSBSPDAMAGEDTKT;
+
+// The line with each '#' of format replaced by the number id.
+std::string at(std::string_view format, int id) {
+    std::string line;
+    for (char c : format)
+        line += c == '#' ? std::to_string(id) : std::string(1, c);
+    return line;
+}
 
 const char* notifyName(Notify n) {
     static constexpr const char* kNames[] = {"clicked",  "dblclicked", "changed",
@@ -121,11 +130,13 @@ TEST_F(HeadlessTest, TypingUpperCasesCutsAtTheLimitAndAtTheFirstLineBreak) {
     };
     HeadlessDialog& d = open(kManualVoid, proc);
     for (const Case& c : cases) {
-        d.setLimit(849, c.limit);
+        d.setLimit(IDC_MANVOID_CURRENCY, c.limit);
         take();
-        EXPECT_EQ(d.typeText(849, c.typed), "");
-        EXPECT_EQ(d.text(849), c.expected) << "typed \"" << c.typed << "\" limit " << c.limit;
-        EXPECT_EQ(take().back(), "changed 849") << "typed \"" << c.typed << "\"";
+        EXPECT_EQ(d.typeText(IDC_MANVOID_CURRENCY, c.typed), "");
+        EXPECT_EQ(d.text(IDC_MANVOID_CURRENCY), c.expected)
+            << "typed \"" << c.typed << "\" limit " << c.limit;
+        EXPECT_EQ(take().back(), at("changed #", IDC_MANVOID_CURRENCY))
+            << "typed \"" << c.typed << "\"";
     }
 }
 
@@ -146,38 +157,40 @@ TEST_F(HeadlessTest, LettersOfTheCodePageAreUpperCased) {
     // Typing and setting both follow the system code page.
     ASSERT_TRUE(text::setSystemCodePage(1251));
     HeadlessDialog& d = open(kManualVoid, proc);
-    d.typeText(848, "\xE0");
-    d.setText(851, "\xFF");
-    EXPECT_EQ(d.text(848) + d.text(851), "\xC0\xDF");
+    d.typeText(IDC_MANVOID_AIRLINE, "\xE0");
+    d.setText(IDC_MANVOID_LOCATOR, "\xFF");
+    EXPECT_EQ(d.text(IDC_MANVOID_AIRLINE) + d.text(IDC_MANVOID_LOCATOR), "\xC0\xDF");
 }
 
 TEST_F(HeadlessTest, SetTextUpperCasesIgnoresTheLimitAndNotifiesAChange) {
     HeadlessDialog& d = open(kManualVoid, proc);
-    d.setLimit(848, 3);
+    d.setLimit(IDC_MANVOID_AIRLINE, 3);
     take();
-    d.setText(848, "abcdef");
-    EXPECT_EQ(d.text(848), "ABCDEF");
-    EXPECT_EQ(take(), Lines{"changed 848"});
+    d.setText(IDC_MANVOID_AIRLINE, "abcdef");
+    EXPECT_EQ(d.text(IDC_MANVOID_AIRLINE), "ABCDEF");
+    EXPECT_EQ(take(), Lines{at("changed #", IDC_MANVOID_AIRLINE)});
     // Labels keep their case and send nothing.
-    d.setText(847, "Airline");
-    EXPECT_EQ(d.text(847), "Airline");
+    d.setText(IDC_MANVOID_AIRLINE_LABEL, "Airline");
+    EXPECT_EQ(d.text(IDC_MANVOID_AIRLINE_LABEL), "Airline");
     EXPECT_TRUE(take().empty());
     // Text is read back through a 1024-byte buffer.
-    d.setText(855, std::string(5000, 'A'));
-    EXPECT_EQ(d.text(855).size(), 1023u);
+    d.setText(IDC_MANVOID_TICKET, std::string(5000, 'A'));
+    EXPECT_EQ(d.text(IDC_MANVOID_TICKET).size(), 1023u);
 }
 
 // ---- clicks, radio groups ----
 
 TEST_F(HeadlessTest, ARadioGroupEndsAtTheNextGroupStart) {
     using ui::ControlKind;
+    constexpr std::uint32_t kShown = ui::style::kVisible | ui::style::kTabStop;
+    constexpr std::uint32_t kStarts = kShown | ui::style::kGroup;
     static constexpr ui::ControlTemplate controls[] = {
-        {20, ControlKind::Radio, "A", 0, 0, 9, 9, false, true, false, false, false, true, ""},
-        {21, ControlKind::Radio, "B", 0, 0, 9, 9, false, false, false, false, false, true, ""},
-        {22, ControlKind::Static, "", 0, 0, 9, 9, false, true, false, false, false, false, ""},
-        {23, ControlKind::Radio, "C", 0, 0, 9, 9, false, false, false, false, false, true, ""},
-        {24, ControlKind::Radio, "D", 0, 0, 9, 9, false, true, false, false, false, true, ""},
-        {25, ControlKind::Radio, "E", 0, 0, 9, 9, false, false, false, false, false, true, ""},
+        {20, ControlKind::Radio, "A", 0, 0, 9, 9, kStarts, 0, ""},
+        {21, ControlKind::Radio, "B", 0, 0, 9, 9, kShown, 0, ""},
+        {22, ControlKind::Static, "", 0, 0, 9, 9, ui::style::kVisible | ui::style::kGroup, 0, ""},
+        {23, ControlKind::Radio, "C", 0, 0, 9, 9, kShown, 0, ""},
+        {24, ControlKind::Radio, "D", 0, 0, 9, 9, kStarts, 0, ""},
+        {25, ControlKind::Radio, "E", 0, 0, 9, 9, kShown, 0, ""},
     };
     static constexpr ui::DialogTemplate form{901, "", 50, 50, "", 8, controls};
     auto d = toolkit.createFromTemplate(form, proc, nullptr);
@@ -195,27 +208,30 @@ TEST_F(HeadlessTest, ARadioGroupEndsAtTheNextGroupStart) {
 
 TEST_F(HeadlessTest, ClicksDependOnTheKindAndStateOfTheControl) {
     HeadlessDialog& d = open(kLogTicket, proc);
-    d.click(834);
-    d.click(834);
-    EXPECT_FALSE(d.isChecked(834)) << "a check box toggles";
-    d.enable(834, false);
-    d.show(820, false);
-    d.makeLink(825);
+    d.click(IDC_LOGTKT_SPLIT);
+    d.click(IDC_LOGTKT_SPLIT);
+    EXPECT_FALSE(d.isChecked(IDC_LOGTKT_SPLIT)) << "a check box toggles";
+    d.enable(IDC_LOGTKT_SPLIT, false);
+    d.show(IDC_LOGTKT_SEND, false);
+    d.makeLink(IDC_LOGTKT_TYPE_LABEL);
     take();
-    EXPECT_EQ(d.click(834), "");
-    EXPECT_EQ(d.click(820), "");
-    d.click(836);  // a plain label
-    EXPECT_FALSE(d.isChecked(834));
+    EXPECT_EQ(d.click(IDC_LOGTKT_SPLIT), "");
+    EXPECT_EQ(d.click(IDC_LOGTKT_SEND), "");
+    d.click(IDC_LOGTKT_SPLIT_LABEL);  // a plain label
+    EXPECT_FALSE(d.isChecked(IDC_LOGTKT_SPLIT));
     EXPECT_TRUE(take().empty()) << "disabled, hidden and plain labels send nothing";
-    d.click(825);
-    EXPECT_EQ(take(), Lines{"clicked 825"}) << "links notify but take no focus";
-    EXPECT_EQ(d.doubleClick(835), "");
-    EXPECT_EQ(take(), (Lines{"killfocus 834", "setfocus 835", "dblclicked 835"}));
-    EXPECT_EQ(d.doubleClick(820), "control 820 is not an edit");
+    d.click(IDC_LOGTKT_TYPE_LABEL);
+    EXPECT_EQ(take(), Lines{at("clicked #", IDC_LOGTKT_TYPE_LABEL)})
+        << "links notify but take no focus";
+    EXPECT_EQ(d.doubleClick(IDC_LOGTKT_LNIATA), "");
+    EXPECT_EQ(take(),
+              (Lines{at("killfocus #", IDC_LOGTKT_SPLIT), at("setfocus #", IDC_LOGTKT_LNIATA),
+                     at("dblclicked #", IDC_LOGTKT_LNIATA)}));
+    EXPECT_EQ(d.doubleClick(IDC_LOGTKT_SEND), at("control # is not an edit", IDC_LOGTKT_SEND));
     // A disabled dialog takes no input at all.
     d.enableWindow(false);
-    EXPECT_EQ(d.typeText(835, "abc"), "");
-    EXPECT_EQ(d.text(835), "");
+    EXPECT_EQ(d.typeText(IDC_LOGTKT_LNIATA, "abc"), "");
+    EXPECT_EQ(d.text(IDC_LOGTKT_LNIATA), "");
     EXPECT_TRUE(take().empty());
 }
 
@@ -227,17 +243,28 @@ TEST_F(HeadlessTest, KeysMoveTheFocusThenGoToTheOwnerThenToTheControl) {
         Key key;
         Lines expected;
     };
+    constexpr ControlId kField = IDC_MANVOID_AIRLINE;
+    constexpr ControlId kLink = IDC_MANVOID_CURRENCY_LINK;
+    constexpr ControlId kSend = IDC_MANVOID_SEND;
     const Case cases[] = {
-        {848, Key::F1, {"setfocus 848", "pre 848 f1", "key 848 f1"}},
-        {848, Key::Enter, {"pre 848 enter"}},
-        {848, Key::AltUp, {"pre 848 alt+up"}},
-        {850, Key::Enter, {"killfocus 848", "setfocus 850", "pre 850 enter", "key 850 enter"}},
-        {850, Key::Space, {"pre 850 space", "key 850 space"}},
-        {850, Key::F1, {"pre 850 f1"}},
-        {842, Key::Space, {"killfocus 850", "setfocus 842", "pre 842 space", "clicked 842"}},
+        {kField,
+         Key::F1,
+         {at("setfocus #", kField), at("pre # f1", kField), at("key # f1", kField)}},
+        {kField, Key::Enter, {at("pre # enter", kField)}},
+        {kField, Key::AltUp, {at("pre # alt+up", kField)}},
+        {kLink,
+         Key::Enter,
+         {at("killfocus #", kField), at("setfocus #", kLink), at("pre # enter", kLink),
+          at("key # enter", kLink)}},
+        {kLink, Key::Space, {at("pre # space", kLink), at("key # space", kLink)}},
+        {kLink, Key::F1, {at("pre # f1", kLink)}},
+        {kSend,
+         Key::Space,
+         {at("killfocus #", kLink), at("setfocus #", kSend), at("pre # space", kSend),
+          at("clicked #", kSend)}},
     };
     HeadlessDialog& d = open(kManualVoid, proc);
-    d.makeLink(850);
+    d.makeLink(IDC_MANVOID_CURRENCY_LINK);
     take();
     for (const Case& c : cases) {
         EXPECT_EQ(d.key(c.control, c.key), "");
@@ -248,32 +275,34 @@ TEST_F(HeadlessTest, KeysMoveTheFocusThenGoToTheOwnerThenToTheControl) {
 TEST_F(HeadlessTest, AConsumedKeyGoesNoFurther) {
     HeadlessDialog& d = open(kLogTicket, proc);
     proc.consumed = {Key::Space, Key::Tab};
-    d.key(834, Key::Space);
-    EXPECT_FALSE(d.isChecked(834));
-    d.key(834, Key::Tab);
-    EXPECT_EQ(d.focus(), 834);
+    d.key(IDC_LOGTKT_SPLIT, Key::Space);
+    EXPECT_FALSE(d.isChecked(IDC_LOGTKT_SPLIT));
+    d.key(IDC_LOGTKT_SPLIT, Key::Tab);
+    EXPECT_EQ(d.focus(), IDC_LOGTKT_SPLIT);
 }
 
 TEST_F(HeadlessTest, TabSkipsLabelsAndDisabledControlsAndWrapsAround) {
     HeadlessDialog& d = open(kManualVoid, proc);
-    d.enable(855, false);
-    d.key(848, Key::Tab);
-    EXPECT_EQ(d.focus(), 849) << "skips the label 850 and the disabled 855";
-    d.key(846, Key::Tab);
-    EXPECT_EQ(d.focus(), 848) << "from Help back to the first field";
+    d.enable(IDC_MANVOID_TICKET, false);
+    d.key(IDC_MANVOID_AIRLINE, Key::Tab);
+    EXPECT_EQ(d.focus(), IDC_MANVOID_CURRENCY)
+        << "skips the currency link label and the disabled ticket number";
+    d.key(IDC_MANVOID_HELP, Key::Tab);
+    EXPECT_EQ(d.focus(), IDC_MANVOID_AIRLINE) << "from Help back to the first field";
 }
 
 TEST_F(HeadlessTest, FocusIsOneForTheWholeProcess) {
     HeadlessDialog& form = open(kManualVoid, proc);
     RecordingProc other{log, "other"};
     HeadlessDialog& second = open(kDamaged, other, &form);
-    form.setFocus(848);
-    form.setFocus(848);  // no change, no notification
-    second.setFocus(864);
-    EXPECT_EQ(take(),
-              (Lines{"init", "other init", "setfocus 848", "killfocus 848", "other setfocus 864"}));
+    form.setFocus(IDC_MANVOID_AIRLINE);
+    form.setFocus(IDC_MANVOID_AIRLINE);  // no change, no notification
+    second.setFocus(IDC_DAMAGED_TICKET);
+    EXPECT_EQ(take(), (Lines{"init", "other init", at("setfocus #", IDC_MANVOID_AIRLINE),
+                             at("killfocus #", IDC_MANVOID_AIRLINE),
+                             at("other setfocus #", IDC_DAMAGED_TICKET)}));
     EXPECT_EQ(form.focus(), std::nullopt);
-    EXPECT_EQ(second.focus(), 864);
+    EXPECT_EQ(second.focus(), IDC_DAMAGED_TICKET);
     owned.pop_back();  // destroying the focused dialog leaves no focus behind
     EXPECT_FALSE(toolkit.focus().has_value());
 }
@@ -281,10 +310,11 @@ TEST_F(HeadlessTest, FocusIsOneForTheWholeProcess) {
 // ---- lists ----
 
 // A form with lists, as the larger masks have.
+constexpr std::uint32_t kShownList = ui::style::kVisible | ui::style::kTabStop;
 constexpr ui::ControlTemplate kListControls[] = {
-    {10, ui::ControlKind::Combo, "", 0, 0, 50, 80, false, true, false, false, false, true, ""},
-    {11, ui::ControlKind::ListBox, "", 0, 20, 50, 80, false, false, false, false, true, true, ""},
-    {12, ui::ControlKind::ListBox, "", 0, 40, 50, 80, false, false, false, false, false, true, ""},
+    {10, ui::ControlKind::Combo, "", 0, 0, 50, 80, kShownList | ui::style::kGroup, 0, ""},
+    {11, ui::ControlKind::ListBox, "", 0, 20, 50, 80, kShownList | ui::style::kListMultiple, 0, ""},
+    {12, ui::ControlKind::ListBox, "", 0, 40, 50, 80, kShownList, 0, ""},
 };
 constexpr ui::DialogTemplate kListForm{900, "", 100, 100, "MS Shell Dlg", 8, kListControls};
 
@@ -404,9 +434,10 @@ TEST_F(HeadlessTest, PostedMessagesAreToldAtOnceAndDeliveredOnDispatchInTheirRan
     d.post(3076);
     d.post(2999);
     d.post(4000);
-    EXPECT_EQ(take(), (Lines{"posted 3014", "posted 3076",
-                             "fault private message 2999 out of range in dialog 119",
-                             "fault private message 4000 out of range in dialog 119"}));
+    EXPECT_EQ(take(),
+              (Lines{"posted 3014", "posted 3076",
+                     at("fault private message 2999 out of range in dialog #", kManualVoid),
+                     at("fault private message 4000 out of range in dialog #", kManualVoid)}));
     toolkit.dispatchPosted();
     EXPECT_EQ(take(), (Lines{"private 3014", "private 3076"}));
     toolkit.dispatchPosted();
@@ -440,12 +471,12 @@ TEST_F(HeadlessTest, AnUnknownControlIsAFaultForMasksAndAnErrorForTheAgent) {
     EXPECT_EQ(d.text(999), "");
     d.setText(999, "x");
     EXPECT_FALSE(d.isChecked(998));
-    EXPECT_EQ(take(), (Lines{"fault unknown control 999 in dialog 119",
-                             "fault unknown control 999 in dialog 119",
-                             "fault unknown control 998 in dialog 119"}));
-    EXPECT_EQ(d.typeText(999, "x"), "unknown control 999 in dialog 119");
-    EXPECT_EQ(d.click(999), "unknown control 999 in dialog 119");
-    EXPECT_EQ(d.key(999, Key::Enter), "unknown control 999 in dialog 119");
+    EXPECT_EQ(take(), (Lines{at("fault unknown control 999 in dialog #", kManualVoid),
+                             at("fault unknown control 999 in dialog #", kManualVoid),
+                             at("fault unknown control 998 in dialog #", kManualVoid)}));
+    EXPECT_EQ(d.typeText(999, "x"), at("unknown control 999 in dialog #", kManualVoid));
+    EXPECT_EQ(d.click(999), at("unknown control 999 in dialog #", kManualVoid));
+    EXPECT_EQ(d.key(999, Key::Enter), at("unknown control 999 in dialog #", kManualVoid));
     EXPECT_TRUE(take().empty()) << "agent errors are not faults";
     EXPECT_FALSE(d.hasControl(ui::kUnnamed));
 }
@@ -453,13 +484,13 @@ TEST_F(HeadlessTest, AnUnknownControlIsAFaultForMasksAndAnErrorForTheAgent) {
 TEST_F(HeadlessTest, WithoutAnObserverAnUnknownControlAborts) {
     toolkit.setObserver(nullptr);
     HeadlessDialog& d = open(kManualVoid, proc);
-    EXPECT_DEATH(d.enable(999, false), "unknown control 999 in dialog 119");
+    EXPECT_DEATH(d.enable(999, false), at("unknown control 999 in dialog #", kManualVoid));
 }
 
 TEST_F(HeadlessTest, TheToolkitKnowsItsLiveDialogsInCreationOrder) {
     RecordingProc a{log}, b{log}, c{log};
     HeadlessDialog& first = open(kManualVoid, a);
-    HeadlessDialog& second = open(kCoder, b);
+    HeadlessDialog& second = open(IDD_CODER, b);
     HeadlessDialog& third = open(kManualVoid, c);
     EXPECT_EQ(toolkit.dialogs(), (std::vector<HeadlessDialog*>{&first, &second, &third}));
     EXPECT_EQ(toolkit.findDialog(kManualVoid), &third);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 #include "platform/ui/dialog_template.h"
@@ -21,19 +22,19 @@ enum TestControl : ui::ControlId {
     kLabel = 60,
 };
 
+// Visible controls that take the tab.
+inline constexpr std::uint32_t kShown = ui::style::kVisible | ui::style::kTabStop;
+
 inline const std::array<ui::ControlTemplate, 8> kTestControls = {{
-    {kEdit, ui::ControlKind::Edit, "", 0, 0, 10, 10, true, false, false, false, false, true, ""},
-    {kOtherEdit, ui::ControlKind::Edit, "", 0, 0, 10, 10, true, false, false, false, false, true,
+    {kEdit, ui::ControlKind::Edit, "", 0, 0, 10, 10, kShown | ui::style::kEditUppercase, 0, ""},
+    {kOtherEdit, ui::ControlKind::Edit, "", 0, 0, 10, 10, kShown | ui::style::kEditUppercase, 0,
      ""},
-    {kCheck, ui::ControlKind::CheckBox, "", 0, 0, 10, 10, false, false, false, false, false, true,
-     ""},
-    {kRadioA, ui::ControlKind::Radio, "", 0, 0, 10, 10, false, true, false, false, false, true, ""},
-    {kRadioB, ui::ControlKind::Radio, "", 0, 0, 10, 10, false, false, false, false, false, true,
-     ""},
-    {kCombo, ui::ControlKind::Combo, "", 0, 0, 10, 10, false, true, false, false, false, true, ""},
-    {kList, ui::ControlKind::ListBox, "", 0, 0, 10, 10, false, false, false, false, true, true, ""},
-    {kLabel, ui::ControlKind::Static, "Label", 0, 0, 10, 10, false, false, false, false, false,
-     false, ""},
+    {kCheck, ui::ControlKind::CheckBox, "", 0, 0, 10, 10, kShown, 0, ""},
+    {kRadioA, ui::ControlKind::Radio, "", 0, 0, 10, 10, kShown | ui::style::kGroup, 0, ""},
+    {kRadioB, ui::ControlKind::Radio, "", 0, 0, 10, 10, kShown, 0, ""},
+    {kCombo, ui::ControlKind::Combo, "", 0, 0, 10, 10, kShown | ui::style::kGroup, 0, ""},
+    {kList, ui::ControlKind::ListBox, "", 0, 0, 10, 10, kShown | ui::style::kListMultiple, 0, ""},
+    {kLabel, ui::ControlKind::Static, "Label", 0, 0, 10, 10, ui::style::kVisible, 0, ""},
 }};
 
 inline const ui::DialogTemplate kTestForm{900, "Test", 100, 100, "MS Shell Dlg", 8, kTestControls};

@@ -94,12 +94,12 @@ Control Control::fromTemplate(const ControlTemplate& t) {
     c.id = t.id;
     c.kind = t.kind;
     c.text = text::fromUtf16(text::toUtf16(t.text, text::kUtf8), text::systemCodePage());
-    c.enabled = !t.disabled;
-    c.visible = !t.hidden;
-    c.uppercase = t.uppercase;
-    c.group = t.group;
-    c.tabStop = t.tabStop;
-    c.multipleSelect = t.multipleSelect;
+    c.enabled = !t.disabled();
+    c.visible = !t.hidden();
+    c.uppercase = t.uppercase();
+    c.group = t.group();
+    c.tabStop = t.tabStop();
+    c.multipleSelect = t.multipleSelect();
     c.windowClass = t.windowClass;
     if (c.kind == ControlKind::Edit && c.uppercase)
         c.text = upperCase(c.text, text::systemCodePage());

@@ -1,10 +1,12 @@
 #include "platform/ui/headless/headless_dialog.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "platform/text/codepage.h"
 #include "platform/ui/headless/headless_toolkit.h"
+#include "resources/resource.h"
 
 namespace ui::headless {
 
@@ -34,6 +36,14 @@ bool takesFocusOnClick(ControlKind kind) {
     }
 }
 
+// Window class names compare without regard to case, as the system compares them.
+bool sameClass(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 bool isLabel(ControlKind kind) {
     return kind == ControlKind::Static || kind == ControlKind::Link;
 }
@@ -53,12 +63,11 @@ HeadlessDialog::HeadlessDialog(HeadlessToolkit& toolkit, const DialogTemplate& t
     controls_.reserve(tmpl.controls.size());
     for (const ControlTemplate& t : tmpl.controls) {
         controls_.push_back(Control::fromTemplate(t));
-        if (t.kind != ControlKind::Custom || controls_.back().windowClass != kOutsideControlClass) {
+        if (t.kind != ControlKind::Custom || !sameClass(t.windowClass, kOutsideControlClass))
             continue;
-        }
-        if (t.id == kEncoderControlId)
+        if (t.id == IDC_ENCODER_CONTROL)
             encoder_ = std::make_unique<StandInEncoder>(toolkit_);
-        if (t.id == kCalendarControlId)
+        if (t.id == IDC_CALENDAR_CONTROL)
             calendar_ = std::make_unique<StandInCalendar>(toolkit_);
     }
 }
@@ -328,11 +337,11 @@ void HeadlessDialog::messageBox(std::string_view text, std::string_view title, I
 }
 
 EncoderControl* HeadlessDialog::encoderControl(ControlId id) {
-    return id == kEncoderControlId ? encoder_.get() : nullptr;
+    return id == IDC_ENCODER_CONTROL ? encoder_.get() : nullptr;
 }
 
 CalendarControl* HeadlessDialog::calendarControl(ControlId id) {
-    return id == kCalendarControlId ? calendar_.get() : nullptr;
+    return id == IDC_CALENDAR_CONTROL ? calendar_.get() : nullptr;
 }
 
 namespace {

@@ -15,8 +15,6 @@ class HeadlessToolkit;
 
 // The window class that names an outside control in the resource scripts.
 inline constexpr const char* kOutsideControlClass = "FarewrightOutsideControl";
-inline constexpr ControlId kEncoderControlId = 122;
-inline constexpr ControlId kCalendarControlId = 123;
 
 class StandInEncoder final : public EncoderControl {
   public:

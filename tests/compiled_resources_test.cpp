@@ -1,0 +1,289 @@
+// The compiled resources: the headless tables against what the resource compiler built into the
+// module, and the reader of the compiled formats on good and on damaged input.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/text/codepage.h"
+#include "platform/ui/dialog_template.h"
+#include "tools/compiled_resources.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    return Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string utf8(std::u16string_view s) {
+    return text::fromUtf16(s, text::kUtf8);
+}
+
+std::string hex(std::uint32_t style) {
+    char buf[12];
+    std::snprintf(buf, sizeof buf, "0x%08X", static_cast<unsigned>(style));
+    return buf;
+}
+
+const rc::Resource& resourceOf(const std::vector<rc::Resource>& all, std::uint16_t type) {
+    for (const rc::Resource& r : all) {
+        if (r.type == type)
+            return r;
+    }
+    throw std::runtime_error("no resource of type " + std::to_string(type));
+}
+
+// Every field of every control of every compiled template, and every compiled string, against
+// the tables the headless dialogs are built from: read from the compiled file at test time,
+// apart from the tables compiled into this program.
+TEST(CompiledResourcesTest, TheHeadlessTablesCarryWhatTheModuleCarries) {
+    const Bytes bytes = readFile(FAREWRIGHT_RES_FILE);
+    int dialogs = 0, strings = 0;
+    for (const rc::Resource& r : rc::readResFile(bytes)) {
+        ASSERT_TRUE(r.name.ordinal) << r.name.display();
+        if (r.type == rc::kDialogType) {
+            ++dialogs;
+            const rc::DialogEx d = rc::readDialogEx(r.data);
+            const ui::DialogTemplate* t = ui::findTemplate(*r.name.ordinal);
+            ASSERT_NE(t, nullptr) << "dialog " << *r.name.ordinal;
+            SCOPED_TRACE("dialog " + std::to_string(t->id));
+            EXPECT_EQ(t->caption, utf8(d.title));
+            EXPECT_EQ((std::pair{t->width, t->height}), (std::pair{d.width, d.height}));
+            EXPECT_EQ(t->fontFace, utf8(d.fontFace));
+            EXPECT_EQ(t->fontSize, d.fontSize);
+            ASSERT_EQ(t->controls.size(), d.items.size());
+            for (std::size_t i = 0; i < d.items.size(); ++i) {
+                const ui::ControlTemplate& c = t->controls[i];
+                const rc::DialogItem& item = d.items[i];
+                SCOPED_TRACE("control " + std::to_string(item.id));
+                EXPECT_EQ(c.id, item.id);
+                EXPECT_EQ(c.kind, rc::controlKind(item));
+                EXPECT_EQ(hex(c.style), hex(item.style));
+                EXPECT_EQ(hex(c.exStyle), hex(item.exStyle));
+                EXPECT_EQ((std::vector{c.x, c.y, c.width, c.height}),
+                          (std::vector{item.x, item.y, item.width, item.height}));
+                EXPECT_EQ(c.text, utf8(item.title.name));
+                EXPECT_EQ(c.windowClass,
+                          c.kind == ui::ControlKind::Custom ? utf8(item.windowClass.name) : "");
+            }
+        } else if (r.type == rc::kStringType) {
+            std::map<int, std::u16string> table;
+            for (const ui::StringResource& s : ui::stringTable(rc::codePageOfLanguage(r.language)))
+                table[s.id] = s.text;
+            const auto block = rc::readStringBlock(r.data);
+            for (int i = 0; i < 16; ++i) {
+                const int id = (*r.name.ordinal - 1) * 16 + i;
+                EXPECT_EQ(table[id], block[i]) << "string " << id << " language " << r.language;
+                strings += !block[i].empty();
+            }
+        }
+    }
+    EXPECT_GT(dialogs, 0);
+    EXPECT_GT(strings, 0);
+}
+
+// A script of extras (see tests/data/extras.rc) as the resource compiler built it.
+class ExtrasTest : public ::testing::Test {
+  protected:
+    const Bytes bytes = readFile(FAREWRIGHT_EXTRAS_RES_FILE);
+    const std::vector<rc::Resource> resources = rc::readResFile(bytes);
+};
+
+TEST_F(ExtrasTest, TypeLibraryRegistryScriptAndBitmapAreReadAsCompiled) {
+    std::multiset<std::string> types;
+    for (const rc::Resource& r : resources) {
+        types.insert(r.type.display() + " " + r.name.display());
+        if (r.type == u"REGISTRY") {
+            const Bytes script = readFile(FAREWRIGHT_SOURCE_DIR "/tests/data/extras.rgs");
+            EXPECT_TRUE(std::equal(script.begin(), script.end(), r.data.begin(), r.data.end()));
+        }
+    }
+    EXPECT_EQ(types, (std::multiset<std::string>{"TYPELIB 1", "REGISTRY 102", "2 101", "5 1", "6 1",
+                                                 "6 1", "6 2"}));
+    const rc::BitmapInfo bitmap = rc::readBitmap(resourceOf(resources, rc::kBitmapType).data);
+    EXPECT_EQ(
+        (std::vector<int>{bitmap.width, bitmap.height, static_cast<int>(bitmap.bitsPerPixel)}),
+        (std::vector<int>{2, 2, 24}));
+}
+
+TEST_F(ExtrasTest, StringsAreReadPerBlockAndLanguage) {
+    std::map<unsigned, std::map<int, std::string>> tables;
+    for (const rc::Resource& r : resources) {
+        if (!(r.type == rc::kStringType))
+            continue;
+        const auto block = rc::readStringBlock(r.data);
+        for (int i = 0; i < 16; ++i) {
+            if (!block[i].empty())
+                tables[rc::codePageOfLanguage(r.language)][(*r.name.ordinal - 1) * 16 + i] =
+                    utf8(block[i]);
+        }
+    }
+    EXPECT_EQ(tables[1252], (std::map<int, std::string>{{1, "one"}, {17, "seventeen"}}));
+    EXPECT_EQ(tables[1251], (std::map<int, std::string>{{1, "\xD0\xA0"}}));
+    EXPECT_THROW(rc::codePageOfLanguage(0x0411), rc::ResourceError) << "no table for Japanese";
+}
+
+TEST_F(ExtrasTest, EveryStatementBecomesTheKindOfControlItBuilds) {
+    const rc::DialogEx d = rc::readDialogEx(resourceOf(resources, rc::kDialogType).data);
+    using K = ui::ControlKind;
+    const std::map<int, K> expected = {
+        {1, K::Static},   {2, K::Edit},      {3, K::Button},  {4, K::Button},
+        {5, K::CheckBox}, {6, K::Radio},     {7, K::Combo},   {8, K::ListBox},
+        {9, K::Group},    {10, K::CheckBox}, {11, K::Custom},
+    };
+    std::map<int, K> kinds;
+    for (const rc::DialogItem& item : d.items)
+        kinds[item.id] = rc::controlKind(item);
+    EXPECT_EQ(kinds, expected);
+    EXPECT_EQ(utf8(d.fontFace) + " " + std::to_string(d.fontSize), "MS Shell Dlg 8");
+}
+
+TEST(CompiledResourcesTest, FormsTheHeadlessDialogsCannotBehaveLikeAreRefused) {
+    struct Case {
+        const char16_t* windowClass;  // nullptr: the atom
+        std::uint16_t atom;
+        std::uint32_t style;
+        bool refused;
+    };
+    const Case cases[] = {
+        {nullptr, 0x80, 0x0002, true},    // BS_CHECKBOX: the dialog would have to tick it
+        {nullptr, 0x80, 0x0004, true},    // BS_RADIOBUTTON
+        {nullptr, 0x80, 0x0006, true},    // BS_AUTO3STATE
+        {nullptr, 0x80, 0x000B, true},    // BS_OWNERDRAW
+        {nullptr, 0x81, 0x0004, true},    // ES_MULTILINE
+        {nullptr, 0x85, 0x0001, true},    // CBS_SIMPLE
+        {nullptr, 0x85, 0x0002, true},    // CBS_DROPDOWN
+        {nullptr, 0x84, 0x0000, true},    // a scroll bar
+        {nullptr, 0x90, 0x0000, true},    // no such class
+        {u"EDIT", 0, 0x0080, false},      // predefined classes by name, in any case
+        {u"comboBOX", 0, 0x0003, false},  // CBS_DROPDOWNLIST
+        {u"Edith", 0, 0x0004, false},     // a class of its own
+    };
+    for (const Case& c : cases) {
+        rc::DialogItem item;
+        if (c.windowClass != nullptr)
+            item.windowClass.name = c.windowClass;
+        else
+            item.windowClass.ordinal = c.atom;
+        item.style = c.style;
+        SCOPED_TRACE(item.windowClass.display() + " style " + std::to_string(c.style));
+        if (c.refused)
+            EXPECT_THROW(rc::controlKind(item), rc::ResourceError);
+        else
+            EXPECT_NO_THROW(rc::controlKind(item));
+    }
+}
+
+void put16(Bytes& b, std::size_t at, std::uint16_t v) {
+    b.at(at) = v & 0xFF;
+    b.at(at + 1) = v >> 8;
+}
+void put32(Bytes& b, std::size_t at, std::uint32_t v) {
+    put16(b, at, v & 0xFFFF);
+    put16(b, at + 2, v >> 16);
+}
+
+// The message of the error reading bytes, or "" when they read.
+using Read = std::function<void(std::span<const std::uint8_t>)>;
+std::string errorOf(const Read& read, const Bytes& bytes) {
+    try {
+        read(bytes);
+    } catch (const rc::ResourceError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
+    const Read file = [](auto b) { rc::readResFile(b); };
+    const Read dialog = [](auto b) { rc::readDialogEx(b); };
+    const Read strings = [](auto b) { rc::readStringBlock(b); };
+    const Read bitmap = [](auto b) { rc::readBitmap(b); };
+    auto dataOf = [&](std::uint16_t type) {
+        auto data = resourceOf(resources, type).data;
+        return Bytes(data.begin(), data.end());
+    };
+    // Offsets: the first real entry starts at 0x20 (data size, header size, type ...); a
+    // DIALOGEX holds its item count at 16; a bitmap header its width at 4 and depth at 14.
+    struct Case {
+        const char* name;
+        const Read& read;
+        Bytes input;
+        std::function<void(Bytes&)> damage;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"empty file", file, bytes, [](Bytes& b) { b.clear(); },
+         "not a 32-bit compiled resource file"},
+        {"no leading empty entry", file, bytes,
+         [](Bytes& b) { b.erase(b.begin(), b.begin() + 32); },
+         "not a 32-bit compiled resource file"},
+        {"cut in a header", file, bytes, [](Bytes& b) { b.resize(0x2A); },
+         "compiled resources at offset 0x28: header size 48 is out of bounds"},
+        {"header past the end", file, bytes, [](Bytes& b) { put32(b, 0x24, 0x7FFFFFF0); },
+         "compiled resources at offset 0x28: header size 2147483632 is out of bounds"},
+        {"header too short for its fields", file, bytes, [](Bytes& b) { put32(b, 0x24, 12); },
+         "resource header at offset 0x2C: needs 2 bytes, 0 are left"},
+        {"data past the end", file, bytes, [](Bytes& b) { put32(b, 0x20, 0x7FFFFFF0); },
+         "needs 2147483632 bytes"},
+        {"not a DIALOGEX", dialog, dataOf(rc::kDialogType), [](Bytes& b) { put16(b, 2, 0); },
+         "dialog template at offset 0x4: not a DIALOGEX template"},
+        {"more items than data", dialog, dataOf(rc::kDialogType),
+         [](Bytes& b) { put16(b, 16, 200); }, "dialog template at offset"},
+        {"unterminated text", dialog, dataOf(rc::kDialogType),
+         [](Bytes& b) { b.resize(b.size() - 8); }, "needs 2 bytes"},
+        {"string past its block", strings, dataOf(rc::kStringType),
+         [](Bytes& b) { put16(b, 2, 500); }, "string block at offset"},
+        {"pixels past the bitmap", bitmap, dataOf(rc::kBitmapType),
+         [](Bytes& b) { put32(b, 4, 1000); }, "the pixels of 1000 x 2 do not fit"},
+        {"unknown bitmap header", bitmap, dataOf(rc::kBitmapType), [](Bytes& b) { put32(b, 0, 7); },
+         "unknown bitmap header size 7"},
+        {"odd pixel depth", bitmap, dataOf(rc::kBitmapType), [](Bytes& b) { put16(b, 14, 3); },
+         "3 bits per pixel"},
+    };
+    for (const Case& c : cases) {
+        Bytes damaged = c.input;
+        c.damage(damaged);
+        EXPECT_EQ(errorOf(c.read, c.input), "") << c.name << ": the undamaged input reads";
+        EXPECT_NE(errorOf(c.read, damaged).find(c.message), std::string::npos)
+            << c.name << ": " << errorOf(c.read, damaged);
+    }
+}
+
+// Input cut anywhere reads or is refused, and never reads outside what it was given.
+TEST_F(ExtrasTest, EveryCutOfTheInputIsReadWithinItsBounds) {
+    for (std::size_t size = 0; size < bytes.size(); ++size) {
+        const Bytes cut(bytes.begin(), bytes.begin() + size);
+        try {
+            for (const rc::Resource& r : rc::readResFile(cut)) {
+                EXPECT_GE(r.data.data(), cut.data());
+                EXPECT_LE(r.data.data() + r.data.size(), cut.data() + cut.size());
+            }
+        } catch (const rc::ResourceError&) {
+        }
+    }
+    const Read readers[] = {
+        [](auto b) { rc::readDialogEx(b); },
+        [](auto b) { rc::readStringBlock(b); },
+        [](auto b) { rc::readBitmap(b); },
+    };
+    for (const rc::Resource& r : resources) {
+        for (std::size_t size = 0; size < r.data.size(); ++size) {
+            const Bytes cut(r.data.begin(), r.data.begin() + size);
+            for (const Read& read : readers)
+                errorOf(read, cut);  // under the address sanitizer: no read past the cut
+        }
+    }
+}
+
+}  // namespace
