@@ -4,19 +4,20 @@
 #include "bench/support/bench_mask.h"
 #include "framework/persistence.h"
 #include "masks/catalog.h"
+#include "resources/resource.h"
 
 namespace {
 
 using namespace bench_support;
 
-constexpr int kForm = 124;
+constexpr ui::DialogId kForm = IDD_ISSBSPDAMAGEDTKT;
 
 // An ATB2 coupon: the type switch, the longer number and the "/S" tail.
 void fillAtb2(ui::headless::HeadlessDialog& form) {
-    form.click(861);
-    form.setText(863, "1234567890123");
-    form.setText(866, "1");
-    form.setText(868, "3");
+    form.click(IDC_DAMAGED_ATB2);
+    form.setText(IDC_DAMAGED_SCN, "1234567890123");
+    form.setText(IDC_DAMAGED_SPOILED, "1");
+    form.setText(IDC_DAMAGED_CHECK_DIGIT, "3");
 }
 
 // Activation alone: language, labels, radios, edits, captions and the ticket-type rule.

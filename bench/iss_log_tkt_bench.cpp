@@ -5,12 +5,13 @@
 #include "bench/support/bench_mask.h"
 #include "framework/persistence.h"
 #include "masks/catalog.h"
+#include "resources/resource.h"
 
 namespace {
 
 using namespace bench_support;
 
-constexpr int kForm = 116;
+constexpr ui::DialogId kForm = IDD_ISSLOGTKT;
 
 // A home holding the profile and the installation's market configuration.
 void prepare(const BenchHome& home) {
@@ -22,10 +23,10 @@ void prepare(const BenchHome& home) {
 
 // A TAT range that passes every check.
 void fillRange(ui::headless::HeadlessDialog& f) {
-    f.click(838);
-    f.typeText(835, "1A2B3C");
-    f.typeText(833, "4567890");
-    f.typeText(839, "4567899");
+    f.click(IDC_LOGTKT_TAT);
+    f.typeText(IDC_LOGTKT_LNIATA, "1A2B3C");
+    f.typeText(IDC_LOGTKT_BEG_NUMBER, "4567890");
+    f.typeText(IDC_LOGTKT_END_NUMBER, "4567899");
 }
 
 // A new mask's activation: language, labels, the type rule and the market configuration.

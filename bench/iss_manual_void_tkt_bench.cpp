@@ -7,22 +7,24 @@
 #include "bench/support/bench_mask.h"
 #include "framework/persistence.h"
 #include "masks/catalog.h"
+#include "resources/resource.h"
 
 namespace {
 
 using namespace bench_support;
 
-constexpr int kForm = 119;
+constexpr ui::DialogId kForm = IDD_ISSMANUALVOIDTKT;
 
 void fill(ui::headless::HeadlessDialog& form) {
-    const std::array<std::pair<int, const char*>, 8> fields = {{{848, "125"},
-                                                                {855, "1234567890"},
-                                                                {849, "GBP"},
-                                                                {857, "250"},
-                                                                {851, "ABCDEF"},
-                                                                {838, "5JAN"},
-                                                                {853, "CA"},
-                                                                {840, "X"}}};
+    const std::array<std::pair<ui::ControlId, const char*>, 8> fields = {
+        {{IDC_MANVOID_AIRLINE, "125"},
+         {IDC_MANVOID_TICKET, "1234567890"},
+         {IDC_MANVOID_CURRENCY, "GBP"},
+         {IDC_MANVOID_FARE, "250"},
+         {IDC_MANVOID_LOCATOR, "ABCDEF"},
+         {IDC_MANVOID_DATE, "5JAN"},
+         {IDC_MANVOID_PAYMENT, "CA"},
+         {IDC_MANVOID_ITINERARY, "X"}}};
     for (const auto& [id, text] : fields)
         form.setText(id, text);
 }

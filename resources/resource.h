@@ -1,10 +1,24 @@
 // Identifiers of the module's resources: dialog templates, their controls and the strings.
-// Included by farewright.rc; the build's resource generator reads the #defines from here.
+// Included by farewright.rc and by the code, which names every control and dialog by these.
 #pragma once
 
-// String table.
+// String table (numbered apart from the other resources).
 #define IDS_CONTINUATION_MARK 101
 #define IDS_CONTINUATION_MARK_UTF8 102
+
+// Registry scripts (REGISTRY) and toolbox bitmaps (BITMAP) of the six classes.
+#define IDB_SKYFOLIO 101
+#define IDR_SKYFOLIO 102
+#define IDB_TICKETINGISSUANCE 108
+#define IDR_TICKETINGISSUANCE 109
+#define IDB_TICKETINGREISSUANCE 111
+#define IDR_TICKETINGREISSUANCE 112
+#define IDB_ISSLOGTKT 114
+#define IDR_ISSLOGTKT 115
+#define IDB_ISSMANUALVOIDTKT 117
+#define IDR_ISSMANUALVOIDTKT 118
+#define IDB_ISSBSPDAMAGEDTKT 120
+#define IDR_ISSBSPDAMAGEDTKT 121
 
 // Controls shared by the mask forms.
 #define IDC_STATUS_LINE 599

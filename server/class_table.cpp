@@ -2,24 +2,27 @@
 
 #include "framework/class_ids.h"
 #include "masks/catalog.h"
+#include "resources/resource.h"
 
 namespace server {
 namespace {
 
-// Registry script and toolbox bitmap numbers are the resource numbers of the module.
 constexpr ClassEntry kClasses[] = {
-    {"Skyfolio", ids::CLSID_Skyfolio, ids::IID_ISkyfolio, ids::DIID__ISkyfolioEvents, 102, 101,
-     nullptr},
+    {"Skyfolio", ids::CLSID_Skyfolio, ids::IID_ISkyfolio, ids::DIID__ISkyfolioEvents, IDR_SKYFOLIO,
+     IDB_SKYFOLIO, nullptr},
     {"TicketingIssuance", ids::CLSID_TicketingIssuance, ids::IID_ITicketingIssuance,
-     ids::DIID__ITicketingIssuanceEvents, 109, 108, nullptr},
+     ids::DIID__ITicketingIssuanceEvents, IDR_TICKETINGISSUANCE, IDB_TICKETINGISSUANCE, nullptr},
     {"TicketingReIssuance", ids::CLSID_TicketingReIssuance, ids::IID_ITicketingReIssuance,
-     ids::DIID__ITicketingReIssuanceEvents, 112, 111, nullptr},
-    {"IssLogTkt", ids::CLSID_IssLogTkt, ids::IID_IIssLogTkt, ids::DIID__IIssLogTktEvents, 115, 114,
-     masks::CreateIssLogTkt},
+     ids::DIID__ITicketingReIssuanceEvents, IDR_TICKETINGREISSUANCE, IDB_TICKETINGREISSUANCE,
+     nullptr},
+    {"IssLogTkt", ids::CLSID_IssLogTkt, ids::IID_IIssLogTkt, ids::DIID__IIssLogTktEvents,
+     IDR_ISSLOGTKT, IDB_ISSLOGTKT, masks::CreateIssLogTkt},
     {"IssManualVoidTkt", ids::CLSID_IssManualVoidTkt, ids::IID_IIssManualVoidTkt,
-     ids::DIID__IIssManualVoidTktEvents, 118, 117, masks::CreateIssManualVoidTkt},
+     ids::DIID__IIssManualVoidTktEvents, IDR_ISSMANUALVOIDTKT, IDB_ISSMANUALVOIDTKT,
+     masks::CreateIssManualVoidTkt},
     {"IssBSPDamagedTkt", ids::CLSID_IssBSPDamagedTkt, ids::IID_IIssBSPDamagedTkt,
-     ids::DIID__IIssBSPDamagedTktEvents, 121, 120, masks::CreateIssBSPDamagedTkt},
+     ids::DIID__IIssBSPDamagedTktEvents, IDR_ISSBSPDAMAGEDTKT, IDB_ISSBSPDAMAGEDTKT,
+     masks::CreateIssBSPDamagedTkt},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/zenkor/log.h"
+#include "resources/resource.h"
 #include "support/fake_outside_controls.h"
 #include "support/mock_dialog.h"
 #include "widgets/event_sink.h"
@@ -46,8 +47,8 @@ class ChooserTest : public testing::Test {
   protected:
     ChooserTest() {
         zenkor::setLogObserver(&log);
-        ON_CALL(dialog, encoderControl(122)).WillByDefault(Return(&encoder));
-        ON_CALL(dialog, calendarControl(123)).WillByDefault(Return(&calendar));
+        ON_CALL(dialog, encoderControl(IDC_ENCODER_CONTROL)).WillByDefault(Return(&encoder));
+        ON_CALL(dialog, calendarControl(IDC_CALENDAR_CONTROL)).WillByDefault(Return(&calendar));
     }
     ~ChooserTest() override { zenkor::setLogObserver(nullptr); }
 
@@ -76,7 +77,7 @@ class ChooserTest : public testing::Test {
 using EncoderChooserTest = ChooserTest;
 
 TEST_F(EncoderChooserTest, ChosenCodeGivesBothTextsInTheSystemCodePage) {
-    expectDialog(202);
+    expectDialog(IDD_CODER);
     encoder.secondText = u"Pound sterling \u00A3";
     agent([this] { EXPECT_EQ(encoder.fire(2, {u"GBP\u00A3"}), S_OK); });
     EXPECT_CALL(dialog, endModal()).Times(1);
@@ -86,7 +87,7 @@ TEST_F(EncoderChooserTest, ChosenCodeGivesBothTextsInTheSystemCodePage) {
 }
 
 TEST_F(EncoderChooserTest, SinkIsConnectedBeforeTheListAndDisconnectedBeforeTheDialogGoes) {
-    expectDialog(202);
+    expectDialog(IDD_CODER);
     InSequence order;
     EXPECT_CALL(encoder, Advise(_));
     EXPECT_CALL(encoder, SetCodeList(_));
@@ -101,7 +102,7 @@ TEST_F(EncoderChooserTest, SinkIsConnectedBeforeTheListAndDisconnectedBeforeTheD
 }
 
 TEST_F(EncoderChooserTest, StatusIsLoggedLiterallyAndClosingLeavesBothTextsEmpty) {
-    expectDialog(202);
+    expectDialog(IDD_CODER);
     agent([this] {
         encoder.fire(3, {u"100%s done %d %n"});
         encoder.fire(3, {u""});
@@ -116,7 +117,7 @@ TEST_F(EncoderChooserTest, StatusIsLoggedLiterallyAndClosingLeavesBothTextsEmpty
 }
 
 TEST_F(EncoderChooserTest, ListAndResultsAreKeptTo1023Bytes) {
-    expectDialog(202);
+    expectDialog(IDD_CODER);
     encoder.secondText = std::u16string(1500, u'S');
     agent([this] { encoder.fire(2, {std::u16string(2000, u'C')}); });
 
@@ -126,7 +127,7 @@ TEST_F(EncoderChooserTest, ListAndResultsAreKeptTo1023Bytes) {
 }
 
 TEST_F(EncoderChooserTest, MalformedEventsChangeNothingAndOnlyTheFirstEndingCounts) {
-    expectDialog(202);
+    expectDialog(IDD_CODER);
     encoder.secondText = u"FIRST";
     agent([this] {
         EXPECT_EQ(encoder.fire(2), DISP_E_BADPARAMCOUNT);
@@ -145,7 +146,7 @@ TEST_F(EncoderChooserTest, MalformedEventsChangeNothingAndOnlyTheFirstEndingCoun
 }
 
 TEST_F(EncoderChooserTest, FailedSecondTextStillGivesTheCode) {
-    expectDialog(202);
+    expectDialog(IDD_CODER);
     EXPECT_CALL(encoder, GetSecondText(_)).WillOnce(Return(E_FAIL));
     agent([this] { encoder.fire(2, {u"LON"}); });
     EXPECT_CALL(log, error("EncDialog", _, _, _));
@@ -153,7 +154,7 @@ TEST_F(EncoderChooserTest, FailedSecondTextStillGivesTheCode) {
 }
 
 TEST_F(EncoderChooserTest, EventsAfterTheRunReachNothing) {
-    expectDialog(202);
+    expectDialog(IDD_CODER);
     agent([this] { encoder.fire(4); });
     choosers.chooseCode(over, "CUR");
 
@@ -168,7 +169,7 @@ TEST_F(EncoderChooserTest, EventsAfterTheRunReachNothing) {
 using MonthPickerTest = ChooserTest;
 
 TEST_F(MonthPickerTest, ChosenDateIsReadInOrderAndWrittenInTheFieldsLayout) {
-    expectDialog(204);
+    expectDialog(IDD_MONTH);
     calendar.day = 5;
     calendar.month = 3;
     calendar.year = 2009;
@@ -191,7 +192,7 @@ TEST_F(MonthPickerTest, ChosenDateIsReadInOrderAndWrittenInTheFieldsLayout) {
 }
 
 TEST_F(MonthPickerTest, ClosingWithoutADateAnswersNothing) {
-    expectDialog(204);
+    expectDialog(IDD_MONTH);
     EXPECT_CALL(calendar, SetDateFormat(0));  // an unlisted kind asks for day and month
     EXPECT_CALL(calendar, GetDay(_)).Times(0);
     EXPECT_CALL(dialog, endModal()).Times(1);
@@ -206,7 +207,7 @@ TEST_F(MonthPickerTest, ClosingWithoutADateAnswersNothing) {
 }
 
 TEST_F(MonthPickerTest, DateThatCannotBeReadIsNoDate) {
-    expectDialog(204);
+    expectDialog(IDD_MONTH);
     {
         InSequence order;
         EXPECT_CALL(calendar, GetDay(_));
@@ -251,14 +252,16 @@ TEST_F(ChooserTest, FailingStartAnswersNothingAndLogs) {
         NiceMock<MockCalendarControl> month;
         std::unique_ptr<ui::Dialog> box = std::make_unique<NiceMock<MockDialog>>();
         auto& mock = static_cast<MockDialog&>(*box);
-        ON_CALL(mock, encoderControl(122)).WillByDefault(Return(f.noControl ? nullptr : &coder));
-        ON_CALL(mock, calendarControl(123)).WillByDefault(Return(f.noControl ? nullptr : &month));
+        ON_CALL(mock, encoderControl(IDC_ENCODER_CONTROL))
+            .WillByDefault(Return(f.noControl ? nullptr : &coder));
+        ON_CALL(mock, calendarControl(IDC_CALENDAR_CONTROL))
+            .WillByDefault(Return(f.noControl ? nullptr : &month));
         ON_CALL(coder, Advise(_)).WillByDefault(Return(f.advise));
         ON_CALL(month, Advise(_)).WillByDefault(Return(f.advise));
         ON_CALL(coder, SetCodeList(_)).WillByDefault(Return(f.secondStep));
         ON_CALL(month, Start()).WillByDefault(Return(f.secondStep));
         EXPECT_CALL(mock, runModal()).Times(0);
-        EXPECT_CALL(tk, createDialog(f.encoder ? 202 : 204, _, _))
+        EXPECT_CALL(tk, createDialog(f.encoder ? IDD_CODER : IDD_MONTH, _, _))
             .WillOnce([&](ui::DialogId id, ui::DialogProc& proc, ui::Dialog* owner) {
                 return f.noTemplate ? nullptr : fakes::createsDialog(box)(id, proc, owner);
             });

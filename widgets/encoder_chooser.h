@@ -8,14 +8,15 @@
 #include "framework/choosers.h"
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
+#include "resources/resource.h"
 #include "widgets/chooser_dialog.h"
 
 namespace widgets {
 
 class EncoderChooser final : private ChooserDialog<ui::EncoderControl> {
   public:
-    static constexpr ui::DialogId kTemplate = 202;
-    static constexpr ui::ControlId kControl = 122;
+    static constexpr ui::DialogId kTemplate = IDD_CODER;
+    static constexpr ui::ControlId kControl = IDC_ENCODER_CONTROL;
     // Events of the encoder control.
     static constexpr DISPID kCodeChosen = 2;  // (BSTR code)
     static constexpr DISPID kStatus = 3;      // (BSTR text)

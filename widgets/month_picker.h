@@ -7,6 +7,7 @@
 
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
+#include "resources/resource.h"
 #include "widgets/chooser_dialog.h"
 #include "widgets/date_layout.h"
 
@@ -14,8 +15,8 @@ namespace widgets {
 
 class MonthPicker final : private ChooserDialog<ui::CalendarControl> {
   public:
-    static constexpr ui::DialogId kTemplate = 204;
-    static constexpr ui::ControlId kControl = 123;
+    static constexpr ui::DialogId kTemplate = IDD_MONTH;
+    static constexpr ui::ControlId kControl = IDC_CALENDAR_CONTROL;
     // Events of the calendar control.
     static constexpr DISPID kClosed = 1;      // () closed without a date
     static constexpr DISPID kDateChosen = 2;  // () read the day, month and year

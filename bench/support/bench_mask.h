@@ -73,7 +73,7 @@ inline com::Ptr<framework::IZenkorMaskView> createMask(Creator create) {
 }
 
 // The form of an activated mask.
-inline ui::headless::HeadlessDialog& form(int id) {
+inline ui::headless::HeadlessDialog& form(ui::DialogId id) {
     auto* dialog = ui::headless::headlessToolkit().findDialog(id);
     if (dialog == nullptr)
         throw std::runtime_error("no form");
