@@ -2,10 +2,13 @@
 // module, and the reader of the compiled formats on good and on damaged input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -99,75 +102,51 @@ class ExtrasTest : public ::testing::Test {
     const std::vector<rc::Resource> resources = rc::readResFile(bytes);
 };
 
-TEST_F(ExtrasTest, TypeLibraryRegistryScriptAndBitmapAreReadAsCompiled) {
+// Type library, registry script and bitmap pass as compiled; every statement builds its kind.
+TEST_F(ExtrasTest, EveryResourceAndControlIsReadAsCompiled) {
     std::multiset<std::string> types;
-    for (const rc::Resource& r : resources) {
+    for (const rc::Resource& r : resources)
         types.insert(r.type.display() + " " + r.name.display());
-        if (r.type == u"REGISTRY") {
-            const Bytes script = readFile(FAREWRIGHT_SOURCE_DIR "/tests/data/extras.rgs");
-            EXPECT_TRUE(std::equal(script.begin(), script.end(), r.data.begin(), r.data.end()));
-        }
-    }
     EXPECT_EQ(types, (std::multiset<std::string>{"TYPELIB 1", "REGISTRY 102", "2 101", "5 1", "6 1",
                                                  "6 1", "6 2"}));
+    const Bytes script = readFile(FAREWRIGHT_SOURCE_DIR "/tests/data/extras.rgs");
+    const auto registry = std::find_if(resources.begin(), resources.end(),
+                                       [](const rc::Resource& r) { return r.type == u"REGISTRY"; });
+    EXPECT_TRUE(std::ranges::equal(script, registry->data));
     const rc::BitmapInfo bitmap = rc::readBitmap(resourceOf(resources, rc::kBitmapType).data);
-    EXPECT_EQ(
-        (std::vector<int>{bitmap.width, bitmap.height, static_cast<int>(bitmap.bitsPerPixel)}),
-        (std::vector<int>{2, 2, 24}));
-}
+    EXPECT_EQ((std::array{bitmap.width, bitmap.height, int(bitmap.bitsPerPixel)}),
+              (std::array{2, 2, 24}));
 
-TEST_F(ExtrasTest, StringsAreReadPerBlockAndLanguage) {
-    std::map<unsigned, std::map<int, std::string>> tables;
-    for (const rc::Resource& r : resources) {
-        if (!(r.type == rc::kStringType))
-            continue;
-        const auto block = rc::readStringBlock(r.data);
-        for (int i = 0; i < 16; ++i) {
-            if (!block[i].empty())
-                tables[rc::codePageOfLanguage(r.language)][(*r.name.ordinal - 1) * 16 + i] =
-                    utf8(block[i]);
-        }
-    }
-    EXPECT_EQ(tables[1252], (std::map<int, std::string>{{1, "one"}, {17, "seventeen"}}));
-    EXPECT_EQ(tables[1251], (std::map<int, std::string>{{1, "\xD0\xA0"}}));
-    EXPECT_THROW(rc::codePageOfLanguage(0x0411), rc::ResourceError) << "no table for Japanese";
-}
-
-TEST_F(ExtrasTest, EveryStatementBecomesTheKindOfControlItBuilds) {
-    const rc::DialogEx d = rc::readDialogEx(resourceOf(resources, rc::kDialogType).data);
     using K = ui::ControlKind;
-    const std::map<int, K> expected = {
-        {1, K::Static},   {2, K::Edit},      {3, K::Button},  {4, K::Button},
-        {5, K::CheckBox}, {6, K::Radio},     {7, K::Combo},   {8, K::ListBox},
-        {9, K::Group},    {10, K::CheckBox}, {11, K::Custom},
-    };
-    std::map<int, K> kinds;
-    for (const rc::DialogItem& item : d.items)
-        kinds[item.id] = rc::controlKind(item);
-    EXPECT_EQ(kinds, expected);
-    EXPECT_EQ(utf8(d.fontFace) + " " + std::to_string(d.fontSize), "MS Shell Dlg 8");
+    const K kinds[] = {K::Static, K::Edit,    K::Button, K::Button,   K::CheckBox, K::Radio,
+                       K::Combo,  K::ListBox, K::Group,  K::CheckBox, K::Custom};
+    const rc::DialogEx d = rc::readDialogEx(resourceOf(resources, rc::kDialogType).data);
+    ASSERT_EQ(d.items.size(), std::size(kinds));
+    for (std::size_t i = 0; i < d.items.size(); ++i)
+        EXPECT_EQ(rc::controlKind(d.items[i]), kinds[i]) << "control " << d.items[i].id;
 }
 
 TEST(CompiledResourcesTest, FormsTheHeadlessDialogsCannotBehaveLikeAreRefused) {
+    using K = ui::ControlKind;
     struct Case {
         const char16_t* windowClass;  // nullptr: the atom
         std::uint16_t atom;
         std::uint32_t style;
-        bool refused;
+        std::optional<K> kind;  // none: refused
     };
     const Case cases[] = {
-        {nullptr, 0x80, 0x0002, true},    // BS_CHECKBOX: the dialog would have to tick it
-        {nullptr, 0x80, 0x0004, true},    // BS_RADIOBUTTON
-        {nullptr, 0x80, 0x0006, true},    // BS_AUTO3STATE
-        {nullptr, 0x80, 0x000B, true},    // BS_OWNERDRAW
-        {nullptr, 0x81, 0x0004, true},    // ES_MULTILINE
-        {nullptr, 0x85, 0x0001, true},    // CBS_SIMPLE
-        {nullptr, 0x85, 0x0002, true},    // CBS_DROPDOWN
-        {nullptr, 0x84, 0x0000, true},    // a scroll bar
-        {nullptr, 0x90, 0x0000, true},    // no such class
-        {u"EDIT", 0, 0x0080, false},      // predefined classes by name, in any case
-        {u"comboBOX", 0, 0x0003, false},  // CBS_DROPDOWNLIST
-        {u"Edith", 0, 0x0004, false},     // a class of its own
+        {nullptr, 0x80, 0x0002, {}},         // BS_CHECKBOX: the dialog would have to tick it
+        {nullptr, 0x80, 0x0004, {}},         // BS_RADIOBUTTON
+        {nullptr, 0x80, 0x0006, {}},         // BS_AUTO3STATE
+        {nullptr, 0x80, 0x000B, {}},         // BS_OWNERDRAW
+        {nullptr, 0x81, 0x0004, {}},         // ES_MULTILINE
+        {nullptr, 0x85, 0x0001, {}},         // CBS_SIMPLE
+        {nullptr, 0x85, 0x0002, {}},         // CBS_DROPDOWN
+        {nullptr, 0x84, 0x0000, {}},         // a scroll bar
+        {nullptr, 0x90, 0x0000, {}},         // no such class
+        {u"EDIT", 0, 0x0080, K::Edit},       // predefined classes by name, in any case
+        {u"comboBOX", 0, 0x0003, K::Combo},  // CBS_DROPDOWNLIST
+        {u"Edith", 0, 0x0004, K::Custom},    // a class of its own
     };
     for (const Case& c : cases) {
         rc::DialogItem item;
@@ -176,12 +155,14 @@ TEST(CompiledResourcesTest, FormsTheHeadlessDialogsCannotBehaveLikeAreRefused) {
         else
             item.windowClass.ordinal = c.atom;
         item.style = c.style;
-        SCOPED_TRACE(item.windowClass.display() + " style " + std::to_string(c.style));
-        if (c.refused)
-            EXPECT_THROW(rc::controlKind(item), rc::ResourceError);
-        else
-            EXPECT_NO_THROW(rc::controlKind(item));
+        std::optional<K> kind;
+        try {
+            kind = rc::controlKind(item);
+        } catch (const rc::ResourceError&) {
+        }
+        EXPECT_EQ(kind, c.kind) << item.windowClass.display() << " style " << c.style;
     }
+    EXPECT_THROW(rc::codePageOfLanguage(0x0411), rc::ResourceError) << "no strings in Japanese";
 }
 
 void put16(Bytes& b, std::size_t at, std::uint16_t v) {
@@ -223,8 +204,6 @@ TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
         const char* message;
     };
     const Case cases[] = {
-        {"empty file", file, bytes, [](Bytes& b) { b.clear(); },
-         "not a 32-bit compiled resource file"},
         {"no leading empty entry", file, bytes,
          [](Bytes& b) { b.erase(b.begin(), b.begin() + 32); },
          "not a 32-bit compiled resource file"},
@@ -232,24 +211,18 @@ TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
          "compiled resources at offset 0x28: header size 48 is out of bounds"},
         {"header past the end", file, bytes, [](Bytes& b) { put32(b, 0x24, 0x7FFFFFF0); },
          "compiled resources at offset 0x28: header size 2147483632 is out of bounds"},
-        {"header too short for its fields", file, bytes, [](Bytes& b) { put32(b, 0x24, 12); },
-         "resource header at offset 0x2C: needs 2 bytes, 0 are left"},
         {"data past the end", file, bytes, [](Bytes& b) { put32(b, 0x20, 0x7FFFFFF0); },
          "needs 2147483632 bytes"},
         {"not a DIALOGEX", dialog, dataOf(rc::kDialogType), [](Bytes& b) { put16(b, 2, 0); },
          "dialog template at offset 0x4: not a DIALOGEX template"},
         {"more items than data", dialog, dataOf(rc::kDialogType),
          [](Bytes& b) { put16(b, 16, 200); }, "dialog template at offset"},
-        {"unterminated text", dialog, dataOf(rc::kDialogType),
-         [](Bytes& b) { b.resize(b.size() - 8); }, "needs 2 bytes"},
         {"string past its block", strings, dataOf(rc::kStringType),
          [](Bytes& b) { put16(b, 2, 500); }, "string block at offset"},
         {"pixels past the bitmap", bitmap, dataOf(rc::kBitmapType),
          [](Bytes& b) { put32(b, 4, 1000); }, "the pixels of 1000 x 2 do not fit"},
         {"unknown bitmap header", bitmap, dataOf(rc::kBitmapType), [](Bytes& b) { put32(b, 0, 7); },
          "unknown bitmap header size 7"},
-        {"odd pixel depth", bitmap, dataOf(rc::kBitmapType), [](Bytes& b) { put16(b, 14, 3); },
-         "3 bits per pixel"},
     };
     for (const Case& c : cases) {
         Bytes damaged = c.input;
@@ -260,30 +233,24 @@ TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
     }
 }
 
-// Input cut anywhere reads or is refused, and never reads outside what it was given.
+// Input cut anywhere reads or is refused, and never reads outside what it was given (the
+// address sanitizer watches).
 TEST_F(ExtrasTest, EveryCutOfTheInputIsReadWithinItsBounds) {
-    for (std::size_t size = 0; size < bytes.size(); ++size) {
-        const Bytes cut(bytes.begin(), bytes.begin() + size);
-        try {
-            for (const rc::Resource& r : rc::readResFile(cut)) {
-                EXPECT_GE(r.data.data(), cut.data());
-                EXPECT_LE(r.data.data() + r.data.size(), cut.data() + cut.size());
-            }
-        } catch (const rc::ResourceError&) {
-        }
-    }
     const Read readers[] = {
+        [](auto b) { rc::readResFile(b); },
         [](auto b) { rc::readDialogEx(b); },
         [](auto b) { rc::readStringBlock(b); },
         [](auto b) { rc::readBitmap(b); },
     };
-    for (const rc::Resource& r : resources) {
-        for (std::size_t size = 0; size < r.data.size(); ++size) {
-            const Bytes cut(r.data.begin(), r.data.begin() + size);
+    auto readEveryCut = [&](std::span<const std::uint8_t> whole) {
+        for (std::size_t size = 0; size < whole.size(); ++size) {
             for (const Read& read : readers)
-                errorOf(read, cut);  // under the address sanitizer: no read past the cut
+                errorOf(read, Bytes(whole.begin(), whole.begin() + size));
         }
-    }
+    };
+    readEveryCut(bytes);
+    for (const rc::Resource& r : resources)
+        readEveryCut(r.data);
 }
 
 }  // namespace
