@@ -265,7 +265,7 @@ TEST_F(ChooserTest, FailingStartAnswersNothingAndLogs) {
             .WillOnce([&](ui::DialogId id, ui::DialogProc& proc, ui::Dialog* owner) {
                 return f.noTemplate ? nullptr : fakes::createsDialog(box)(id, proc, owner);
             });
-        EXPECT_CALL(log, error(f.encoder ? "EncDialog" : "MthView", _, _, _)).Times(1);
+        EXPECT_CALL(log, error(f.encoder ? "EncDialog" : "MthView", _, 201, _)).Times(1);
 
         widgets::StandardChoosers run(tk);
         if (f.encoder) {

@@ -89,7 +89,7 @@ TEST_F(FieldOperations, AmountChecksTellZeroFromTooManyDecimals) {
 
 TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValues) {
     auto& d = form.dialog;
-    for (long code : {0L, 7L, 9L, 7L})
+    for (long code : {0L, 17L, 9L, 17L})
         d.addItem(kCombo, "item", code);
     const framework::PersistedField fields[] = {
         {framework::Stored::EditText, kEdit, "EDIT"},
@@ -108,7 +108,7 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
     };
     set("  LEADING", true, 1);
     framework::ProfilePass("SECTION").save(d, fields);
-    EXPECT_NE(home.read("Quorvex.ini").find("LIST=7"), std::string::npos);
+    EXPECT_NE(home.read("Quorvex.ini").find("LIST=17"), std::string::npos);
     EXPECT_NE(home.read("Quorvex.ini").find("GONE="), std::string::npos);
     set("", false, 0);
     framework::ProfilePass("SECTION").restore(d, fields);

@@ -23,7 +23,7 @@ TEST(IniFileTest, ReadsAsTheProfileApiReads) {
         std::optional<std::string> expected;
     } cases[] = {
         {"[S]\nK=V\n", "S", "K", "V"},
-        {"[Sec]\nKey=V\n", "sEC", "kEY", "V"},  // names without case
+        {"[Sec AZ]\nKey az=V\n", "sEC az", "kEY AZ", "V"},  // names without case
         {"  [ S ]  \n  K  =  V W  \n", "S", "K", "V W"},
         {"[S]\nK=\"  quoted  \"\n", "S", "K", "  quoted  "},
         {"[S]\nK=\"\"x\"\"\n", "S", "K", "\"x\""},  // only one pair goes

@@ -55,6 +55,7 @@ TEST(ProfileTest, GetValueAnswersWhatWasFoundAndNeverOverflows) {
         {"MISSING", nullptr, 1024, 0, ""},
         {"QUOTED", "", 1024, 7, "  two  "},
         {"LANG", "EN1", 3, 2, "DE"},  // cut to size - 1
+        {"LANG", "EN1", 5, 3, "DE1"},
         {"MISSING", "LONGDEFAULT", 5, 0, "LONG"},
     };
     for (const auto& c : cases) {

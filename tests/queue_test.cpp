@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file/file.h"
 #include "platform/zenkor/arch.h"
 #include "tests/support/mask_harness.h"
 
@@ -79,8 +80,9 @@ TEST(QueueTest, BadNamesAndKeysAreRefused) {
         const char* queue;
         const char* key;
     } cases[] = {
-        {"../escape", "KEY"}, {"a/b", "KEY"}, {"", "KEY"},       {".hidden", "KEY"},
-        {nullptr, "KEY"},     {kQueue, ""},   {kQueue, "K\tEY"}, {kQueue, nullptr},
+        {"../escape", "KEY"}, {"a/b", "KEY"},     {"a b", "KEY"},
+        {"", "KEY"},          {".hidden", "KEY"}, {nullptr, "KEY"},
+        {kQueue, ""},         {kQueue, "K\tEY"},  {kQueue, nullptr},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(Q_pushString(c.queue, c.key, "v"))
@@ -95,6 +97,10 @@ TEST(QueueTest, BadNamesAndKeysAreRefused) {
     EXPECT_FALSE(Q_pushString((longest + "Q").c_str(), "KEY", "v"));
     ASSERT_TRUE(Q_pushString(longest.c_str(), "KEY", "v"));
     EXPECT_EQ(pop("KEY", 1024, longest.c_str()).text, "v");
+
+    home.write("plain", "");
+    file::setHomeDirectory((home.path() / "plain" / "home").string());
+    EXPECT_FALSE(Q_pushString(kQueue, "KEY", "v")) << "a home that cannot be made";
 }
 
 TEST(QueueTest, DamagedQueueFilesAreReadAsFarAsTheyGo) {
