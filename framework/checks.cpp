@@ -8,12 +8,6 @@
 namespace framework {
 namespace {
 
-constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
-
-bool isBlank(std::string_view text) {
-    return text.find_first_not_of(kWhiteSpace) == std::string_view::npos;
-}
-
 template <class Test>
 bool check(Dialog& form, ControlId id, std::string_view title, const char* key, Test test) {
     const std::string text = form.text(id);
@@ -39,7 +33,7 @@ bool CheckMinLength(Dialog& form, ControlId id, int n, std::string_view title, c
 }
 
 bool CheckMandatory(Dialog& form, ControlId id, std::string_view title, const char* key) {
-    return check(form, id, title, key, [](const std::string& t) { return !isBlank(t); });
+    return check(form, id, title, key, [](const std::string& t) { return !IsBlank(t); });
 }
 
 bool CheckCCExpDate(Dialog& form, ControlId id, std::string_view title, const char* key) {
@@ -128,8 +122,12 @@ bool Refuse(Dialog& form, ControlId id, std::string_view title, const char* key)
     return false;
 }
 
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos;
+}
+
 bool IsFieldEmpty(const Dialog& form, ControlId id) {
-    return isBlank(form.text(id));
+    return IsBlank(form.text(id));
 }
 
 bool IsChecked(const Dialog& form, ControlId id) {
@@ -156,6 +154,8 @@ bool RunCheck(Dialog& form, std::string_view title, const Check& c) {
             return CheckNumericEx(form, c.id, c.extra, title, c.key);
         case Test::DecimalEx:
             return CheckDecimalEx(form, c.id, c.n, title, c.key);
+        case Test::DecimalInRange:
+            return CheckDecimalInRange(form, c.id, c.n, c.low, c.high, title, c.key);
         case Test::Date:
             return CheckDate(form, c.id, title, c.key);
         case Test::DateByKind:

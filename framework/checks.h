@@ -41,7 +41,9 @@ bool CheckAmount(Dialog& form, ControlId id, int places, bool allowZero, std::st
 // message box titled with the mask's title, puts the focus on the field and answers false.
 bool Refuse(Dialog& form, ControlId id, std::string_view title, const char* key);
 
-// Readers that report nothing.
+// Readers that report nothing. A text is blank when nothing but white space (space, tab, line
+// feed, vertical tab, form feed, carriage return) is left of it.
+bool IsBlank(std::string_view text);
 bool IsFieldEmpty(const Dialog& form, ControlId id);
 bool IsChecked(const Dialog& form, ControlId id);
 
@@ -56,6 +58,7 @@ enum class Test {
     AlphanumericEx,  // extra
     NumericEx,       // extra
     DecimalEx,       // n = places
+    DecimalInRange,  // n = places, low, high
     Date,
     DateByKind,  // n = kind
     CCExpDate,
@@ -67,6 +70,8 @@ struct Check {
     const char* key;
     int n = 0;
     const char* extra = "";
+    double low = 0;
+    double high = 0;
 };
 
 bool RunCheck(Dialog& form, std::string_view title, const Check& check);

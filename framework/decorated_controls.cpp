@@ -50,6 +50,16 @@ void DecoratedControls::setupEdit(ControlId id, const char* tooltipKey, int maxL
     edits_.push_back({id, std::move(tooltip), chooser});
 }
 
+void DecoratedControls::setTooltip(ControlId id, const char* key) {
+    std::string tooltip = StringOrKey(key);
+    form_.setTooltip(id, tooltip);
+    if (Edit* edit = findEdit(id)) {
+        edit->tooltip = std::move(tooltip);
+        if (form_.focus() == id)
+            form_.sendSetText(edit->tooltip);
+    }
+}
+
 void DecoratedControls::setupLink(ControlId id, ControlId edit, const char* labelKey,
                                   const char* tooltipKey, bool mandatory, ChooserSpec chooser) {
     form_.setTooltip(id, StringOrKey(tooltipKey));
@@ -68,6 +78,10 @@ void DecoratedControls::activateLinks() {
 }
 
 const DecoratedControls::Edit* DecoratedControls::findEdit(ControlId id) const {
+    return findIn(edits_, id);
+}
+
+DecoratedControls::Edit* DecoratedControls::findEdit(ControlId id) {
     return findIn(edits_, id);
 }
 

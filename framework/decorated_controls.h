@@ -40,6 +40,9 @@ class DecoratedControls {
     // Re-applies the label style (font and colours) of a mandatory or optional label.
     void setLabelStyle(ControlId id, bool mandatory);
     void setupEdit(ControlId id, const char* tooltipKey, int maxLength, ChooserSpec chooser = {});
+    // A new tooltip for a control: the string of key. An edit's status-line text follows it,
+    // at once when the edit has the focus.
+    void setTooltip(ControlId id, const char* key);
     void setupLink(ControlId id, ControlId edit, const char* labelKey, const char* tooltipKey,
                    bool mandatory, ChooserSpec chooser);
     // Turns the link labels set up so far into links (once per link).
@@ -73,6 +76,7 @@ class DecoratedControls {
     };
 
     const Edit* findEdit(ControlId id) const;
+    Edit* findEdit(ControlId id);
     Link* findLink(ControlId id);
     const Label* findLabel(ControlId id) const;
     void runChooser(ControlId edit, const ChooserSpec& chooser);

@@ -24,4 +24,19 @@ void PopulateList(ui::Dialog& form, ui::ControlId list, std::span<const ListEntr
     }
 }
 
+long SelectedCode(const ui::Dialog& form, ui::ControlId list) {
+    const int selected = form.selection(list);
+    return selected < 0 ? -1 : form.itemData(list, selected);
+}
+
+bool SelectCode(ui::Dialog& form, ui::ControlId list, long code) {
+    for (int i = 0, n = form.itemCount(list); i < n; ++i) {
+        if (form.itemData(list, i) == code) {
+            form.select(list, i);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace framework

@@ -19,4 +19,11 @@ struct ListEntry {
 void PopulateList(ui::Dialog& form, ui::ControlId list, std::span<const ListEntry> entries,
                   CZenkorLog& log, const char* component, const char* operation);
 
+// The item code of the list's selected entry, or -1 when none is selected.
+long SelectedCode(const ui::Dialog& form, ui::ControlId list);
+
+// Selects the first entry whose item code is code; answers false (the selection unchanged)
+// when no entry has it.
+bool SelectCode(ui::Dialog& form, ui::ControlId list, long code);
+
 }  // namespace framework

@@ -5,6 +5,7 @@
 #include <climits>
 #include <string>
 
+#include "framework/list_entries.h"
 #include "framework/profile_names.h"
 
 namespace framework {
@@ -53,8 +54,7 @@ void SaveCheckState(CZenkorProfile& profile, const Dialog& form, ControlId id, c
 }
 
 void SaveListChoice(CZenkorProfile& profile, const Dialog& form, ControlId id, const char* key) {
-    const int selected = form.selection(id);
-    write(profile, key, std::to_string(selected < 0 ? -1L : form.itemData(id, selected)));
+    write(profile, key, std::to_string(SelectedCode(form, id)));
 }
 
 void SaveEmpty(CZenkorProfile& profile, const char* key) {

@@ -333,6 +333,7 @@ void MaskBase::ClearForm() {
 void MaskBase::Cancel() {
     const com::Ptr<MaskBase> keepAlive(this);
     events_.fire(kEventCancel);
+    AfterCancel();
 }
 
 void MaskBase::Help() {

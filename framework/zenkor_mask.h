@@ -87,6 +87,8 @@ class MaskBase : public MaskDispatch<IZenkorMask>,
     virtual void RestoreProfile() = 0;
     // Clear: by default every edit of the form becomes empty.
     virtual void ClearForm();
+    // Cancel, after the Cancel event has reached every sink.
+    virtual void AfterCancel() {}
     // Commands of the form that are not the five buttons (radio buttons, lists, ...).
     virtual void OnFormCommand(ui::ControlId id, ui::Notify code) { (void)id, (void)code; }
     // One host response screen (SetResponse), as UTF-16.
