@@ -1,0 +1,16 @@
+#include "masks/reissuance/form_values.h"
+
+#include "framework/checks.h"
+#include "framework/list_entries.h"
+
+namespace masks::reissue {
+
+bool FormValues::given(ui::ControlId id) const {
+    return !framework::IsBlank(text(id));
+}
+
+long DialogValues::choice(ui::ControlId id) const {
+    return framework::SelectedCode(form_, id);
+}
+
+}  // namespace masks::reissue
