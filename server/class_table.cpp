@@ -14,7 +14,7 @@ constexpr ClassEntry kClasses[] = {
      ids::DIID__ITicketingIssuanceEvents, IDR_TICKETINGISSUANCE, IDB_TICKETINGISSUANCE, nullptr},
     {"TicketingReIssuance", ids::CLSID_TicketingReIssuance, ids::IID_ITicketingReIssuance,
      ids::DIID__ITicketingReIssuanceEvents, IDR_TICKETINGREISSUANCE, IDB_TICKETINGREISSUANCE,
-     nullptr},
+     masks::CreateTicketingReIssuance},
     {"IssLogTkt", ids::CLSID_IssLogTkt, ids::IID_IIssLogTkt, ids::DIID__IIssLogTktEvents,
      IDR_ISSLOGTKT, IDB_ISSLOGTKT, masks::CreateIssLogTkt},
     {"IssManualVoidTkt", ids::CLSID_IssManualVoidTkt, ids::IID_IIssManualVoidTkt,

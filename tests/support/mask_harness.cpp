@@ -119,6 +119,11 @@ void MaskHarness::click(int control) {
     ui::headless::headlessToolkit().dispatchPosted();
 }
 
+void MaskHarness::select(int control, long code) {
+    ASSERT_EQ(form().selectCode(control, code), "");
+    ui::headless::headlessToolkit().dispatchPosted();
+}
+
 void MaskHarness::key(int control, ui::Key key) {
     ASSERT_EQ(form().key(control, key), "");
     ui::headless::headlessToolkit().dispatchPosted();

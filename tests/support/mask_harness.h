@@ -73,6 +73,7 @@ class MaskHarness {
     // Agent actions that must succeed.
     void type(int control, const std::string& text);
     void click(int control);
+    void select(int control, long code);
     void key(int control, ui::Key key);
 
   private:

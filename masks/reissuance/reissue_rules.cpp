@@ -1,0 +1,368 @@
+#include "masks/reissuance/reissue_rules.h"
+
+#include <array>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/checks.h"
+#include "framework/list_entries.h"
+#include "masks/reissuance/choice_effects.h"
+#include "masks/reissuance/reissue_form.h"
+#include "resources/resource.h"
+
+namespace masks::reissue {
+namespace {
+
+using framework::SelectCode;
+using framework::SelectedCode;
+
+// The detail fields of each payment; the details of one row share one place on the form.
+struct PaymentDetails {
+    long code;
+    std::span<const ui::ControlId> fields;
+};
+
+constexpr ui::ControlId kOriginalCash[] = {IDC_REISS_FOP1_ALINE_DATA};
+constexpr ui::ControlId kOriginalCard[] = {IDC_REISS_FOP1_CC_TYPE};
+constexpr ui::ControlId kOriginalGr[] = {IDC_REISS_FOP1_GR_NBR};
+constexpr ui::ControlId kOriginalGgr[] = {IDC_REISS_FOP1_GGR_CODE, IDC_REISS_FOP1_GGR_WRT_CDE,
+                                          IDC_REISS_FOP1_GGR_DBTOR_CDE};
+constexpr ui::ControlId kOriginalOther[] = {IDC_REISS_FOP1_OTH};
+
+constexpr PaymentDetails kOriginalDetails[] = {
+    {kCash, kOriginalCash},
+    {kCreditCard, kOriginalCard},
+    {kGovernmentRequest, kOriginalGr},
+    {kGovernmentRequestOther, kOriginalGgr},
+    {kOtherPayment, kOriginalOther},
+};
+
+constexpr ui::ControlId kAdditionalCash[] = {IDC_REISS_ADDPAYMENT_CSH_ALDATA,
+                                             IDC_REISS_ADDPAYMENT_CSH_AMT};
+constexpr ui::ControlId kAdditionalInvoice[] = {IDC_REISS_ADDPAYMENT_INVAGT_AMT};
+constexpr ui::ControlId kAdditionalCheque[] = {IDC_REISS_ADDPAYMENT_CHQ_AMT};
+constexpr ui::ControlId kAdditionalCard[] = {
+    IDC_REISS_ADDPAYMENT_CC_TYPE, IDC_REISS_ADDPAYMENT_CC_NBR, IDC_REISS_ADDPAYMENT_CC_EXPDATE,
+    IDC_REISS_ADDPAYMENT_CC_APPR_CDE, IDC_REISS_ADDPAYMENT_CC_AMT};
+constexpr ui::ControlId kAdditionalGr[] = {IDC_REISS_ADDPAYMENT_GR_NBR,
+                                           IDC_REISS_ADDPAYMENT_GR_AMT};
+constexpr ui::ControlId kAdditionalGgr[] = {
+    IDC_REISS_ADDPAYMENT_GGR_CODE, IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
+    IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, IDC_REISS_OBJECTCODE, IDC_REISS_ADDPAYMENT_GGR_AMT};
+constexpr ui::ControlId kAdditionalOther[] = {IDC_REISS_ADDPAYMENT_OTH,
+                                              IDC_REISS_ADDPAYMENT_OTH_AMT};
+
+constexpr PaymentDetails kAdditionalDetails[] = {
+    {kCash, kAdditionalCash},
+    {kInvoiceToAgent, kAdditionalInvoice},
+    {kCheque, kAdditionalCheque},
+    {kCreditCard, kAdditionalCard},
+    {kGovernmentRequest, kAdditionalGr},
+    {kGovernmentRequestOther, kAdditionalGgr},
+    {kOtherPayment, kAdditionalOther},
+};
+
+// With an additional payment chosen, these original details are emptied.
+constexpr ui::ControlId kOriginalDetailsEmptiedBesideAdditional[] = {
+    IDC_REISS_FOP1_ALINE_DATA, IDC_REISS_FOP1_CC_TYPE, IDC_REISS_FOP1_OTH};
+
+std::span<const ui::ControlId> DetailsOf(std::span<const PaymentDetails> table, long code) {
+    for (const PaymentDetails& p : table) {
+        if (p.code == code)
+            return p.fields;
+    }
+    return {};
+}
+
+constexpr Effect kEndorsementEffects[] = {
+    {IDC_REISS_ENDORSE1, Act::EnabledIf, When(1, 2, 3, 4)},
+    {IDC_REISS_ENDORSE1, Act::Empty},
+    {IDC_REISS_ENDORSE1, Act::Limit, When(1), 60},
+    {IDC_REISS_ENDORSE1, Act::Limit, When(2), 58},
+    {IDC_REISS_ENDORSE1, Act::Limit, When(3), 29},
+    {IDC_REISS_ENDORSE1, Act::Limit, When(4), 83},
+    {IDC_REISS_ENDORSE1, Act::Tooltip, When(1), 0, "TOOLTIP_TKTREISSUE_ENDORSE_ED"},
+    {IDC_REISS_ENDORSE1, Act::Tooltip, When(2), 0, "TOOLTIP_TKTREISSUE_ENDORSE_EO"},
+    {IDC_REISS_ENDORSE1, Act::Tooltip, When(3), 0, "_TIP_EO_LINE1"},
+    {IDC_REISS_ENDORSE1, Act::Tooltip, When(4), 0, "TOOLTIP_TKTREISSUE_ENDORSE_EO_PR_DOMESTIC"},
+    {IDC_REISS_ENDORSE1_LABEL, Act::ShownIf, When(1, 2, 3, 4)},
+    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(1), 0, "DATA_TKTREISSUE_ED"},
+    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(2), 0, "DATA_TKTREISSUE_EO"},
+    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(3), 0, "LAB_TKTG_ENDORSE_EO1"},
+    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(4), 0, "DATA_TKTREISSUE_EO"},
+    {IDC_REISS_ENDORSE2, Act::EnabledIf, When(3, 4)},
+    {IDC_REISS_ENDORSE2, Act::Empty},
+    {IDC_REISS_ENDORSE2, Act::Limit, When(3), 29},
+    {IDC_REISS_ENDORSE2, Act::Limit, When(4), 83},
+    {IDC_REISS_ENDORSE2, Act::Tooltip, When(3), 0, "_TIP_EO_LINE2"},
+    {IDC_REISS_ENDORSE2, Act::Tooltip, When(4), 0, "TOOLTIP_TKTREISSUE_ENDORSE_ED_PR_DOMESTIC"},
+    {IDC_REISS_ENDORSE2_LABEL, Act::ShownIf, When(3, 4)},
+    {IDC_REISS_ENDORSE2_LABEL, Act::Text, When(3), 0, "LAB_TKTG_ENDORSE_EO2"},
+    {IDC_REISS_ENDORSE2_LABEL, Act::Text, When(4), 0, "DATA_TKTREISSUE_ED"},
+};
+
+// Any IT code type (either list's) asks for the code.
+constexpr Effect kItCodeEffects[] = {
+    {IDC_REISS_ITCODE, Act::EnabledIf, When(1, 2, 3, 4, 5, 6, 7, 8)},
+    {IDC_REISS_ITCODE, Act::Empty},
+};
+
+constexpr ui::ControlId kCopiesFields[] = {IDC_REISS_AGENTCOUPON, IDC_REISS_PASSRECEIPT,
+                                           IDC_REISS_AUDITCOUPON, IDC_REISS_CCCHGFORM,
+                                           IDC_REISS_EXCHG_AUTH_FORM};
+
+constexpr Effect kElectronicTicketingEffects[] = {
+    {IDC_REISS_OVERRIDE_ETKT, Act::EnabledIf, When(1)},
+    {IDC_REISS_OVERRIDE_ETKT, Act::Uncheck, When(0)},
+    {IDC_REISS_PRINTOPTION, Act::EnabledIf, When(1)},
+    {IDC_REISS_PRINTOPTION, Act::ResetList, When(0)},
+    {IDC_REISS_AGENTCOUPON, Act::EnabledIf, When(1)},
+    {IDC_REISS_AGENTCOUPON, Act::Empty, When(0)},
+    {IDC_REISS_PASSRECEIPT, Act::EnabledIf, When(1)},
+    {IDC_REISS_PASSRECEIPT, Act::Empty, When(0)},
+    {IDC_REISS_AUDITCOUPON, Act::EnabledIf, When(1)},
+    {IDC_REISS_AUDITCOUPON, Act::Empty, When(0)},
+    {IDC_REISS_CCCHGFORM, Act::EnabledIf, When(1)},
+    {IDC_REISS_CCCHGFORM, Act::Empty, When(0)},
+    {IDC_REISS_EXCHG_AUTH_FORM, Act::EnabledIf, When(1)},
+    {IDC_REISS_EXCHG_AUTH_FORM, Act::Empty, When(0)},
+};
+
+constexpr Effect kSecondTicketEffects[] = {
+    {IDC_REISS_ORGTKT1, Act::EnabledIf, When(1)},
+    {IDC_REISS_ORGTKT1, Act::Empty},
+    {IDC_REISS_ORGTKT2, Act::EnabledIf, When(1)},
+    {IDC_REISS_ORGTKT2, Act::Empty},
+};
+
+constexpr Effect kNetRemitEffects[] = {
+    {IDC_REISS_NETREMITAMT, Act::EnabledIf, When(1)},
+    {IDC_REISS_NETREMITAMT, Act::Empty},
+    {IDC_REISS_NETCOMMISSION, Act::EnabledIf, When(1)},
+    {IDC_REISS_NETCOMMISSION, Act::Empty},
+};
+
+// By whether the net remit amount is given.
+constexpr Effect kValueCodeEffects[] = {
+    {IDC_REISS_VALUE_CODE, Act::EnabledIf, When(1)},
+    {IDC_REISS_VALUE_CODE, Act::Empty, When(0)},
+    {IDC_REISS_CONTRACT_CODE, Act::EnabledIf, When(1)},
+    {IDC_REISS_CONTRACT_CODE, Act::Empty, When(0)},
+};
+
+// A change of the form and the rule it runs.
+struct Trigger {
+    ui::ControlId id;
+    ui::Notify code;
+    void (FormRules::*rule)();
+};
+
+constexpr Trigger kTriggers[] = {
+    {IDC_REISS_FOP, ui::Notify::SelChange, &FormRules::OriginalPaymentRule},
+    {IDC_REISS_ADDPAYMENT, ui::Notify::SelChange, &FormRules::AdditionalPaymentRule},
+    {IDC_REISS_ENDORSE_TYPE, ui::Notify::SelChange, &FormRules::EndorsementRule},
+    {IDC_REISS_ITCODE_TYPE, ui::Notify::SelChange, &FormRules::ItCodeRule},
+    {IDC_REISS_PRINTOPTION, ui::Notify::SelChange, &FormRules::PrintingOptionRule},
+    {IDC_REISS_2TKTISSUE, ui::Notify::Clicked, &FormRules::SecondTicketRule},
+    {IDC_REISS_NETREMIT, ui::Notify::Clicked, &FormRules::NetRemitRule},
+    {IDC_REISS_ETKT, ui::Notify::Clicked, &FormRules::ElectronicTicketingRule},
+    {IDC_REISS_NETREMITAMT, ui::Notify::Changed, &FormRules::ValueCodeRule},
+};
+
+bool IsPaymentCode(long code) {
+    return code >= kCash && code <= kOtherPayment;
+}
+
+}  // namespace
+
+void FormRules::PopulateLists() {
+    const std::pair<ui::ControlId, const ListContents*> lists[] = {
+        {IDC_REISS_PRINTOPTION, &kPrintingOptions},
+        {IDC_REISS_ENDORSE_TYPE, &kEndorsementTypes},
+        {IDC_REISS_FOP, &kOriginalPayments},
+        {IDC_REISS_ITCODE_TYPE, &kItCodesWithoutNetRemit},
+        {IDC_REISS_FOP1_GGR_CODE, &kGgrCodes},
+        {IDC_REISS_ADDPAYMENT_GGR_CODE, &kGgrCodes},
+        {IDC_REISS_SPLIT, &kSplitTicketing},
+    };
+    for (const auto& [list, contents] : lists) {
+        framework::PopulateList(form_, list, contents->entries, log_, component_,
+                                contents->operation);
+        form_.select(list, 0);
+    }
+}
+
+void FormRules::ResetForm() {
+    for (ui::ControlId box :
+         {IDC_REISS_2TKTISSUE, IDC_REISS_NETREMIT, IDC_REISS_ETKT, IDC_REISS_OVERRIDE_ETKT}) {
+        form_.setChecked(box, false);
+    }
+    for (ui::ControlId field :
+         {IDC_REISS_EXCHG_AUTH_FORM, IDC_REISS_VALUE_CODE, IDC_REISS_CONTRACT_CODE}) {
+        form_.enable(field, false);
+    }
+    ApplyAllRules();
+}
+
+void FormRules::ApplyAllRules() {
+    if (!restoring_)
+        form_.select(IDC_REISS_ENDORSE_TYPE, 0);
+    EndorsementRule();
+    ItCodeRule();
+    PrintingOptionRule();
+    SecondTicketRule();
+    NetRemitRule();
+    OriginalPaymentRule();
+    PaymentLayout();
+    ElectronicTicketingRule();
+}
+
+bool FormRules::OnCommand(ui::ControlId id, ui::Notify code) {
+    for (const Trigger& t : kTriggers) {
+        if (t.id == id && t.code == code) {
+            (this->*t.rule)();
+            return true;
+        }
+    }
+    return false;
+}
+
+void FormRules::Reveal(ui::ControlId id) {
+    form_.show(id, true);
+    form_.enable(id, true);
+}
+
+void FormRules::Empty(ui::ControlId id) {
+    if (restoring_)
+        return;
+    if (form_.kind(id) == ui::ControlKind::Combo)
+        form_.select(id, 0);
+    else
+        form_.setText(id, "");
+}
+
+void FormRules::LayOutPayments(Original original) {
+    using Table = std::span<const PaymentDetails>;
+    for (Table table : {Table(kOriginalDetails), Table(kAdditionalDetails)}) {
+        for (const PaymentDetails& p : table) {
+            for (ui::ControlId id : p.fields) {
+                form_.show(id, false);
+                form_.enable(id, false);
+            }
+        }
+    }
+    const std::span<const ui::ControlId> shown =
+        DetailsOf(kOriginalDetails, SelectedCode(form_, IDC_REISS_FOP));
+    for (ui::ControlId id : shown)
+        Reveal(id);
+    const long additional = SelectedCode(form_, IDC_REISS_ADDPAYMENT);
+    if (original == Original::Clear) {
+        if (IsPaymentCode(additional)) {
+            for (ui::ControlId id : kOriginalDetailsEmptiedBesideAdditional)
+                Empty(id);
+        } else {
+            for (ui::ControlId id : shown)
+                Empty(id);
+            Empty(IDC_REISS_FOP1_GGR_CODE);
+        }
+    }
+    for (ui::ControlId id : DetailsOf(kAdditionalDetails, additional)) {
+        Reveal(id);
+        Empty(id);
+    }
+}
+
+void FormRules::PaymentLayout() {
+    LayOutPayments(Original::Clear);
+}
+
+void FormRules::OriginalPaymentRule() {
+    const long shown = SelectedCode(form_, IDC_REISS_ADDPAYMENT);
+    const std::span<const framework::ListEntry> entries = kAdditionalPayments.entries;
+    framework::PopulateList(form_, IDC_REISS_ADDPAYMENT,
+                            form_.isChecked(IDC_REISS_NETREMIT) ? entries.subspan(1) : entries,
+                            log_, component_, kAdditionalPayments.operation);
+    if (!restoring_ || !SelectCode(form_, IDC_REISS_ADDPAYMENT, shown))
+        form_.select(IDC_REISS_ADDPAYMENT, 0);
+    LayOutPayments(Original::Clear);
+    form_.enable(IDC_REISS_ADDPAYMENT, true);
+}
+
+void FormRules::AdditionalPaymentRule() {
+    LayOutPayments(Original::Keep);
+}
+
+void FormRules::KeepEmptyAdditionalPayment(bool present) {
+    const ui::ControlId list = IDC_REISS_ADDPAYMENT;
+    const long shown = SelectedCode(form_, list);
+    std::vector<std::pair<std::string, long>> others;
+    for (int i = 0, n = form_.itemCount(list); i < n; ++i) {
+        if (form_.itemData(list, i) != kNoPayment)
+            others.emplace_back(form_.itemText(list, i), form_.itemData(list, i));
+    }
+    if (present == (static_cast<int>(others.size()) < form_.itemCount(list)))
+        return;
+    form_.clearList(list);
+    if (present)
+        form_.addItem(list, "", kNoPayment);
+    for (const auto& [text, code] : others)
+        form_.addItem(list, text, code);
+    if (!SelectCode(form_, list, shown) && form_.itemCount(list) > 0)
+        form_.select(list, 0);
+}
+
+void FormRules::NetRemitRule() {
+    const bool netRemit = form_.isChecked(IDC_REISS_NETREMIT);
+    if (netRemit && !restoring_) {
+        SelectCode(form_, IDC_REISS_ADDPAYMENT, kCash);
+        AdditionalPaymentRule();
+    }
+    KeepEmptyAdditionalPayment(!netRemit);
+    ApplyEffects(form_, controls_, kNetRemitEffects, netRemit ? 1 : 0, restoring_);
+    if (!restoring_)
+        RefillItCodes();
+}
+
+void FormRules::RefillItCodes() {
+    const ListContents& codes =
+        form_.isChecked(IDC_REISS_NETREMIT) ? kItCodesWithNetRemit : kItCodesWithoutNetRemit;
+    framework::PopulateList(form_, IDC_REISS_ITCODE_TYPE, codes.entries, log_, component_,
+                            codes.operation);
+    form_.select(IDC_REISS_ITCODE_TYPE, 0);
+    ItCodeRule();
+}
+
+void FormRules::ValueCodeRule() {
+    const bool given = !framework::IsFieldEmpty(form_, IDC_REISS_NETREMITAMT);
+    ApplyEffects(form_, controls_, kValueCodeEffects, given ? 1 : 0, restoring_);
+}
+
+void FormRules::SecondTicketRule() {
+    ApplyEffects(form_, controls_, kSecondTicketEffects,
+                 form_.isChecked(IDC_REISS_2TKTISSUE) ? 1 : 0, restoring_);
+}
+
+void FormRules::EndorsementRule() {
+    ApplyEffects(form_, controls_, kEndorsementEffects, SelectedCode(form_, IDC_REISS_ENDORSE_TYPE),
+                 restoring_);
+}
+
+void FormRules::ItCodeRule() {
+    ApplyEffects(form_, controls_, kItCodeEffects, SelectedCode(form_, IDC_REISS_ITCODE_TYPE),
+                 restoring_);
+}
+
+void FormRules::ElectronicTicketingRule() {
+    ApplyEffects(form_, controls_, kElectronicTicketingEffects,
+                 form_.isChecked(IDC_REISS_ETKT) ? 1 : 0, restoring_);
+}
+
+void FormRules::PrintingOptionRule() {
+    for (ui::ControlId id : kCopiesFields)
+        form_.enable(id, true);
+}
+
+}  // namespace masks::reissue

@@ -1,0 +1,129 @@
+#include "masks/reissuance/ticketing_reissuance.h"
+
+#include "framework/class_ids.h"
+#include "framework/language.h"
+#include "framework/persistence.h"
+#include "framework/startup_data.h"
+#include "masks/catalog.h"
+#include "masks/reissuance/form_values.h"
+#include "masks/reissuance/reissue_checks.h"
+#include "masks/reissuance/reissue_entry.h"
+#include "masks/reissuance/reissue_form.h"
+#include "platform/ui/dialog_template.h"
+#include "resources/resource.h"
+#include "widgets/standard_choosers.h"
+
+namespace masks {
+
+using namespace reissue;
+
+const framework::MaskInfo CTicketingReIssuance::kInfo = {
+    "TicketingReIssuance",
+    "CTicketingReIssuance",
+    kTitle,
+    IDD_TICKETINGREISSUANCE,
+    {IDC_REISS_SEND, IDC_REISS_RECALL, IDC_REISS_CLEAR, IDC_REISS_CANCEL, IDC_REISS_HELP},
+    "TKT_REISS_SECTION",
+    &ids::IID_ITicketingReIssuance,
+    &ids::DIID__ITicketingReIssuanceEvents,
+    true,
+    true,
+    false,
+};
+
+CTicketingReIssuance::CTicketingReIssuance() : ZenkorMaskT(widgets::standardChoosers()) {}
+
+FormRules CTicketingReIssuance::rules() {
+    return FormRules(form(), controls(), log(), kInfo.component, restoring_);
+}
+
+void CTicketingReIssuance::SetupForm() {
+    for (const Field& f : Fields()) {
+        switch (f.labelKind) {
+            case LabelKind::None:
+                break;
+            case LabelKind::Label:
+                controls().setupLabel(f.label, f.labelKey, f.tooltipKey, f.mandatory);
+                break;
+            case LabelKind::Link:
+                controls().setupLink(f.label, f.id, f.labelKey, f.tooltipKey, f.mandatory,
+                                     f.chooser);
+                break;
+            case LabelKind::Caption:
+                form().setText(f.id, framework::StringOrKey(f.labelKey));
+                break;
+        }
+        if (f.kind == FieldKind::Edit)
+            controls().setupEdit(f.id, f.tooltipKey, f.maxLength, f.chooser);
+        else if (*f.tooltipKey != '\0')
+            form().setTooltip(f.id, framework::StringOrKey(f.tooltipKey));
+    }
+    for (const Caption& c : Captions()) {
+        form().setText(c.id, *c.labelKey != '\0' ? framework::StringOrKey(c.labelKey) : "");
+        if (*c.tooltipKey != '\0')
+            form().setTooltip(c.id, framework::StringOrKey(c.tooltipKey));
+        if (form().kind(c.id) != ui::ControlKind::Group)
+            controls().setLabelStyle(c.id, false);
+    }
+}
+
+void CTicketingReIssuance::AfterActivation() {
+    FormRules r = rules();
+    r.PopulateLists();
+    r.ResetForm();
+    if (auto tfr = framework::ReadStartupField("ID_TICKETING_REISSUANCE", "TFR"))
+        form().setText(IDC_REISS_TFR, *tfr);
+}
+
+void CTicketingReIssuance::OnFormCommand(ui::ControlId id, ui::Notify code) {
+    rules().OnCommand(id, code);
+}
+
+bool CTicketingReIssuance::RunChecks() {
+    return RunReissueChecks(form());
+}
+
+std::string CTicketingReIssuance::BuildEntry() {
+    return ComposeEntry(DialogValues(form()));
+}
+
+void CTicketingReIssuance::SaveProfile(framework::ProfilePass& pass) {
+    pass.save(form(), SavedFields());
+}
+
+void CTicketingReIssuance::ClearForm() {
+    MaskBase::ClearForm();
+    if (const ui::DialogTemplate* t = ui::findTemplate(kInfo.form)) {
+        for (const ui::ControlTemplate& c : t->controls) {
+            if (c.kind == ui::ControlKind::Combo && form().itemCount(c.id) > 0)
+                form().select(c.id, 0);
+        }
+    }
+    rules().ResetForm();
+}
+
+void CTicketingReIssuance::RestoreProfile() {
+    ClearForm();
+    struct Restoring {
+        bool& flag;
+        explicit Restoring(bool& f) : flag(f) { flag = true; }
+        ~Restoring() { flag = false; }
+    } restoring(restoring_);
+    FormRules r = rules();
+    framework::ProfilePass pass(kInfo.profileSection);
+    pass.restore(form(), RestoredFirst());
+    r.NetRemitRule();
+    r.RefillItCodes();
+    pass.restore(form(), RestoredAfterNetRemit());
+    r.ApplyAllRules();
+}
+
+void CTicketingReIssuance::AfterCancel() {
+    log().diagnostic(kInfo.component, "OnCancel", 10, 100, __LINE__, "Fired OnCancel");
+}
+
+HRESULT CreateTicketingReIssuance(REFIID riid, void** ppv) {
+    return CTicketingReIssuance::Create(riid, ppv);
+}
+
+}  // namespace masks

@@ -1,0 +1,34 @@
+// The reissue mask: reissues a ticket in exchange for an old one with one host entry.
+#pragma once
+
+#include <string>
+
+#include "framework/zenkor_mask.h"
+#include "masks/reissuance/reissue_rules.h"
+
+namespace masks {
+
+class CTicketingReIssuance final : public framework::ZenkorMaskT<CTicketingReIssuance> {
+  public:
+    static const framework::MaskInfo kInfo;
+
+    CTicketingReIssuance();
+
+  private:
+    void SetupForm() override;
+    void AfterActivation() override;
+    bool RunChecks() override;
+    std::string BuildEntry() override;
+    void SaveProfile(framework::ProfilePass& pass) override;
+    void RestoreProfile() override;
+    void ClearForm() override;
+    void OnFormCommand(ui::ControlId id, ui::Notify code) override;
+    void AfterCancel() override;
+
+    reissue::FormRules rules();
+
+    // Set while Recall restores the form.
+    bool restoring_ = false;
+};
+
+}  // namespace masks
