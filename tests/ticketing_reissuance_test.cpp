@@ -63,11 +63,11 @@ struct Reissue {
         mask.recorder().lines.clear();
         mask.key(IDC_REISS_CARRIER, ui::Key::Enter);
     }
-    std::vector<std::string> shown() {
-        std::vector<std::string> ids;
+    std::vector<int> shown() {
+        std::vector<int> ids;
         for (int id : kDetails) {
             if (mask.form().isVisible(id))
-                ids.push_back(std::to_string(id));
+                ids.push_back(id);
         }
         return ids;
     }
@@ -84,8 +84,31 @@ struct Reissue {
     }
 
     static constexpr int kDetails[] = {
-        760, 761, 762, 763, 764, 765, 766, 767, 768, 785, 786, 769, 770,
-        771, 772, 773, 774, 775, 776, 777, 778, 886, 779, 784, 780,
+        IDC_REISS_FOP1_ALINE_DATA,
+        IDC_REISS_FOP1_CC_TYPE,
+        IDC_REISS_FOP1_GR_NBR,
+        IDC_REISS_FOP1_GGR_CODE,
+        IDC_REISS_FOP1_GGR_WRT_CDE,
+        IDC_REISS_FOP1_GGR_DBTOR_CDE,
+        IDC_REISS_FOP1_OTH,
+        IDC_REISS_ADDPAYMENT_CSH_ALDATA,
+        IDC_REISS_ADDPAYMENT_CSH_AMT,
+        IDC_REISS_ADDPAYMENT_INVAGT_AMT,
+        IDC_REISS_ADDPAYMENT_CHQ_AMT,
+        IDC_REISS_ADDPAYMENT_CC_TYPE,
+        IDC_REISS_ADDPAYMENT_CC_NBR,
+        IDC_REISS_ADDPAYMENT_CC_EXPDATE,
+        IDC_REISS_ADDPAYMENT_CC_APPR_CDE,
+        IDC_REISS_ADDPAYMENT_CC_AMT,
+        IDC_REISS_ADDPAYMENT_GR_NBR,
+        IDC_REISS_ADDPAYMENT_GR_AMT,
+        IDC_REISS_ADDPAYMENT_GGR_CODE,
+        IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
+        IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE,
+        IDC_REISS_OBJECTCODE,
+        IDC_REISS_ADDPAYMENT_GGR_AMT,
+        IDC_REISS_ADDPAYMENT_OTH,
+        IDC_REISS_ADDPAYMENT_OTH_AMT,
     };
     MaskHarness mask{masks::CreateTicketingReIssuance, ids::DIID__ITicketingReIssuanceEvents,
                      IDD_TICKETINGREISSUANCE};
@@ -124,67 +147,120 @@ TEST(ReissueChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSent) {
          "ERR_TKTREISSUE_NAMESELECT_INVALID"},
         {{Type(IDC_REISS_TFR, " ")}, IDC_REISS_TFR, "ERR_TKTREISSUE_NAMESELECT_MANDATORY_FIELD"},
         // The original payment's details.
-        {{Type(760, "X-1")}, 760, "ERR_TKTREISSUE_FOP1_ALINE_DATA_INVALID"},
-        {With(FOP, 4, {}), 761, "ERR_TKTREISSUE_FOP1_CC_TYPE_MAN"},
-        {With(FOP, 4, {Type(761, "V")}), 761, "ERR_TKTREISSUE_FOP1_CC_TYPE_MIN"},
-        {With(FOP, 4, {Type(761, "V1")}), 761, "ERR_TKTREISSUE_FOP1_CC_TYPE_INVALID"},
-        {With(FOP, 5, {}), 762, "ERR_TKTREISSUE_FOP1_GR_NBR_MAN"},
-        {With(FOP, 5, {Type(762, "G-1")}), 762, "ERR_TKTREISSUE_FOP1_GR_NBR_INVALID"},
-        {With(FOP, 6, {}), 764, "ERR_TKTREISSUE_FOP1_GGR_WRT_CDE_MAN"},
-        {With(FOP, 6, {Type(764, "W-")}), 764, "ERR_TKTREISSUE_FOP1_GGR_WRT_CDE_INVALID"},
-        {With(FOP, 6, {Type(764, "W")}), 765, "ERR_TKTREISSUE_FOP1_GGR_DBTOR_CDE_MAN"},
-        {With(FOP, 6, {Type(764, "W"), Type(765, "D-")}), 765,
-         "ERR_TKTREISSUE_FOP1_GGR_DBTOR_CDE_INVALID"},
-        {With(FOP, 7, {}), 766, "ERR_TKTREISSUE_FOP1_OTH_MAN"},
-        {With(FOP, 7, {Type(766, "A*B")}), 766, "ERR_TKTREISSUE_FOP1_OTH_INVALID"},
+        {{Type(IDC_REISS_FOP1_ALINE_DATA, "X-1")},
+         IDC_REISS_FOP1_ALINE_DATA,
+         "ERR_TKTREISSUE_FOP1_ALINE_DATA_INVALID"},
+        {With(FOP, 4, {}), IDC_REISS_FOP1_CC_TYPE, "ERR_TKTREISSUE_FOP1_CC_TYPE_MAN"},
+        {With(FOP, 4, {Type(IDC_REISS_FOP1_CC_TYPE, "V")}), IDC_REISS_FOP1_CC_TYPE,
+         "ERR_TKTREISSUE_FOP1_CC_TYPE_MIN"},
+        {With(FOP, 4, {Type(IDC_REISS_FOP1_CC_TYPE, "V1")}), IDC_REISS_FOP1_CC_TYPE,
+         "ERR_TKTREISSUE_FOP1_CC_TYPE_INVALID"},
+        {With(FOP, 5, {}), IDC_REISS_FOP1_GR_NBR, "ERR_TKTREISSUE_FOP1_GR_NBR_MAN"},
+        {With(FOP, 5, {Type(IDC_REISS_FOP1_GR_NBR, "G-1")}), IDC_REISS_FOP1_GR_NBR,
+         "ERR_TKTREISSUE_FOP1_GR_NBR_INVALID"},
+        {With(FOP, 6, {}), IDC_REISS_FOP1_GGR_WRT_CDE, "ERR_TKTREISSUE_FOP1_GGR_WRT_CDE_MAN"},
+        {With(FOP, 6, {Type(IDC_REISS_FOP1_GGR_WRT_CDE, "W-")}), IDC_REISS_FOP1_GGR_WRT_CDE,
+         "ERR_TKTREISSUE_FOP1_GGR_WRT_CDE_INVALID"},
+        {With(FOP, 6, {Type(IDC_REISS_FOP1_GGR_WRT_CDE, "W")}), IDC_REISS_FOP1_GGR_DBTOR_CDE,
+         "ERR_TKTREISSUE_FOP1_GGR_DBTOR_CDE_MAN"},
+        {With(FOP, 6,
+              {Type(IDC_REISS_FOP1_GGR_WRT_CDE, "W"), Type(IDC_REISS_FOP1_GGR_DBTOR_CDE, "D-")}),
+         IDC_REISS_FOP1_GGR_DBTOR_CDE, "ERR_TKTREISSUE_FOP1_GGR_DBTOR_CDE_INVALID"},
+        {With(FOP, 7, {}), IDC_REISS_FOP1_OTH, "ERR_TKTREISSUE_FOP1_OTH_MAN"},
+        {With(FOP, 7, {Type(IDC_REISS_FOP1_OTH, "A*B")}), IDC_REISS_FOP1_OTH,
+         "ERR_TKTREISSUE_FOP1_OTH_INVALID"},
         // The additional payment's details.
-        {With(ADD, 1, {Type(767, "A-L")}), 767, "ERR_TKTREISSUE_ADDPAYMENT_CSH_ALDATA_INVALID"},
-        {With(ADD, 1, {}), 768, "ERR_TKTREISSUE_ADDPAYMENT_CSH_AMT_MAN"},
-        {With(ADD, 1, {Type(768, "10,00")}), 768, "ERR_TKTREISSUE_ADDPAYMENT_AMT_INVALID"},
-        {With(ADD, 2, {}), 785, "ERR_TKTREISSUE_ADDPAYMENT_INVAGT_AMT_MAN"},
-        {With(ADD, 2, {Type(785, "1/0")}), 785, "ERR_TKTREISSUE_ADDPAYMENT_AMT_INVALID"},
-        {With(ADD, 3, {}), 786, "ERR_TKTREISSUE_ADDPAYMENT_CHQ_AMT_MAN"},
-        {With(ADD, 4, {}), 769, "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_MAN"},
-        {With(ADD, 4, {Type(769, "V")}), 769, "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_MIN"},
-        {With(ADD, 4, {Type(769, "V1")}), 769, "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_INVALID"},
-        {With(ADD, 4, {Type(769, "VI")}), 770, "ERR_TKTREISSUE_ADDPAYMENT_CC_NBR_MAN"},
-        {With(ADD, 4, {Type(769, "VI"), Type(770, "411111111111")}), 770,
-         "ERR_TKTREISSUE_ADDPAYMENT_CC_NBR_MIN"},
-        {With(ADD, 4, {Type(769, "VI"), Type(770, "411111111111X")}), 770,
-         "ERR_TKTREISSUE_ADDPAYMENT_CC_NBR_INVALID"},
-        {With(ADD, 4, {Type(769, "VI"), Type(770, "4111111111111")}), 771,
-         "ERR_TKTREISSUE_ADDPAYMENT_CC_EXPDATE_MAN"},
-        {With(ADD, 4, {Type(769, "VI"), Type(770, "4111111111111"), Type(771, "125")}), 771,
-         "ERR_TKTREISSUE_ADDPAYMENT_CC_EXPDATE_MIN"},
-        {With(ADD, 4, {Type(769, "VI"), Type(770, "4111111111111"), Type(771, "1305")}), 771,
-         "ERR_TKTREISSUE_ADDPAYMENT_CC_EXPDATE_INVALID"},
+        {With(ADD, 1, {Type(IDC_REISS_ADDPAYMENT_CSH_ALDATA, "A-L")}),
+         IDC_REISS_ADDPAYMENT_CSH_ALDATA, "ERR_TKTREISSUE_ADDPAYMENT_CSH_ALDATA_INVALID"},
+        {With(ADD, 1, {}), IDC_REISS_ADDPAYMENT_CSH_AMT, "ERR_TKTREISSUE_ADDPAYMENT_CSH_AMT_MAN"},
+        {With(ADD, 1, {Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "10,00")}), IDC_REISS_ADDPAYMENT_CSH_AMT,
+         "ERR_TKTREISSUE_ADDPAYMENT_AMT_INVALID"},
+        {With(ADD, 2, {}), IDC_REISS_ADDPAYMENT_INVAGT_AMT,
+         "ERR_TKTREISSUE_ADDPAYMENT_INVAGT_AMT_MAN"},
+        {With(ADD, 2, {Type(IDC_REISS_ADDPAYMENT_INVAGT_AMT, "1/0")}),
+         IDC_REISS_ADDPAYMENT_INVAGT_AMT, "ERR_TKTREISSUE_ADDPAYMENT_AMT_INVALID"},
+        {With(ADD, 3, {}), IDC_REISS_ADDPAYMENT_CHQ_AMT, "ERR_TKTREISSUE_ADDPAYMENT_CHQ_AMT_MAN"},
+        {With(ADD, 4, {}), IDC_REISS_ADDPAYMENT_CC_TYPE, "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_MAN"},
+        {With(ADD, 4, {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "V")}), IDC_REISS_ADDPAYMENT_CC_TYPE,
+         "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_MIN"},
+        {With(ADD, 4, {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "V1")}), IDC_REISS_ADDPAYMENT_CC_TYPE,
+         "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_INVALID"},
+        {With(ADD, 4, {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI")}), IDC_REISS_ADDPAYMENT_CC_NBR,
+         "ERR_TKTREISSUE_ADDPAYMENT_CC_NBR_MAN"},
         {With(ADD, 4,
-              {Type(769, "VI"), Type(770, "4111111111111"), Type(771, "1205"), Type(772, "1-3")}),
-         772, "ERR_TKTREISSUE_ADDPAYMENT_CC_APPR_CDE_INVALID"},
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "411111111111")}),
+         IDC_REISS_ADDPAYMENT_CC_NBR, "ERR_TKTREISSUE_ADDPAYMENT_CC_NBR_MIN"},
         {With(ADD, 4,
-              {Type(769, "VI"), Type(770, "4111111111111"), Type(771, "1205"), Type(772, "1234567"),
-               Type(773, "50")}),
-         772, "ERR_TKTREISSUE_ADDPAYMENT_CC_APPR_CDE_7"},
-        {With(ADD, 4, {Type(769, "VI"), Type(770, "4111111111111"), Type(771, "1205")}), 773,
-         "ERR_TKTREISSUE_ADDPAYMENT_CC_AMT_MAN"},
-        {With(ADD, 5, {}), 774, "ERR_TKTREISSUE_ADDPAYMENT_GR_NBR_MAN"},
-        {With(ADD, 5, {Type(774, "G-")}), 774, "ERR_TKTREISSUE_ADDPAYMENT_GR_NBR_INVALID"},
-        {With(ADD, 5, {Type(774, "G")}), 775, "ERR_TKTREISSUE_ADDPAYMENT_GR_AMT_MAN"},
-        {With(ADD, 6, {}), 777, "ERR_TKTREISSUE_ADDPAYMENT_GGR_WRT_CDE_MAN"},
-        {With(ADD, 6, {Type(777, "-")}), 777, "ERR_TKTREISSUE_ADDPAYMENT_GGR_WRT_CDE_INVALID"},
-        {With(ADD, 6, {Type(777, "W")}), 778, "ERR_TKTREISSUE_ADDPAYMENT_GGR_DBTOR_CDE_MAN"},
-        {With(ADD, 6, {Type(777, "W"), Type(778, "-")}), 778,
-         "ERR_TKTREISSUE_ADDPAYMENT_GGR_DBTOR_CDE_INVALID"},
-        {With(ADD, 6, {Type(777, "W"), Type(778, "D")}), 886,
-         "ERR_TICKETISSUANCE_OBJECTCODE_EMPTY"},
-        {With(ADD, 6, {Type(777, "W"), Type(778, "D"), Type(886, "-")}), 886,
-         "ERR_TICKETISSUANCE_OBJECTCODE_ALPHANUM"},
-        {With(ADD, 6, {Type(777, "W"), Type(778, "D"), Type(886, "O")}), 779,
-         "ERR_TKTREISSUE_ADDPAYMENT_GGR_AMT_MAN"},
-        {With(ADD, 7, {Type(784, "MCO")}), 780, "ERR_TKTREISSUE_ADDPAYMENT_OTH_AMT_MAN"},
-        {With(ADD, 7, {Type(780, "10")}), 784, "ERR_TKTREISSUE_ADDPAYMENT_OTH_MAN"},
-        {With(ADD, 7, {Type(780, "10"), Type(784, "A*")}), 784,
-         "ERR_TKTREISSUE_ADDPAYMENT_OTH_INVALID"},
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "411111111111X")}),
+         IDC_REISS_ADDPAYMENT_CC_NBR, "ERR_TKTREISSUE_ADDPAYMENT_CC_NBR_INVALID"},
+        {With(ADD, 4,
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111")}),
+         IDC_REISS_ADDPAYMENT_CC_EXPDATE, "ERR_TKTREISSUE_ADDPAYMENT_CC_EXPDATE_MAN"},
+        {With(ADD, 4,
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111"),
+               Type(IDC_REISS_ADDPAYMENT_CC_EXPDATE, "125")}),
+         IDC_REISS_ADDPAYMENT_CC_EXPDATE, "ERR_TKTREISSUE_ADDPAYMENT_CC_EXPDATE_MIN"},
+        {With(ADD, 4,
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111"),
+               Type(IDC_REISS_ADDPAYMENT_CC_EXPDATE, "1305")}),
+         IDC_REISS_ADDPAYMENT_CC_EXPDATE, "ERR_TKTREISSUE_ADDPAYMENT_CC_EXPDATE_INVALID"},
+        {With(ADD, 4,
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111"),
+               Type(IDC_REISS_ADDPAYMENT_CC_EXPDATE, "1205"),
+               Type(IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "1-3")}),
+         IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "ERR_TKTREISSUE_ADDPAYMENT_CC_APPR_CDE_INVALID"},
+        {With(ADD, 4,
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111"),
+               Type(IDC_REISS_ADDPAYMENT_CC_EXPDATE, "1205"),
+               Type(IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "1234567"),
+               Type(IDC_REISS_ADDPAYMENT_CC_AMT, "50")}),
+         IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "ERR_TKTREISSUE_ADDPAYMENT_CC_APPR_CDE_7"},
+        {With(ADD, 4,
+              {Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+               Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111"),
+               Type(IDC_REISS_ADDPAYMENT_CC_EXPDATE, "1205")}),
+         IDC_REISS_ADDPAYMENT_CC_AMT, "ERR_TKTREISSUE_ADDPAYMENT_CC_AMT_MAN"},
+        {With(ADD, 5, {}), IDC_REISS_ADDPAYMENT_GR_NBR, "ERR_TKTREISSUE_ADDPAYMENT_GR_NBR_MAN"},
+        {With(ADD, 5, {Type(IDC_REISS_ADDPAYMENT_GR_NBR, "G-")}), IDC_REISS_ADDPAYMENT_GR_NBR,
+         "ERR_TKTREISSUE_ADDPAYMENT_GR_NBR_INVALID"},
+        {With(ADD, 5, {Type(IDC_REISS_ADDPAYMENT_GR_NBR, "G")}), IDC_REISS_ADDPAYMENT_GR_AMT,
+         "ERR_TKTREISSUE_ADDPAYMENT_GR_AMT_MAN"},
+        {With(ADD, 6, {}), IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
+         "ERR_TKTREISSUE_ADDPAYMENT_GGR_WRT_CDE_MAN"},
+        {With(ADD, 6, {Type(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "-")}),
+         IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "ERR_TKTREISSUE_ADDPAYMENT_GGR_WRT_CDE_INVALID"},
+        {With(ADD, 6, {Type(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "W")}),
+         IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "ERR_TKTREISSUE_ADDPAYMENT_GGR_DBTOR_CDE_MAN"},
+        {With(ADD, 6,
+              {Type(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "W"),
+               Type(IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "-")}),
+         IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "ERR_TKTREISSUE_ADDPAYMENT_GGR_DBTOR_CDE_INVALID"},
+        {With(ADD, 6,
+              {Type(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "W"),
+               Type(IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "D")}),
+         IDC_REISS_OBJECTCODE, "ERR_TICKETISSUANCE_OBJECTCODE_EMPTY"},
+        {With(ADD, 6,
+              {Type(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "W"),
+               Type(IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "D"), Type(IDC_REISS_OBJECTCODE, "-")}),
+         IDC_REISS_OBJECTCODE, "ERR_TICKETISSUANCE_OBJECTCODE_ALPHANUM"},
+        {With(ADD, 6,
+              {Type(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "W"),
+               Type(IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "D"), Type(IDC_REISS_OBJECTCODE, "O")}),
+         IDC_REISS_ADDPAYMENT_GGR_AMT, "ERR_TKTREISSUE_ADDPAYMENT_GGR_AMT_MAN"},
+        {With(ADD, 7, {Type(IDC_REISS_ADDPAYMENT_OTH, "MCO")}), IDC_REISS_ADDPAYMENT_OTH_AMT,
+         "ERR_TKTREISSUE_ADDPAYMENT_OTH_AMT_MAN"},
+        {With(ADD, 7, {Type(IDC_REISS_ADDPAYMENT_OTH_AMT, "10")}), IDC_REISS_ADDPAYMENT_OTH,
+         "ERR_TKTREISSUE_ADDPAYMENT_OTH_MAN"},
+        {With(ADD, 7,
+              {Type(IDC_REISS_ADDPAYMENT_OTH_AMT, "10"), Type(IDC_REISS_ADDPAYMENT_OTH, "A*")}),
+         IDC_REISS_ADDPAYMENT_OTH, "ERR_TKTREISSUE_ADDPAYMENT_OTH_INVALID"},
         {{Type(IDC_REISS_COMMISSION, "5,5")},
          IDC_REISS_COMMISSION,
          "ERR_TKTREISSUE_COMMISION_ALPHANUM_FIELD"},
@@ -192,82 +268,140 @@ TEST(ReissueChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSent) {
          IDC_REISS_COMMISSION,
          "ERR_TKTREISSUE_COMMISSION_RANGE"},
         // Endorsements by type.
-        {With(IDC_REISS_ENDORSE_TYPE, 2, {}), 688, "ERR_TKTREISSUE_ENDORSE_MAN"},
-        {With(IDC_REISS_ENDORSE_TYPE, 1, {Type(688, kNotAllowed)}), 688,
-         "ERR_TKTREISSUE_ENDORSE1_ALPHANUM_FIELD"},
-        {With(IDC_REISS_ENDORSE_TYPE, 3, {Type(688, " ")}), 688, "ERR_TKTREISSUE_ENDORSE_MAN12"},
-        {With(IDC_REISS_ENDORSE_TYPE, 3, {Type(690, kNotAllowed)}), 690,
-         "ERR_TKTREISSUE_ENDORSE2_ALPHANUM_FIELD"},
-        {With(IDC_REISS_ENDORSE_TYPE, 4, {Type(688, "A"), Type(690, "B")}), 688,
-         "ERR_TKTG_ENDORSE_PR_DOMESTIC_ONE"},
-        {With(IDC_REISS_ITCODE_TYPE, 4, {}), 694, "ERR_TKTREISSUE_TOURCODE_MAN"},
-        {With(IDC_REISS_ITCODE_TYPE, 8, {Type(694, "A*")}), 694,
+        {With(IDC_REISS_ENDORSE_TYPE, 2, {}), IDC_REISS_ENDORSE1, "ERR_TKTREISSUE_ENDORSE_MAN"},
+        {With(IDC_REISS_ENDORSE_TYPE, 1, {Type(IDC_REISS_ENDORSE1, kNotAllowed)}),
+         IDC_REISS_ENDORSE1, "ERR_TKTREISSUE_ENDORSE1_ALPHANUM_FIELD"},
+        {With(IDC_REISS_ENDORSE_TYPE, 3, {Type(IDC_REISS_ENDORSE1, " ")}), IDC_REISS_ENDORSE1,
+         "ERR_TKTREISSUE_ENDORSE_MAN12"},
+        {With(IDC_REISS_ENDORSE_TYPE, 3, {Type(IDC_REISS_ENDORSE2, kNotAllowed)}),
+         IDC_REISS_ENDORSE2, "ERR_TKTREISSUE_ENDORSE2_ALPHANUM_FIELD"},
+        {With(IDC_REISS_ENDORSE_TYPE, 4,
+              {Type(IDC_REISS_ENDORSE1, "A"), Type(IDC_REISS_ENDORSE2, "B")}),
+         IDC_REISS_ENDORSE1, "ERR_TKTG_ENDORSE_PR_DOMESTIC_ONE"},
+        {With(IDC_REISS_ITCODE_TYPE, 4, {}), IDC_REISS_ITCODE, "ERR_TKTREISSUE_TOURCODE_MAN"},
+        {With(IDC_REISS_ITCODE_TYPE, 8, {Type(IDC_REISS_ITCODE, "A*")}), IDC_REISS_ITCODE,
          "ERR_TKTREISSUE_ITCODE_ALPHANUM_FIELD"},
         // The exchanged ticket and its issue.
-        {{Type(696, "")}, 696, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
-        {{Type(696, "61")}, 696, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"},
-        {{Type(696, "61A")}, 696, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
-        {{Type(698, "")}, 698, "ERR_TKTREISSUE_EXTTKT2_MANDATORY_FIELD"},
-        {{Type(698, "123456789")}, 698, "ERR_TKTREISSUE_EXTTKT2_MINVAL_FIELD"},
-        {{Type(698, "123456789A")}, 698, "ERR_TKTREISSUE_EXTTKT2_NUM_FIELD"},
-        {{Type(700, "")}, 700, "ERR_TKTREISSUE_CPN_MANDATORY_FIELD"},
-        {{Type(700, "1A")}, 700, "ERR_TKTREISSUE_CPN_INVALID"},
-        {{Type(702, "2B")}, 702, "ERR_TKTREISSUE_2TKTCPN_INVALID"},
-        {{Type(703, "3 ")}, 703, "ERR_TKTREISSUE_3TKTCPN_INVALID"},
-        {{Type(704, "")}, 704, "ERR_TKTREISSUE_IATA_MANDATORY_FIELD"},
-        {{Type(704, "1234567")}, 704, "ERR_TKTREISSUE_IATA_MINVAL_FIELD"},
-        {{Type(704, "1234567A")}, 704, "ERR_TKTREISSUE_IATA_NUM_FIELD"},
-        {{Click(705)}, 706, "ERR_TKTREISSUE_ORGTKT1_MAN"},
-        {{Click(705), Type(706, "61")}, 706, "ERR_TKTREISSUE_ORGTKT1_MINVAL_FIELD"},
-        {{Click(705), Type(706, "61A")}, 706, "ERR_TKTREISSUE_ORGTKT1_NUM_FIELD"},
-        {{Click(705), Type(706, "618")}, 707, "ERR_TKTREISSUE_ORGTKT2_MAN"},
-        {{Click(705), Type(706, "618"), Type(707, "1")},
-         707,
+        {{Type(IDC_REISS_EXTKT1, "")}, IDC_REISS_EXTKT1, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
+        {{Type(IDC_REISS_EXTKT1, "61")}, IDC_REISS_EXTKT1, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"},
+        {{Type(IDC_REISS_EXTKT1, "61A")}, IDC_REISS_EXTKT1, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
+        {{Type(IDC_REISS_EXTKT2, "")}, IDC_REISS_EXTKT2, "ERR_TKTREISSUE_EXTTKT2_MANDATORY_FIELD"},
+        {{Type(IDC_REISS_EXTKT2, "123456789")},
+         IDC_REISS_EXTKT2,
+         "ERR_TKTREISSUE_EXTTKT2_MINVAL_FIELD"},
+        {{Type(IDC_REISS_EXTKT2, "123456789A")},
+         IDC_REISS_EXTKT2,
+         "ERR_TKTREISSUE_EXTTKT2_NUM_FIELD"},
+        {{Type(IDC_REISS_CPN, "")}, IDC_REISS_CPN, "ERR_TKTREISSUE_CPN_MANDATORY_FIELD"},
+        {{Type(IDC_REISS_CPN, "1A")}, IDC_REISS_CPN, "ERR_TKTREISSUE_CPN_INVALID"},
+        {{Type(IDC_REISS_2TKTCPN, "2B")}, IDC_REISS_2TKTCPN, "ERR_TKTREISSUE_2TKTCPN_INVALID"},
+        {{Type(IDC_REISS_3TKTCPN, "3 ")}, IDC_REISS_3TKTCPN, "ERR_TKTREISSUE_3TKTCPN_INVALID"},
+        {{Type(IDC_REISS_IATA, "")}, IDC_REISS_IATA, "ERR_TKTREISSUE_IATA_MANDATORY_FIELD"},
+        {{Type(IDC_REISS_IATA, "1234567")}, IDC_REISS_IATA, "ERR_TKTREISSUE_IATA_MINVAL_FIELD"},
+        {{Type(IDC_REISS_IATA, "1234567A")}, IDC_REISS_IATA, "ERR_TKTREISSUE_IATA_NUM_FIELD"},
+        {{Click(IDC_REISS_2TKTISSUE)}, IDC_REISS_ORGTKT1, "ERR_TKTREISSUE_ORGTKT1_MAN"},
+        {{Click(IDC_REISS_2TKTISSUE), Type(IDC_REISS_ORGTKT1, "61")},
+         IDC_REISS_ORGTKT1,
+         "ERR_TKTREISSUE_ORGTKT1_MINVAL_FIELD"},
+        {{Click(IDC_REISS_2TKTISSUE), Type(IDC_REISS_ORGTKT1, "61A")},
+         IDC_REISS_ORGTKT1,
+         "ERR_TKTREISSUE_ORGTKT1_NUM_FIELD"},
+        {{Click(IDC_REISS_2TKTISSUE), Type(IDC_REISS_ORGTKT1, "618")},
+         IDC_REISS_ORGTKT2,
+         "ERR_TKTREISSUE_ORGTKT2_MAN"},
+        {{Click(IDC_REISS_2TKTISSUE), Type(IDC_REISS_ORGTKT1, "618"), Type(IDC_REISS_ORGTKT2, "1")},
+         IDC_REISS_ORGTKT2,
          "ERR_TKTREISSUE_ORGTKT2_MINVAL_FIELD"},
-        {{Click(705), Type(706, "618"), Type(707, "111111111A")},
-         707,
+        {{Click(IDC_REISS_2TKTISSUE), Type(IDC_REISS_ORGTKT1, "618"),
+          Type(IDC_REISS_ORGTKT2, "111111111A")},
+         IDC_REISS_ORGTKT2,
          "ERR_TKTREISSUE_ORGTKT2_NUM_FIELD"},
-        {{Type(709, "")}, 709, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
-        {{Type(709, "12JAN5")}, 709, "ERR_TKTREISSUE_DATEOFISSUE_MINVAL_FIELD"},
-        {{Type(709, "30FEB05")}, 709, "ERR_TKTREISSUE_DATEOFISSUE_DATE_FIELD"},
-        {{Type(710, "")}, 710, "ERR_TKTREISSUE_PLACEOFISSUE_MANDATORY_FIELD"},
-        {{Type(710, "SI")}, 710, "ERR_TKTREISSUE_PLACEOFISSUE_MINVAL_FIELD"},
-        {{Type(710, "S-N")}, 710, "ERR_TKTREISSUE_PLACEOFISSUE_ALPHANUM_FIELD"},
+        {{Type(IDC_REISS_DATEOFISSUE, "")},
+         IDC_REISS_DATEOFISSUE,
+         "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
+        {{Type(IDC_REISS_DATEOFISSUE, "12JAN5")},
+         IDC_REISS_DATEOFISSUE,
+         "ERR_TKTREISSUE_DATEOFISSUE_MINVAL_FIELD"},
+        {{Type(IDC_REISS_DATEOFISSUE, "30FEB05")},
+         IDC_REISS_DATEOFISSUE,
+         "ERR_TKTREISSUE_DATEOFISSUE_DATE_FIELD"},
+        {{Type(IDC_REISS_PLACEOFISSUE, "")},
+         IDC_REISS_PLACEOFISSUE,
+         "ERR_TKTREISSUE_PLACEOFISSUE_MANDATORY_FIELD"},
+        {{Type(IDC_REISS_PLACEOFISSUE, "SI")},
+         IDC_REISS_PLACEOFISSUE,
+         "ERR_TKTREISSUE_PLACEOFISSUE_MINVAL_FIELD"},
+        {{Type(IDC_REISS_PLACEOFISSUE, "S-N")},
+         IDC_REISS_PLACEOFISSUE,
+         "ERR_TKTREISSUE_PLACEOFISSUE_ALPHANUM_FIELD"},
         // Net remit: ticking it asks for a cash amount.
-        {{Click(711), Type(768, "100")}, 712, "ERR_TKTREISSUE_NETREMITAMT_MAN"},
-        {{Click(711), Type(768, "100"), Type(712, "1/0")},
-         712,
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100")},
+         IDC_REISS_NETREMITAMT,
+         "ERR_TKTREISSUE_NETREMITAMT_MAN"},
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
+          Type(IDC_REISS_NETREMITAMT, "1/0")},
+         IDC_REISS_NETREMITAMT,
          "ERR_TKTREISSUE_NETREMITAMT_DOUBLENUM_FIELD"},
-        {{Click(711), Type(768, "100"), Type(712, "100"), Type(713, "5,0")},
-         713,
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
+          Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_NETCOMMISSION, "5,0")},
+         IDC_REISS_NETCOMMISSION,
          "ERR_TKTREISSUE_NETCOMMISION_DOUBLENUM_FIELD"},
-        {{Click(711), Type(768, "100"), Type(712, "100"), Type(713, "100")},
-         713,
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
+          Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_NETCOMMISSION, "100")},
+         IDC_REISS_NETCOMMISSION,
          "ERR_TKTREISSUE_NETCOMMISION_RANGE"},
-        {{Click(711), Type(768, "100"), Type(712, "100"), Type(713, "5")},
-         713,
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
+          Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_NETCOMMISSION, "5")},
+         IDC_REISS_NETCOMMISSION,
          "ERR_TKTREISSUE_NETCOMMISION_N_COMMISION"},
-        {{Type(714, "US")}, 714, "ERR_TKTREISSUE_ALTCURRENCY_MINVAL_FIELD"},
-        {{Type(714, "US1")}, 714, "ERR_TKTREISSUE_ALTCURRENCY_ALPHA_FIELD"},
-        {{Click(711), Type(768, "100"), Type(712, "100"), Type(814, "V-1")},
-         814,
+        {{Type(IDC_REISS_ALTCURRENCY, "US")},
+         IDC_REISS_ALTCURRENCY,
+         "ERR_TKTREISSUE_ALTCURRENCY_MINVAL_FIELD"},
+        {{Type(IDC_REISS_ALTCURRENCY, "US1")},
+         IDC_REISS_ALTCURRENCY,
+         "ERR_TKTREISSUE_ALTCURRENCY_ALPHA_FIELD"},
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
+          Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_VALUE_CODE, "V-1")},
+         IDC_REISS_VALUE_CODE,
          "ERR_TKREISSUE_VALUE_CODE_ALPHANUM"},
-        {{Click(711), Type(768, "100"), Type(712, "100"), Type(815, "C-1")},
-         815,
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
+          Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_CONTRACT_CODE, "C-1")},
+         IDC_REISS_CONTRACT_CODE,
          "ERR_TKREISSUE_CONTRACT_CODE_ALPHANUM"},
-        {With(IDC_REISS_ITCODE_TYPE, 4, {Type(694, "IT"), Type(819, "TP")}), 819,
-         "ERR_TKTREISSUE_TRIPARTITE_TOUR"},
-        {{Type(819, kNotAllowed)}, 819, "ERR_TKTREISSUE_TRIPARTITE_CODE_ALPHANUM"},
+        {With(IDC_REISS_ITCODE_TYPE, 4,
+              {Type(IDC_REISS_ITCODE, "IT"), Type(IDC_REISS_TRIPARTITE, "TP")}),
+         IDC_REISS_TRIPARTITE, "ERR_TKTREISSUE_TRIPARTITE_TOUR"},
+        {{Type(IDC_REISS_TRIPARTITE, kNotAllowed)},
+         IDC_REISS_TRIPARTITE,
+         "ERR_TKTREISSUE_TRIPARTITE_CODE_ALPHANUM"},
         // Copies, with electronic ticketing ticked.
-        {{Click(800), Type(718, "A")}, 718, "ERR_TKTREISSUE_AGENTCOUPON_NUM_FIELD"},
-        {{Click(800), Type(718, "6")}, 718, "ERR_TICKETISSUANCE_COPIES_RANGE"},
-        {{Click(800), Type(719, "A")}, 719, "ERR_TKTREISSUE_PASSRECEIPT_NUM_FIELD"},
-        {{Click(800), Type(720, "0")}, 720, "ERR_TICKETISSUANCE_COPIES_RANGE"},
-        {{Click(800), Type(721, "A")}, 721, "ERR_TKTREISSUE_CCCHGFORM_NUM_FIELD"},
-        {{Click(800), Type(813, "A")}, 813, "ERR_TKTREISSUE_TKTEXCHGAUTHFORM_NUM"},
+        {{Click(IDC_REISS_ETKT), Type(IDC_REISS_AGENTCOUPON, "A")},
+         IDC_REISS_AGENTCOUPON,
+         "ERR_TKTREISSUE_AGENTCOUPON_NUM_FIELD"},
+        {{Click(IDC_REISS_ETKT), Type(IDC_REISS_AGENTCOUPON, "6")},
+         IDC_REISS_AGENTCOUPON,
+         "ERR_TICKETISSUANCE_COPIES_RANGE"},
+        {{Click(IDC_REISS_ETKT), Type(IDC_REISS_PASSRECEIPT, "A")},
+         IDC_REISS_PASSRECEIPT,
+         "ERR_TKTREISSUE_PASSRECEIPT_NUM_FIELD"},
+        {{Click(IDC_REISS_ETKT), Type(IDC_REISS_AUDITCOUPON, "0")},
+         IDC_REISS_AUDITCOUPON,
+         "ERR_TICKETISSUANCE_COPIES_RANGE"},
+        {{Click(IDC_REISS_ETKT), Type(IDC_REISS_CCCHGFORM, "A")},
+         IDC_REISS_CCCHGFORM,
+         "ERR_TKTREISSUE_CCCHGFORM_NUM_FIELD"},
+        {{Click(IDC_REISS_ETKT), Type(IDC_REISS_EXCHG_AUTH_FORM, "A")},
+         IDC_REISS_EXCHG_AUTH_FORM,
+         "ERR_TKTREISSUE_TKTEXCHGAUTHFORM_NUM"},
         // The additional amount held against the net remit amount.
-        {{Click(711), Type(768, "SGD50"), Type(712, "100")}, 768, "ERR_TKTREISSUE_ADDPAY_AMT"},
-        {{Click(711), Type(768, "SGD99.99"), Type(712, "100")}, 768, "ERR_TKTREISSUE_ADDPAY_AMT"},
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "SGD50"),
+          Type(IDC_REISS_NETREMITAMT, "100")},
+         IDC_REISS_ADDPAYMENT_CSH_AMT,
+         "ERR_TKTREISSUE_ADDPAY_AMT"},
+        {{Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "SGD99.99"),
+          Type(IDC_REISS_NETREMITAMT, "100")},
+         IDC_REISS_ADDPAYMENT_CSH_AMT,
+         "ERR_TKTREISSUE_ADDPAY_AMT"},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.key);
@@ -287,17 +421,27 @@ TEST(ReissueChecks, BordersThatPass) {
     const std::vector<Step> accepted[] = {
         {Type(IDC_REISS_TFR, "7")},
         {Type(IDC_REISS_TFR, ""), Type(IDC_REISS_NAMESELECT, "")},
-        {Type(IDC_REISS_COMMISSION, "99.9"), Type(700, "AB"), Type(702, "2"), Type(703, "CD")},
-        {Select(IDC_REISS_ADDPAYMENT, 4), Type(769, "VI"), Type(770, "4111111111111"),
-         Type(771, "1205"), Type(772, "123456"), Type(773, "50")},
-        {Select(IDC_REISS_ADDPAYMENT, 4), Type(769, "VI"), Type(770, "4111111111111"),
-         Type(771, "1205"), Type(772, "12345678"), Type(773, "50")},
-        {Select(IDC_REISS_ENDORSE_TYPE, 4), Type(690, "NON-REF/\"QUOTED\" `X`")},
-        {Type(819, "TP ~!@#$%^&*()_-+=;:\"'[]{}\\|<>?,./")},
-        {Click(711), Type(768, "SGD150"), Type(712, "100"), Type(IDC_REISS_COMMISSION, "")},
-        {Click(711), Type(768, "100"), Type(712, "100"), Type(IDC_REISS_COMMISSION, ""),
-         Type(713, "7.5"), Type(814, "V1"), Type(815, "C1")},
-        {Click(800), Type(718, "1"), Type(719, "5"), Type(813, "3")},
+        {Type(IDC_REISS_COMMISSION, "99.9"), Type(IDC_REISS_CPN, "AB"),
+         Type(IDC_REISS_2TKTCPN, "2"), Type(IDC_REISS_3TKTCPN, "CD")},
+        {Select(IDC_REISS_ADDPAYMENT, 4), Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+         Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111"),
+         Type(IDC_REISS_ADDPAYMENT_CC_EXPDATE, "1205"),
+         Type(IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "123456"), Type(IDC_REISS_ADDPAYMENT_CC_AMT, "50")},
+        {Select(IDC_REISS_ADDPAYMENT, 4), Type(IDC_REISS_ADDPAYMENT_CC_TYPE, "VI"),
+         Type(IDC_REISS_ADDPAYMENT_CC_NBR, "4111111111111"),
+         Type(IDC_REISS_ADDPAYMENT_CC_EXPDATE, "1205"),
+         Type(IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "12345678"),
+         Type(IDC_REISS_ADDPAYMENT_CC_AMT, "50")},
+        {Select(IDC_REISS_ENDORSE_TYPE, 4), Type(IDC_REISS_ENDORSE2, "NON-REF/\"QUOTED\" `X`")},
+        {Type(IDC_REISS_TRIPARTITE, "TP ~!@#$%^&*()_-+=;:\"'[]{}\\|<>?,./")},
+        {Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "SGD150"),
+         Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_COMMISSION, "")},
+        {Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
+         Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_COMMISSION, ""),
+         Type(IDC_REISS_NETCOMMISSION, "7.5"), Type(IDC_REISS_VALUE_CODE, "V1"),
+         Type(IDC_REISS_CONTRACT_CODE, "C1")},
+        {Click(IDC_REISS_ETKT), Type(IDC_REISS_AGENTCOUPON, "1"), Type(IDC_REISS_PASSRECEIPT, "5"),
+         Type(IDC_REISS_EXCHG_AUTH_FORM, "3")},
     };
     for (const auto& steps : accepted) {
         Reissue f;
@@ -332,16 +476,26 @@ TEST(ReissueChecks, AmountAgainstNetRemit) {
 TEST(ReissueForm, PaymentDetailsFollowBothPayments) {
     struct Case {
         long original, additional;
-        std::vector<std::string> shown;
+        std::vector<int> shown;
     };
     const Case cases[] = {
-        {1, 0, {"760"}},
-        {4, 0, {"761"}},
-        {4, 1, {"761", "767", "768"}},
-        {6, 6, {"763", "764", "765", "776", "777", "778", "886", "779"}},
-        {3, 4, {"769", "770", "771", "772", "773"}},
-        {2, 7, {"784", "780"}},
-        {5, 2, {"762", "785"}},
+        {1, 0, {IDC_REISS_FOP1_ALINE_DATA}},
+        {4, 0, {IDC_REISS_FOP1_CC_TYPE}},
+        {4,
+         1,
+         {IDC_REISS_FOP1_CC_TYPE, IDC_REISS_ADDPAYMENT_CSH_ALDATA, IDC_REISS_ADDPAYMENT_CSH_AMT}},
+        {6,
+         6,
+         {IDC_REISS_FOP1_GGR_CODE, IDC_REISS_FOP1_GGR_WRT_CDE, IDC_REISS_FOP1_GGR_DBTOR_CDE,
+          IDC_REISS_ADDPAYMENT_GGR_CODE, IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
+          IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, IDC_REISS_OBJECTCODE, IDC_REISS_ADDPAYMENT_GGR_AMT}},
+        {3,
+         4,
+         {IDC_REISS_ADDPAYMENT_CC_TYPE, IDC_REISS_ADDPAYMENT_CC_NBR,
+          IDC_REISS_ADDPAYMENT_CC_EXPDATE, IDC_REISS_ADDPAYMENT_CC_APPR_CDE,
+          IDC_REISS_ADDPAYMENT_CC_AMT}},
+        {2, 7, {IDC_REISS_ADDPAYMENT_OTH, IDC_REISS_ADDPAYMENT_OTH_AMT}},
+        {5, 2, {IDC_REISS_FOP1_GR_NBR, IDC_REISS_ADDPAYMENT_INVAGT_AMT}},
     };
     for (const Case& c : cases) {
         Reissue f;
@@ -355,17 +509,19 @@ TEST(ReissueForm, PaymentDetailsFollowBothPayments) {
 TEST(ReissueForm, OriginalDetailsOutliveAChangeOfTheAdditionalPayment) {
     Reissue f;
     f.mask.select(IDC_REISS_FOP, 6);
-    f.run({Type(764, "W1"), Type(765, "D1"), Select(763, 1), Select(IDC_REISS_ADDPAYMENT, 1),
-           Type(768, "10"), Select(IDC_REISS_ADDPAYMENT, 3)});
-    EXPECT_EQ(f.mask.form().text(764), "W1");
-    EXPECT_EQ(f.mask.form().text(765), "D1");
-    EXPECT_EQ(f.mask.form().selection(763), 1);
+    f.run({Type(IDC_REISS_FOP1_GGR_WRT_CDE, "W1"), Type(IDC_REISS_FOP1_GGR_DBTOR_CDE, "D1"),
+           Select(IDC_REISS_FOP1_GGR_CODE, 1), Select(IDC_REISS_ADDPAYMENT, 1),
+           Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "10"), Select(IDC_REISS_ADDPAYMENT, 3)});
+    EXPECT_EQ(f.mask.form().text(IDC_REISS_FOP1_GGR_WRT_CDE), "W1");
+    EXPECT_EQ(f.mask.form().text(IDC_REISS_FOP1_GGR_DBTOR_CDE), "D1");
+    EXPECT_EQ(f.mask.form().selection(IDC_REISS_FOP1_GGR_CODE), 1);
     f.mask.select(IDC_REISS_ADDPAYMENT, 1);
-    EXPECT_EQ(f.mask.form().text(768), "") << "the additional details show empty";
+    EXPECT_EQ(f.mask.form().text(IDC_REISS_ADDPAYMENT_CSH_AMT), "")
+        << "the additional details show empty";
     // A new original payment empties the additional payment.
     f.mask.select(IDC_REISS_FOP, 6);
     EXPECT_EQ(f.mask.form().selection(IDC_REISS_ADDPAYMENT), 0);
-    EXPECT_EQ(f.mask.form().text(764), "");
+    EXPECT_EQ(f.mask.form().text(IDC_REISS_FOP1_GGR_WRT_CDE), "");
 }
 
 std::vector<long> Codes(MaskHarness& m, int list) {
@@ -377,21 +533,27 @@ std::vector<long> Codes(MaskHarness& m, int list) {
 
 TEST(ReissueForm, NetRemitSwapsTheEmptyAdditionalPaymentAndTheItCodes) {
     Reissue f;
-    f.run({Select(IDC_REISS_ITCODE_TYPE, 5), Type(694, "IT1"), Click(711)});
+    f.run({Select(IDC_REISS_ITCODE_TYPE, 5), Type(IDC_REISS_ITCODE, "IT1"),
+           Click(IDC_REISS_NETREMIT)});
     MaskHarness& m = f.mask;
     EXPECT_EQ(Codes(m, IDC_REISS_ADDPAYMENT), (std::vector<long>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(m.form().text(IDC_REISS_ADDPAYMENT), "DATA_TKTREISSUE_CASH");
-    EXPECT_EQ(f.shown(), (std::vector<std::string>{"760", "767", "768"}));
+    EXPECT_EQ(f.shown(),
+              (std::vector<int>{IDC_REISS_FOP1_ALINE_DATA, IDC_REISS_ADDPAYMENT_CSH_ALDATA,
+                                IDC_REISS_ADDPAYMENT_CSH_AMT}));
     EXPECT_EQ(Codes(m, IDC_REISS_ITCODE_TYPE), (std::vector<long>{0, 1, 2, 3}));
     EXPECT_EQ(m.form().selection(IDC_REISS_ITCODE_TYPE), 0);
-    EXPECT_FALSE(m.form().isEnabled(694));
-    EXPECT_EQ(m.form().text(694), "") << "a tour code of the old list does not stay behind";
-    EXPECT_TRUE(m.form().isEnabled(712));
+    EXPECT_FALSE(m.form().isEnabled(IDC_REISS_ITCODE));
+    EXPECT_EQ(m.form().text(IDC_REISS_ITCODE), "")
+        << "a tour code of the old list does not stay behind";
+    EXPECT_TRUE(m.form().isEnabled(IDC_REISS_NETREMITAMT));
 
-    f.run({Type(712, "100"), Type(814, "V1"), Select(IDC_REISS_ADDPAYMENT, 3), Click(711)});
+    f.run({Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_VALUE_CODE, "V1"),
+           Select(IDC_REISS_ADDPAYMENT, 3), Click(IDC_REISS_NETREMIT)});
     EXPECT_EQ(Codes(m, IDC_REISS_ADDPAYMENT), (std::vector<long>{0, 1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(m.form().text(IDC_REISS_ADDPAYMENT), "DATA_TKTREISSUE_CHEQUE") << "kept";
-    for (int id : {712, 713, 814, 815}) {
+    for (int id : {IDC_REISS_NETREMITAMT, IDC_REISS_NETCOMMISSION, IDC_REISS_VALUE_CODE,
+                   IDC_REISS_CONTRACT_CODE}) {
         EXPECT_FALSE(m.form().isEnabled(id)) << id;
         EXPECT_EQ(m.form().text(id), "") << id;
     }
@@ -412,31 +574,36 @@ TEST(ReissueForm, EndorsementTypeSetsTheLines) {
     };
     Reissue f;
     MaskHarness& m = f.mask;
-    EXPECT_FALSE(m.form().isVisible(875));
+    EXPECT_FALSE(m.form().isVisible(IDC_REISS_ENDORSE1_LABEL));
     for (const Case& c : cases) {
-        f.run({Type(688, "OLD"), Select(IDC_REISS_ENDORSE_TYPE, c.type)});
-        EXPECT_EQ(m.form().isEnabled(688), c.type != 0) << c.type;
-        EXPECT_EQ(m.form().isEnabled(690), c.second) << c.type;
-        EXPECT_EQ(m.form().isVisible(875), c.type != 0) << c.type;
-        EXPECT_EQ(m.form().isVisible(876), c.second) << c.type;
-        EXPECT_EQ(m.form().text(875), c.label1) << c.type;
-        EXPECT_EQ(m.form().text(688), "") << c.type;
-        EXPECT_EQ(m.form().dump(688)[3], "limit " + std::to_string(c.limit1)) << c.type;
-        EXPECT_EQ(m.form().dump(690)[3], "limit " + std::to_string(c.limit2)) << c.type;
+        f.run({Type(IDC_REISS_ENDORSE1, "OLD"), Select(IDC_REISS_ENDORSE_TYPE, c.type)});
+        EXPECT_EQ(m.form().isEnabled(IDC_REISS_ENDORSE1), c.type != 0) << c.type;
+        EXPECT_EQ(m.form().isEnabled(IDC_REISS_ENDORSE2), c.second) << c.type;
+        EXPECT_EQ(m.form().isVisible(IDC_REISS_ENDORSE1_LABEL), c.type != 0) << c.type;
+        EXPECT_EQ(m.form().isVisible(IDC_REISS_ENDORSE2_LABEL), c.second) << c.type;
+        EXPECT_EQ(m.form().text(IDC_REISS_ENDORSE1_LABEL), c.label1) << c.type;
+        EXPECT_EQ(m.form().text(IDC_REISS_ENDORSE1), "") << c.type;
+        EXPECT_EQ(m.form().dump(IDC_REISS_ENDORSE1)[3], "limit " + std::to_string(c.limit1))
+            << c.type;
+        EXPECT_EQ(m.form().dump(IDC_REISS_ENDORSE2)[3], "limit " + std::to_string(c.limit2))
+            << c.type;
         if (c.second)
-            m.type(690, "LINE2");
+            m.type(IDC_REISS_ENDORSE2, "LINE2");
     }
 }
 
 TEST(ReissueForm, ElectronicTicketingOpensTheCopiesAndUntickingResetsThem) {
     Reissue f;
     MaskHarness& m = f.mask;
-    f.run({Click(800), Click(802), Select(722, 2), Type(718, "1"), Type(813, "2"), Click(800)});
-    EXPECT_FALSE(m.form().isChecked(802));
-    EXPECT_FALSE(m.form().isEnabled(802));
-    EXPECT_EQ(m.form().selection(722), 0);
-    EXPECT_FALSE(m.form().isEnabled(722));
-    for (int id : {718, 719, 720, 721, 813}) {
+    f.run({Click(IDC_REISS_ETKT), Click(IDC_REISS_OVERRIDE_ETKT), Select(IDC_REISS_PRINTOPTION, 2),
+           Type(IDC_REISS_AGENTCOUPON, "1"), Type(IDC_REISS_EXCHG_AUTH_FORM, "2"),
+           Click(IDC_REISS_ETKT)});
+    EXPECT_FALSE(m.form().isChecked(IDC_REISS_OVERRIDE_ETKT));
+    EXPECT_FALSE(m.form().isEnabled(IDC_REISS_OVERRIDE_ETKT));
+    EXPECT_EQ(m.form().selection(IDC_REISS_PRINTOPTION), 0);
+    EXPECT_FALSE(m.form().isEnabled(IDC_REISS_PRINTOPTION));
+    for (int id : {IDC_REISS_AGENTCOUPON, IDC_REISS_PASSRECEIPT, IDC_REISS_AUDITCOUPON,
+                   IDC_REISS_CCCHGFORM, IDC_REISS_EXCHG_AUTH_FORM}) {
         EXPECT_FALSE(m.form().isEnabled(id)) << id;
         EXPECT_EQ(m.form().text(id), "") << id;
     }
@@ -459,36 +626,39 @@ TEST(ReissueForm, StartUpTakesTheTransferNumberFromTheQueue) {
 TEST(ReissueRecall, BringsBackTheSentFormWithoutUndoingAnyOfIt) {
     const std::vector<Step> forms[] = {
         {Select(IDC_REISS_FOP, 6),
-         Select(763, 1),
-         Type(764, "W1"),
-         Type(765, "D1"),
-         Click(711),
-         Type(768, "SGD600"),
-         Type(712, "500"),
-         Type(814, "V1"),
-         Type(815, "C1"),
+         Select(IDC_REISS_FOP1_GGR_CODE, 1),
+         Type(IDC_REISS_FOP1_GGR_WRT_CDE, "W1"),
+         Type(IDC_REISS_FOP1_GGR_DBTOR_CDE, "D1"),
+         Click(IDC_REISS_NETREMIT),
+         Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "SGD600"),
+         Type(IDC_REISS_NETREMITAMT, "500"),
+         Type(IDC_REISS_VALUE_CODE, "V1"),
+         Type(IDC_REISS_CONTRACT_CODE, "C1"),
          Type(IDC_REISS_COMMISSION, ""),
-         Type(713, "3"),
+         Type(IDC_REISS_NETCOMMISSION, "3"),
          Select(IDC_REISS_ITCODE_TYPE, 2),
-         Type(694, "IT1"),
+         Type(IDC_REISS_ITCODE, "IT1"),
          Select(IDC_REISS_ENDORSE_TYPE, 3),
-         Type(688, "AB"),
-         Type(690, "CD"),
-         Click(705),
-         Type(706, "618"),
-         Type(707, "1111111111"),
-         Type(702, "2"),
-         Click(800),
-         Click(802),
-         Select(722, 2),
-         Type(718, "1"),
-         Type(813, "4"),
-         Select(811, 2),
-         Type(714, "USD")},
-        {Select(IDC_REISS_FOP, 4), Type(761, "AX"), Select(IDC_REISS_ADDPAYMENT, 6), Select(776, 1),
-         Type(777, "W2"), Type(778, "D2"), Type(886, "OB"), Type(779, "75"),
-         Select(IDC_REISS_ITCODE_TYPE, 8), Type(694, "TOUR"), Select(IDC_REISS_ENDORSE_TYPE, 4),
-         Type(690, "DOMESTIC ONLY")},
+         Type(IDC_REISS_ENDORSE1, "AB"),
+         Type(IDC_REISS_ENDORSE2, "CD"),
+         Click(IDC_REISS_2TKTISSUE),
+         Type(IDC_REISS_ORGTKT1, "618"),
+         Type(IDC_REISS_ORGTKT2, "1111111111"),
+         Type(IDC_REISS_2TKTCPN, "2"),
+         Click(IDC_REISS_ETKT),
+         Click(IDC_REISS_OVERRIDE_ETKT),
+         Select(IDC_REISS_PRINTOPTION, 2),
+         Type(IDC_REISS_AGENTCOUPON, "1"),
+         Type(IDC_REISS_EXCHG_AUTH_FORM, "4"),
+         Select(IDC_REISS_SPLIT, 2),
+         Type(IDC_REISS_ALTCURRENCY, "USD")},
+        {Select(IDC_REISS_FOP, 4), Type(IDC_REISS_FOP1_CC_TYPE, "AX"),
+         Select(IDC_REISS_ADDPAYMENT, 6), Select(IDC_REISS_ADDPAYMENT_GGR_CODE, 1),
+         Type(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "W2"),
+         Type(IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "D2"), Type(IDC_REISS_OBJECTCODE, "OB"),
+         Type(IDC_REISS_ADDPAYMENT_GGR_AMT, "75"), Select(IDC_REISS_ITCODE_TYPE, 8),
+         Type(IDC_REISS_ITCODE, "TOUR"), Select(IDC_REISS_ENDORSE_TYPE, 4),
+         Type(IDC_REISS_ENDORSE2, "DOMESTIC ONLY")},
     };
     for (const auto& steps : forms) {
         Reissue f;
@@ -507,7 +677,7 @@ TEST(ReissueRecall, BringsBackTheSentFormWithoutUndoingAnyOfIt) {
 TEST(ReissueRecall, WithNothingSavedEqualsAClearedForm) {
     Reissue f;
     f.run(kValid);
-    f.run({Click(711), Click(800), Select(IDC_REISS_ENDORSE_TYPE, 1)});
+    f.run({Click(IDC_REISS_NETREMIT), Click(IDC_REISS_ETKT), Select(IDC_REISS_ENDORSE_TYPE, 1)});
     f.mask.click(IDC_REISS_CLEAR);
     const std::vector<std::string> cleared = f.snapshot();
     f.mask.click(IDC_REISS_RECALL);
