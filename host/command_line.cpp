@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::string_view kHome = "--home";
 constexpr std::string_view kCodePage = "--codepage";
+constexpr std::string_view kCheck = "--check";
 
 CommandLineParse failure(std::string why) {
     CommandLineParse parse;
@@ -51,10 +52,15 @@ CommandLineParse parseCommandLine(const std::vector<std::string_view>& arguments
             optionsEnded = true;
             continue;
         }
-        if (argument == "--help" || argument == "-h") {
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
             CommandLineParse parse;
-            parse.help = true;
+            parse.help = argument != "--version";
+            parse.version = !parse.help;
             return parse;
+        }
+        if (argument == "--echo" || argument == "--fresh-home") {
+            (argument == "--echo" ? commandLine.echo : commandLine.freshHome) = true;
+            continue;
         }
         // "--name value" or "--name=value"
         std::string_view name = argument;
@@ -63,7 +69,7 @@ CommandLineParse parseCommandLine(const std::vector<std::string_view>& arguments
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        if (name != kHome && name != kCodePage) {
+        if (name != kHome && name != kCodePage && name != kCheck) {
             return failure("unknown option " + std::string(argument));
         }
         if (!value) {
@@ -77,10 +83,18 @@ CommandLineParse parseCommandLine(const std::vector<std::string_view>& arguments
                 return failure("--home needs a directory");
             }
             commandLine.home = std::string(*value);
+        } else if (name == kCheck) {
+            if (value->empty()) {
+                return failure("--check needs a transcript file");
+            }
+            commandLine.check = std::string(*value);
         } else if (!readCodePage(*value, commandLine.codePage)) {
             return failure("--codepage needs a code page number (1 to 65535), not \"" +
                            std::string(*value) + "\"");
         }
+    }
+    if (commandLine.home && commandLine.freshHome) {
+        return failure("--home and --fresh-home exclude each other");
     }
     CommandLineParse parse;
     parse.commandLine = std::move(commandLine);
@@ -96,12 +110,26 @@ CommandLineParse parseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string usageText() {
-    return "usage: quorvex-host [--home DIR] [--codepage N] [SCRIPT]\n"
-           "  SCRIPT          the script to run; - or none reads standard input\n"
+    return "usage: quorvex-host [--home DIR | --fresh-home] [--codepage N] [--echo]\n"
+           "                    [--check FILE.out] [SCRIPT]\n"
+           "       quorvex-host --help | --version\n"
+           "  SCRIPT          the script to run; - or none reads standard input (on a\n"
+           "                  terminal: a prompt with line editing and completion)\n"
            "  --home DIR      where Quorvex.ini, the start-up queue and the log live\n"
            "                  (default $QUORVEX_HOME, else $XDG_CONFIG_HOME/quorvex,\n"
            "                  else ~/.config/quorvex)\n"
-           "  --codepage N    the system code page of the masks (default 1252)\n";
+           "  --fresh-home    run in a new temporary home, removed at the end\n"
+           "  --codepage N    the system code page of the masks (default 1252)\n"
+           "  --echo          print each command (\"> type 848 125\") before its output\n"
+           "  --check FILE    compare the transcript with FILE instead of printing it:\n"
+           "                  exit 1 and show the difference when they differ\n"
+           "Exit status: 0 the script ran to its end; 1 an `expect` or --check failed;\n"
+           "2 an unusable command line or a script error (FILE:LINE: why on stderr).\n"
+           "Full reference: docs/script-reference.md\n";
+}
+
+std::string versionText() {
+    return "quorvex-host " FAREWRIGHT_VERSION "\n";
 }
 
 bool runsInteractively(const CommandLine& commandLine) {

@@ -1,9 +1,10 @@
 // The command line of quorvex-host:
 //
-//     quorvex-host [--home DIR] [--codepage N] [SCRIPT]
+//     quorvex-host [--home DIR | --fresh-home] [--codepage N] [--echo] [--check FILE] [SCRIPT]
+//     quorvex-host --help | --version
 //
-// SCRIPT "-" or none reads standard input. Options may also be written "--home=DIR" and
-// "--codepage=N"; "--" ends the options (so a script may be named "-x").
+// SCRIPT "-" or none reads standard input. Options with a value may also be written
+// "--home=DIR"; "--" ends the options (so a script may be named "-x").
 #pragma once
 
 #include <optional>
@@ -24,14 +25,21 @@ struct CommandLine {
     unsigned codePage = kDefaultCodePage;
     // The script file; empty when the script comes from standard input ("-" or none).
     std::string script;
+    // Run in a new temporary home, removed at the end.
+    bool freshHome = false;
+    // Print each command ("> type 848 125") before its output.
+    bool echo = false;
+    // Compare the transcript with this file instead of printing it.
+    std::string check;
 
     bool readsStandardInput() const { return script.empty(); }
 };
 
-// The outcome of reading the command line: exactly one of commandLine, help or error.
+// The outcome of reading the command line: exactly one of commandLine, help, version or error.
 struct CommandLineParse {
     std::optional<CommandLine> commandLine;
-    bool help = false;  // --help or -h: print usageText() on stdout and exit 0
+    bool help = false;     // --help or -h: print the program's help on stdout and exit 0
+    bool version = false;  // --version: print versionText() on stdout and exit 0
     std::string error;  // unusable command line: print on stderr with the usage, exit 2
 };
 
@@ -39,8 +47,10 @@ struct CommandLineParse {
 CommandLineParse parseCommandLine(const std::vector<std::string_view>& arguments);
 CommandLineParse parseCommandLine(int argc, const char* const* argv);
 
-// "usage: quorvex-host [--home DIR] [--codepage N] [SCRIPT]" and a line per option.
+// "usage: quorvex-host ..." and a line per option.
 std::string usageText();
+// "quorvex-host VERSION".
+std::string versionText();
 
 // True when the host should run interactively: the script comes from standard input and
 // standard input is a terminal.

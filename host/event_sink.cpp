@@ -4,6 +4,7 @@
 
 #include "platform/com/bstr.h"
 #include "platform/text/codepage.h"
+#include "platform/zenkor/log.h"
 #include "server/class_table.h"
 
 namespace host {
@@ -40,7 +41,9 @@ bool argumentText(const VARIANTARG& arg, std::string& out) {
     } else {
         return false;
     }
-    out = text::fromUtf16(com::Bstr::view(value), text::kUtf8);
+    // Escaped like every printed text, so that an argument cannot forge a line.
+    out.clear();
+    zenkor::appendEscaped(out, text::fromUtf16(com::Bstr::view(value), text::kUtf8));
     return true;
 }
 

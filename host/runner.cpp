@@ -2,13 +2,15 @@
 
 #include <array>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 
 #include "framework/profile_names.h"
-#include "framework/shared_settings.h"
 #include "host/control_name.h"
 #include "host/event_sink.h"
+#include "host/form_text.h"
+#include "host/help.h"
+#include "host/home_files.h"
+#include "host/mask_classes.h"
+#include "host/suggest.h"
 #include "platform/com/bstr.h"
 #include "platform/file/file.h"
 #include "platform/text/codepage.h"
@@ -16,7 +18,7 @@
 #include "platform/ui/headless/headless_toolkit.h"
 #include "platform/zenkor/arch.h"
 #include "platform/zenkor/ini_file.h"
-#include "platform/zenkor/profile.h"
+#include "platform/zenkor/log.h"
 #include "server/create_by_name.h"
 
 namespace host {
@@ -24,32 +26,6 @@ namespace {
 
 using ui::headless::HeadlessDialog;
 using ui::headless::headlessToolkit;
-
-// The main form of each mask class (the first dialog a control name without "DIALOG:" means).
-struct MainForm {
-    std::string_view coclass;
-    int form;
-};
-constexpr std::array<MainForm, 6> kMainForms = {{
-    {"Skyfolio", 104},
-    {"TicketingIssuance", 110},
-    {"TicketingReIssuance", 113},
-    {"IssLogTkt", 116},
-    {"IssManualVoidTkt", 119},
-    {"IssBSPDamagedTkt", 124},
-}};
-
-struct KeyName {
-    std::string_view name;
-    ui::Key key;
-};
-constexpr std::array<KeyName, 5> kKeys = {{
-    {"enter", ui::Key::Enter},
-    {"alt+up", ui::Key::AltUp},
-    {"f1", ui::Key::F1},
-    {"space", ui::Key::Space},
-    {"tab", ui::Key::Tab},
-}};
 
 std::optional<long> wholeNumber(std::string_view text) {
     long value = 0;
@@ -65,10 +41,27 @@ std::string ansi(const ScriptCommand& c, std::size_t i) {
     return text::fromUtf16(c.arguments[i], text::systemCodePage());
 }
 
+bool isDate(long year, long month, long day) {
+    constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > kDays[month - 1])
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month != 2 || day < 29 || leap;
+}
+
+std::string openDialogs(int mainForm) {
+    std::string list;
+    for (const HeadlessDialog* d : headlessToolkit().dialogs()) {
+        if (d->templateId() == mainForm || d->isWindowVisible())
+            list += (list.empty() ? "" : ", ") + describeDialog(d->templateId());
+    }
+    return list.empty() ? "none" : list;
+}
+
 }  // namespace
 
-Runner::Runner(ScriptReader& reader, Transcript& transcript)
-    : reader_(reader), transcript_(transcript) {
+Runner::Runner(ScriptReader& reader, Transcript& transcript, RunnerOptions options)
+    : reader_(reader), transcript_(transcript), options_(options) {
     headlessToolkit().setInputPump([this] { return step(); });
 }
 
@@ -91,22 +84,37 @@ bool Runner::step() {
         stopped_ = true;
         return false;
     }
+    if (options_.echo)
+        transcript_.echo(command->text);
+    const ScriptCommand* outer = current_;
+    current_ = &*command;
     std::string why = execute(*command);
+    current_ = outer;
+    const int status = command->word == "expect" ? kExitFailedCheck : kExitScriptError;
     if (why.empty())
         why = transcript_.faulted() ? "the mask reported a fault" : "";
-    if (!why.empty() && reader_.fail(command->line, why)) {
+    if (!why.empty() && reader_.fail(command->line, why, status)) {
         stopped_ = true;
         return false;
     }
     headlessToolkit().dispatchPosted();
-    return true;
+    return !stopped_;
+}
+
+void Runner::warn(std::string_view why) {
+    reader_.warn(current_ != nullptr ? current_->line : reader_.lineNumber(), why);
+}
+
+void Runner::lines(const std::vector<std::string>& text) {
+    for (const std::string& line : text)
+        transcript_.line(line);
 }
 
 std::string Runner::execute(const ScriptCommand& command) {
     if (auto why = checkArguments(command))
         return *why;
     const CommandInfo* info = findCommand(command.word);
-    if (info->needsMask && !mask_ && command.word != "create")
+    if (info->needsMask && !mask_)
         return "no mask: `create` one first";
     switch (info->group) {
         case CommandGroup::Setup:
@@ -117,37 +125,19 @@ std::string Runner::execute(const ScriptCommand& command) {
             return agent(command);
         case CommandGroup::Query:
             return query(command);
+        case CommandGroup::Check:
+            return check(command);
+        case CommandGroup::Session:
+            return session(command);
     }
     return "unknown command";
 }
 
 std::string Runner::setup(const ScriptCommand& c) {
-    if (c.word == "ini") {
-        // "ZenkorMain.ini" is written where the masks will look for it.
-        std::string path = ansi(c, 0);
-        if (path == framework::kZenkorMainIni) {
-            framework::LoadSharedSettings();
-            path = framework::ZenkorMainPath();
-        }
-        const std::string section = ansi(c, 1);
-        const std::string key = ansi(c, 2);
-        const std::string value = ansi(c, 3);
-        CZenkorProfile profile;
-        profile.setIniFile(path.c_str());
-        profile.setSectionName(section.c_str());
-        profile.setKeyName(key.c_str());
-        profile.setValue(value.c_str());
-        return profile.commit() ? "" : "cannot write " + c.argumentUtf8(0);
-    }
-    if (c.word == "file") {
-        const std::filesystem::path path = file::resolve(c.argumentUtf8(0));
-        std::error_code ec;
-        if (path.has_parent_path())
-            std::filesystem::create_directories(path.parent_path(), ec);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << c.argumentUtf8(1);
-        return out ? "" : "cannot write " + path.string();
-    }
+    if (c.word == "ini")
+        return writeIniValue(ansi(c, 0), ansi(c, 1), ansi(c, 2), ansi(c, 3));
+    if (c.word == "file")
+        return writeHomeFile(c.argumentUtf8(0), c.argumentUtf8(1));
     // queue KEY VALUE
     const std::string key = ansi(c, 0);
     const std::string value = ansi(c, 1);
@@ -157,21 +147,34 @@ std::string Runner::setup(const ScriptCommand& c) {
 std::string Runner::create(const std::string& coclass) {
     if (mask_)
         return "a mask is already created: `destroy` it first";
-    const auto form = std::find_if(kMainForms.begin(), kMainForms.end(),
-                                   [&](const MainForm& f) { return f.coclass == coclass; });
-    if (form == kMainForms.end())
-        return "unknown class `" + coclass + "`";
+    const MaskClass* maskClass = findMaskClass(coclass);
+    if (maskClass == nullptr) {
+        return "unknown class `" + coclass + "`" +
+               suggestionFor(coclass, maskClassNames(false), "classes");
+    }
+    if (!maskClass->built) {
+        std::string built;
+        for (std::string_view name : maskClassNames(true))
+            built += (built.empty() ? "" : ", ") + std::string(name);
+        return "class `" + coclass + "` is not built yet; the built classes are " + built;
+    }
     com::Ptr<framework::IZenkorMask> mask;
     const HRESULT hr =
         server::CreateMaskByName(coclass, IID_IDispatch, reinterpret_cast<void**>(mask.out()));
     if (FAILED(hr) || !mask)
         return "class `" + coclass + "` is not available";
     mask_ = mask;
-    mainForm_ = form->form;
+    mainForm_ = maskClass->mainForm;
     sink_ = std::make_unique<EventSinkConnection>(
         mask_.get(), coclass, [this](const std::string& line) { transcript_.line(line); });
     if (auto view = mask_.as<framework::IZenkorMaskView>(framework::IID_IZenkorMaskView)) {
         view->Activate();
+    }
+    if (options_.notices != nullptr) {
+        const HeadlessDialog* form = headlessToolkit().findDialog(mainForm_);
+        *options_.notices << "created " << coclass << " on " << describeDialog(mainForm_) << " with "
+                          << (form != nullptr ? form->controls().size() : 0)
+                          << " controls: `controls` lists them, `draw` shows the form\n";
     }
     return "";
 }
@@ -197,7 +200,9 @@ std::string Runner::mask(const ScriptCommand& c) {
     if (c.word == "getlang") {
         com::Bstr lang;
         mask_->get_Lang(lang.out());
-        transcript_.line("lang " + text::fromUtf16(lang.view(), text::kUtf8));
+        std::string line = "lang ";
+        zenkor::appendEscaped(line, text::fromUtf16(lang.view(), text::kUtf8));
+        transcript_.line(line);
         return "";
     }
     const com::Bstr argument(c.arguments[0]);
@@ -210,6 +215,54 @@ std::string Runner::mask(const ScriptCommand& c) {
     if (c.word == "response")
         mask_->SetResponse(argument.get());
     return "";
+}
+
+std::string Runner::target(const ScriptCommand& c, std::size_t i, Target& found) {
+    const std::string text = c.argumentUtf8(i);
+    const ControlNameParse parse = parseControlName(text, mainForm_);
+    if (!parse.name)
+        return parse.error;
+    const int dialogId = parse.name->dialog == 0 ? mainForm_ : parse.name->dialog;
+    HeadlessDialog* dialog = headlessToolkit().findDialog(dialogId);
+    if (dialog == nullptr) {
+        return describeDialog(dialogId) + " is not open; the open dialogs are " +
+               openDialogs(mainForm_);
+    }
+    if (!dialog->hasControl(parse.name->control)) {
+        return "no control " + std::to_string(parse.name->control) + " on " +
+               describeDialog(dialogId) + " (`controls " + std::to_string(dialogId) +
+               "` lists them)";
+    }
+    found.dialog = dialog;
+    found.control = parse.name->control;
+    found.name = describeControl(dialogId, found.control);
+    return "";
+}
+
+void Runner::warnAgent(const ScriptCommand& c, const Target& t) {
+    const HeadlessDialog& d = *t.dialog;
+    const char* state = !d.isWindowEnabled()           ? "in a disabled dialog"
+                        : !d.isVisible(t.control)      ? "hidden"
+                        : !d.isEnabled(t.control)      ? "disabled"
+                                                       : nullptr;
+    if (state != nullptr) {
+        warn(t.name + " is " + state + ": `" + c.word + "` does nothing there");
+        return;
+    }
+    if (c.word != "type")
+        return;
+    std::string typed = ansi(c, 1);
+    if (const auto lineEnd = typed.find_first_of("\r\n"); lineEnd != std::string::npos) {
+        warn("the text holds a line break: only its first line reaches " + t.name);
+        typed.resize(lineEnd);
+    }
+    for (const auto& control : d.controls()) {
+        if (control.id == t.control && control.limit > 0 &&
+            typed.size() > static_cast<std::size_t>(control.limit)) {
+            warn("the text is cut to " + quoted(ansiToUtf8(typed.substr(0, control.limit))) +
+                 " at the limit of " + std::to_string(control.limit) + " of " + t.name);
+        }
+    }
 }
 
 std::string Runner::agent(const ScriptCommand& c) {
@@ -226,31 +279,39 @@ std::string Runner::agent(const ScriptCommand& c) {
                 return "`pickdate` takes three numbers";
             date[i] = *n;
         }
+        if (!isDate(date[0], date[1], date[2])) {
+            warn(std::to_string(date[0]) + " " + std::to_string(date[1]) + " " +
+                 std::to_string(date[2]) + " is not a date of the calendar (YEAR MONTH DAY)");
+        }
         toolkit.queueDate(static_cast<int>(date[0]), static_cast<int>(date[1]),
                           static_cast<int>(date[2]));
         return "";
     }
-    const auto name = parseControlName(c.argumentUtf8(0));
-    if (!name)
-        return "`" + c.argumentUtf8(0) + "` is not a control";
-    HeadlessDialog* dialog = toolkit.findDialog(name->dialog == 0 ? mainForm_ : name->dialog);
-    if (dialog == nullptr)
-        return "no dialog for `" + c.argumentUtf8(0) + "`";
-    const ui::ControlId id = name->control;
+    Target t;
+    if (std::string why = target(c, 0, t); !why.empty())
+        return why;
+    HeadlessDialog* dialog = t.dialog;
+    const ui::ControlId id = t.control;
+    if (c.word == "key") {
+        const std::string keyName = c.argumentUtf8(1);
+        for (const KeyName& k : keyTable()) {
+            if (k.name == keyName) {
+                warnAgent(c, t);
+                return dialog->key(id, k.key);
+            }
+        }
+        std::vector<std::string_view> names;
+        for (const KeyName& k : keyTable())
+            names.push_back(k.name);
+        return "unknown key `" + keyName + "`" + suggestionFor(keyName, names, "keys");
+    }
+    warnAgent(c, t);
     if (c.word == "type")
         return dialog->typeText(id, ansi(c, 1));
     if (c.word == "click")
         return dialog->click(id);
     if (c.word == "dblclick")
         return dialog->doubleClick(id);
-    if (c.word == "key") {
-        const std::string keyName = c.argumentUtf8(1);
-        for (const KeyName& k : kKeys) {
-            if (k.name == keyName)
-                return dialog->key(id, k.key);
-        }
-        return "unknown key `" + keyName + "`";
-    }
     if (c.word == "select") {
         const auto code = wholeNumber(c.argumentUtf8(1));
         if (!code)
@@ -266,6 +327,16 @@ std::string Runner::agent(const ScriptCommand& c) {
         positions.push_back(static_cast<int>(*n));
     }
     return dialog->pick(id, positions);
+}
+
+int Runner::dialogArgument(const ScriptCommand& c, std::string& why) {
+    if (c.arguments.empty()) {
+        if (mainForm_ == 0)
+            why = "no mask: `create` one first, or name a dialog";
+        return mainForm_;
+    }
+    const auto dialog = parseDialogName(c.argumentUtf8(0), why);
+    return dialog.value_or(0);
 }
 
 std::string Runner::query(const ScriptCommand& c) {
@@ -297,22 +368,80 @@ std::string Runner::query(const ScriptCommand& c) {
         const std::string section = ansi(c, 0);
         const zenkor::IniFile ini(
             file::readWholeFile(file::resolve(framework::kQuorvexIni)).content);
-        for (const auto& [key, value] : ini.entries(section)) {
+        const auto entries = ini.entries(section);
+        for (const auto& [key, value] : entries) {
             transcript_.line("profile ", key + "=" + value);
+        }
+        if (entries.empty()) {
+            std::vector<std::string> sections = ini.sectionNames();
+            std::vector<std::string_view> names(sections.begin(), sections.end());
+            warn("Quorvex.ini has no keys in section `" + c.argumentUtf8(0) + "`" +
+                 suggestionFor(c.argumentUtf8(0), names, "sections"));
         }
         return "";
     }
-    // dump CONTROL
-    const auto name = parseControlName(c.argumentUtf8(0));
-    if (!name)
-        return "`" + c.argumentUtf8(0) + "` is not a control";
-    HeadlessDialog* dialog = toolkit.findDialog(name->dialog == 0 ? mainForm_ : name->dialog);
-    if (dialog == nullptr || !dialog->hasControl(name->control)) {
-        return "no control `" + c.argumentUtf8(0) + "`";
+    if (c.word == "controls" || c.word == "draw") {
+        std::string why;
+        const int dialog = dialogArgument(c, why);
+        if (!why.empty())
+            return why;
+        const std::optional<FormView> form = viewOf(dialog);
+        if (!form)
+            return "no template for " + describeDialog(dialog);
+        lines(c.word == "controls" ? controlTable(*form) : drawForm(*form));
+        return "";
     }
-    for (const std::string& property : dialog->dump(name->control)) {
+    // dump CONTROL
+    Target t;
+    if (std::string why = target(c, 0, t); !why.empty())
+        return why;
+    for (const std::string& property : t.dialog->dump(t.control)) {
         transcript_.line(c.argumentUtf8(0) + " ", property);
     }
+    return "";
+}
+
+std::string Runner::check(const ScriptCommand& c) {
+    // expect TEXT | expect CONTROL TEXT
+    const std::string expected = c.argumentUtf8(c.arguments.size() - 1);
+    std::string actual;
+    std::string what;
+    if (c.arguments.size() == 2) {
+        Target t;
+        if (std::string why = target(c, 0, t); !why.empty())
+            return why;
+        actual = printable(t.dialog->text(t.control));
+        what = "the text of " + t.name;
+    } else if (transcript_.lastLine()) {
+        actual = *transcript_.lastLine();
+        what = "the last line";
+    } else {
+        return "expected " + quoted(expected) + ", but nothing was printed";
+    }
+    if (actual == expected)
+        return "";
+    return "expected " + quoted(expected) + ", but " + what + " is " + quoted(actual);
+}
+
+std::string Runner::session(const ScriptCommand& c) {
+    if (c.word == "quit") {
+        reader_.end();
+        stopped_ = true;
+        return "";
+    }
+    if (c.arguments.empty()) {
+        lines(commandHelp());
+        return "";
+    }
+    const std::string topic = c.argumentUtf8(0);
+    const auto help = commandHelp(topic);
+    if (!help) {
+        std::vector<std::string_view> names;
+        for (const CommandInfo& info : commandTable())
+            names.push_back(info.name);
+        return "no command `" + topic + "`" + suggestionFor(topic, names, "commands");
+    }
+    lines(*help);
     return "";
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+
+#include "host/suggest.h"
 
 namespace host {
 namespace {
@@ -118,7 +121,28 @@ std::string ScriptCommand::argumentUtf8(std::size_t i) const {
 }
 
 std::string ScriptError::message() const {
-    return "line " + std::to_string(line) + ": " + why;
+    return source + ":" + std::to_string(line) + ": " + why;
+}
+
+std::string quoted(std::string_view utf8) {
+    std::string out = "\"";
+    for (char c : utf8) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04X", static_cast<unsigned>(c));
+            out += code;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 std::string toUtf8(std::u16string_view text) {
@@ -227,23 +251,32 @@ LineWords splitScriptLine(std::string_view line) {
     return result;
 }
 
-ScriptReader::ScriptReader(std::istream& in) : in_(in), mode_(ReaderMode::Script) {}
-
-ScriptReader::ScriptReader(std::istream& in, ReaderMode mode, std::ostream& prompt,
-                           std::ostream& errors)
-    : in_(in), mode_(mode), prompt_(&prompt), errors_(&errors) {}
-
-bool ScriptReader::readLine(std::string& line) {
-    bool interactive = mode_ == ReaderMode::Interactive && prompt_ != nullptr;
-    if (interactive) {
+bool StreamInput::readLine(std::string& line) {
+    if (prompt_ != nullptr)
         *prompt_ << kPrompt << std::flush;
-    }
     if (!std::getline(in_, line)) {
-        if (interactive) {
+        if (prompt_ != nullptr)
             *prompt_ << '\n' << std::flush;
-        }
         return false;
     }
+    return true;
+}
+
+ScriptReader::ScriptReader(std::istream& in)
+    : owned_(std::make_unique<StreamInput>(in)),
+      input_(*owned_),
+      mode_(ReaderMode::Script),
+      source_(kStandardInputName) {}
+
+ScriptReader::ScriptReader(LineInput& input, ReaderMode mode, std::string source,
+                           std::ostream& errors)
+    : input_(input), mode_(mode), source_(std::move(source)), errors_(&errors) {}
+
+ScriptReader::~ScriptReader() = default;
+
+bool ScriptReader::readLine(std::string& line) {
+    if (!input_.readLine(line))
+        return false;
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
@@ -270,57 +303,97 @@ std::optional<ScriptCommand> ScriptReader::next() {
         command.word = toUtf8(words.words.front());
         command.arguments.assign(std::make_move_iterator(words.words.begin() + 1),
                                  std::make_move_iterator(words.words.end()));
+        const std::size_t first = line.find_first_not_of(" \t");
+        command.text = line.substr(first, line.find_last_not_of(" \t") + 1 - first);
         return command;
     }
     ended_ = true;
     return std::nullopt;
 }
 
-bool ScriptReader::fail(int line, std::string why) {
-    ScriptError error{line, std::move(why)};
+bool ScriptReader::fail(int line, std::string why, int status) {
     if (mode_ == ReaderMode::Interactive) {
         if (errors_ != nullptr) {
-            *errors_ << error.message() << std::endl;
+            *errors_ << why << std::endl;
         }
         return false;
     }
     if (!error_) {
-        error_ = std::move(error);
+        error_ = ScriptError{source_, line, std::move(why), status};
     }
     ended_ = true;
     return true;
 }
 
+void ScriptReader::warn(int line, std::string_view why) {
+    if (errors_ == nullptr)
+        return;
+    if (mode_ == ReaderMode::Script)
+        *errors_ << source_ << ':' << line << ": ";
+    *errors_ << "warning: " << why << std::endl;
+}
+
 namespace {
 
+using G = CommandGroup;
+
 constexpr std::array kCommands = {
-    // Setting up
-    CommandInfo{"ini", 4, 4, CommandGroup::Setup, false},
-    CommandInfo{"file", 2, 2, CommandGroup::Setup, false},
-    CommandInfo{"queue", 2, 2, CommandGroup::Setup, false},
-    // The mask
-    CommandInfo{"create", 1, 1, CommandGroup::Mask, false},
-    CommandInfo{"destroy", 0, 0, CommandGroup::Mask, true},
-    CommandInfo{"lang", 1, 1, CommandGroup::Mask, true},
-    CommandInfo{"getlang", 0, 0, CommandGroup::Mask, true},
-    CommandInfo{"initfield", 1, 1, CommandGroup::Mask, true},
-    CommandInfo{"initparam", 1, 1, CommandGroup::Mask, true},
-    CommandInfo{"response", 1, 1, CommandGroup::Mask, true},
-    // The agent
-    CommandInfo{"type", 2, 2, CommandGroup::Agent, true},
-    CommandInfo{"select", 2, 2, CommandGroup::Agent, true},
-    CommandInfo{"pick", 2, kUnbounded, CommandGroup::Agent, true},
-    CommandInfo{"click", 1, 1, CommandGroup::Agent, true},
-    CommandInfo{"key", 2, 2, CommandGroup::Agent, true},
-    CommandInfo{"dblclick", 1, 1, CommandGroup::Agent, true},
-    CommandInfo{"choose", 1, 2, CommandGroup::Agent, false},
-    CommandInfo{"pickdate", 3, 3, CommandGroup::Agent, false},
-    // Queries
-    CommandInfo{"dump", 1, 1, CommandGroup::Query, true},
-    CommandInfo{"focus", 0, 0, CommandGroup::Query, true},
-    CommandInfo{"dialogs", 0, 0, CommandGroup::Query, true},
-    CommandInfo{"profile", 1, 1, CommandGroup::Query, false},
+    CommandInfo{"ini", 4, 4, G::Setup, false, "FILE SECTION KEY VALUE",
+                "writes a value into Quorvex.ini, ZenkorMain.ini or an INI file under the home"},
+    CommandInfo{"file", 2, 2, G::Setup, false, "PATH CONTENT",
+                "writes a file under the home (e.g. install/marketconfig.xml)"},
+    CommandInfo{"queue", 2, 2, G::Setup, false, "KEY VALUE",
+                "leaves start-up data in the queue QUORVEX under KEY"},
+    CommandInfo{"create", 1, 1, G::Mask, false, "CLASS",
+                "creates a mask through the component server, connects to its events and "
+                "shows it"},
+    CommandInfo{"destroy", 0, 0, G::Mask, true, "", "releases the mask"},
+    CommandInfo{"lang", 1, 1, G::Mask, true, "VALUE", "puts the mask's Lang"},
+    CommandInfo{"getlang", 0, 0, G::Mask, true, "", "prints the mask's Lang"},
+    CommandInfo{"initfield", 1, 1, G::Mask, true, "VALUE", "calls initField"},
+    CommandInfo{"initparam", 1, 1, G::Mask, true, "VALUE", "calls initParam"},
+    CommandInfo{"response", 1, 1, G::Mask, true, "VALUE",
+                "hands a host response to the mask (SetResponse)"},
+    CommandInfo{"type", 2, 2, G::Agent, true, "CONTROL TEXT",
+                "types into an edit: focus, text upper-cased and cut at its limit, change "
+                "notifications"},
+    CommandInfo{"select", 2, 2, G::Agent, true, "CONTROL CODE",
+                "chooses the drop-down entry whose item code is CODE"},
+    CommandInfo{"pick", 2, kUnbounded, G::Agent, true, "CONTROL INDEX...",
+                "selects exactly these 0-based entries of a multiple-selection list"},
+    CommandInfo{"click", 1, 1, G::Agent, true, "CONTROL",
+                "clicks a button, check box, radio button or link label"},
+    CommandInfo{"key", 2, 2, G::Agent, true, "CONTROL KEY",
+                "presses enter, alt+up, f1, space or tab with the focus on CONTROL"},
+    CommandInfo{"dblclick", 1, 1, G::Agent, true, "CONTROL", "double-clicks an edit"},
+    CommandInfo{"choose", 1, 2, G::Agent, false, "CODE [SECOND]",
+                "queues the answer of the next encoder chooser"},
+    CommandInfo{"pickdate", 3, 3, G::Agent, false, "YEAR MONTH DAY",
+                "queues the answer of the next month picker"},
+    CommandInfo{"dump", 1, 1, G::Query, true, "CONTROL", "prints a control's properties"},
+    CommandInfo{"focus", 0, 0, G::Query, true, "", "prints the control with the focus"},
+    CommandInfo{"dialogs", 0, 0, G::Query, true, "", "prints every dialog of the mask"},
+    CommandInfo{"profile", 1, 1, G::Query, false, "SECTION",
+                "prints the keys of a section of Quorvex.ini"},
+    CommandInfo{"controls", 0, 1, G::Query, false, "[DIALOG]",
+                "lists every control of the form (or of DIALOG): ID, symbol, kind, limit, "
+                "state, label and text"},
+    CommandInfo{"draw", 0, 1, G::Query, false, "[DIALOG]",
+                "draws the form (or DIALOG) as text, each control with its ID"},
+    CommandInfo{"expect", 1, 2, G::Check, false, "TEXT | CONTROL TEXT",
+                "fails the run unless the last line printed, or the control's text, is TEXT"},
+    CommandInfo{"help", 0, 1, G::Session, false, "[COMMAND]",
+                "lists the commands, or tells one"},
+    CommandInfo{"quit", 0, 0, G::Session, false, "", "ends the run"},
 };
+
+constexpr std::array<KeyName, 5> kKeys = {{
+    {"enter", ui::Key::Enter},
+    {"alt+up", ui::Key::AltUp},
+    {"f1", ui::Key::F1},
+    {"space", ui::Key::Space},
+    {"tab", ui::Key::Tab},
+}};
 
 std::string countText(int n) {
     return n == 1 ? "1 argument" : std::to_string(n) + " arguments";
@@ -332,6 +405,28 @@ std::span<const CommandInfo> commandTable() {
     return kCommands;
 }
 
+std::span<const KeyName> keyTable() {
+    return kKeys;
+}
+
+std::string_view groupTitle(CommandGroup group) {
+    switch (group) {
+        case G::Setup:
+            return "Setting up, before `create`";
+        case G::Mask:
+            return "The mask";
+        case G::Agent:
+            return "The agent";
+        case G::Query:
+            return "Queries";
+        case G::Check:
+            return "Checks";
+        case G::Session:
+            return "The session";
+    }
+    return "";
+}
+
 const CommandInfo* findCommand(std::string_view word) {
     auto found = std::find_if(kCommands.begin(), kCommands.end(),
                               [word](const CommandInfo& info) { return info.name == word; });
@@ -341,7 +436,12 @@ const CommandInfo* findCommand(std::string_view word) {
 std::optional<std::string> checkArguments(const ScriptCommand& command) {
     const CommandInfo* info = findCommand(command.word);
     if (info == nullptr) {
-        return "unknown command `" + command.word + "`";
+        std::vector<std::string_view> names;
+        for (const CommandInfo& c : kCommands)
+            names.push_back(c.name);
+        std::string why = "unknown command `" + command.word + "`";
+        const std::string suggestion = suggestionFor(command.word, names, "commands");
+        return why + (suggestion.empty() ? " (`help` lists the commands)" : suggestion);
     }
     auto count = static_cast<long long>(command.arguments.size());
     bool fits = count >= info->minArguments &&

@@ -18,12 +18,15 @@
 
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/ui/types.h"
 
 namespace host {
 
@@ -32,18 +35,29 @@ struct ScriptCommand {
     int line = 0;                           // 1-based line number in the script
     std::string word;                       // the command word, UTF-8
     std::vector<std::u16string> arguments;  // escapes resolved
+    std::string text;                       // the line as written, without outer blanks
 
     // Argument i as UTF-8 (a lone surrogate becomes U+FFFD).
     std::string argumentUtf8(std::size_t i) const;
 };
 
+// Exit statuses of a run.
+inline constexpr int kExitFailedCheck = 1;  // an `expect` or the --check transcript differed
+inline constexpr int kExitScriptError = 2;  // an unusable command line or a script error
+
 struct ScriptError {
+    std::string source;  // the script's name as given, "<stdin>" for standard input
     int line = 0;
     std::string why;
+    int status = kExitScriptError;
 
-    // "line N: why"
+    // "SOURCE:LINE: why"
     std::string message() const;
 };
+
+// A text as a script would quote it: "..." with \\ \" \n \t and \uXXXX for other control
+// characters, so that it reads on one line and pastes back into a script.
+std::string quoted(std::string_view utf8);
 
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
 std::string toUtf8(std::u16string_view text);
@@ -61,21 +75,44 @@ struct LineWords {
 LineWords splitScriptLine(std::string_view line);
 
 enum class ReaderMode {
-    Script,       // the first error ends the reading
-    Interactive,  // a prompt before every line; an error is shown and the reading goes on
+    Script,       // the first error ends the reading; messages carry SOURCE:LINE
+    Interactive,  // an error is shown (without a line number) and the reading goes on
 };
 
 inline constexpr std::string_view kPrompt = "quorvex> ";
+inline constexpr std::string_view kStandardInputName = "<stdin>";
+
+// Where the lines of a script come from.
+class LineInput {
+  public:
+    virtual ~LineInput() = default;
+    // The next line without its line end; false at the end of the input.
+    virtual bool readLine(std::string& line) = 0;
+};
+
+// Lines of a stream; with a prompt stream, kPrompt is written before each line is read (and a
+// line end when the input ends).
+class StreamInput final : public LineInput {
+  public:
+    explicit StreamInput(std::istream& in, std::ostream* prompt = nullptr)
+        : in_(in), prompt_(prompt) {}
+    bool readLine(std::string& line) override;
+
+  private:
+    std::istream& in_;
+    std::ostream* prompt_;
+};
 
 // Yields the commands of a script one at a time, so that a modal loop started by one command
 // can pull the commands that follow it.
 class ScriptReader {
   public:
-    // Script mode.
+    // Script mode over a stream, errors and warnings not printed (tests).
     explicit ScriptReader(std::istream& in);
-    // Interactive mode writes kPrompt to prompt before reading each line (and a line end when
-    // the input ends) and writes errors to errors.
-    ScriptReader(std::istream& in, ReaderMode mode, std::ostream& prompt, std::ostream& errors);
+    // errors receives warnings, and in interactive mode errors too; source names the script in
+    // messages.
+    ScriptReader(LineInput& input, ReaderMode mode, std::string source, std::ostream& errors);
+    ~ScriptReader();
 
     ScriptReader(const ScriptReader&) = delete;
     ScriptReader& operator=(const ScriptReader&) = delete;
@@ -85,10 +122,16 @@ class ScriptReader {
     std::optional<ScriptCommand> next();
 
     // Reports a fault of a command this reader yielded (a wrong argument count, an unknown
-    // control, ...). Script mode: the fault becomes error(), reading stops, and the answer is
-    // true (stop the run; print error()->message() on stderr and exit 2). Interactive mode:
-    // "line N: why" is written to the error stream and the answer is false (go on).
-    bool fail(int line, std::string why);
+    // control, a failed expectation, ...). Script mode: the fault becomes error(), reading
+    // stops, and the answer is true (stop the run; print error()->message() on stderr and exit
+    // with its status). Interactive mode: the why is written to the error stream and the answer
+    // is false (go on).
+    bool fail(int line, std::string why, int status = kExitScriptError);
+    // A mistake that changes nothing in the run: "SOURCE:LINE: warning: why" (interactive:
+    // "warning: why") on the error stream.
+    void warn(int line, std::string_view why);
+    // Ends the reading (the `quit` command).
+    void end() { ended_ = true; }
 
     // The error that ended a script, if any.
     const std::optional<ScriptError>& error() const { return error_; }
@@ -99,21 +142,25 @@ class ScriptReader {
   private:
     bool readLine(std::string& line);
 
-    std::istream& in_;
+    std::unique_ptr<LineInput> owned_;
+    LineInput& input_;
     ReaderMode mode_;
-    std::ostream* prompt_ = nullptr;
+    std::string source_;
     std::ostream* errors_ = nullptr;
     int lineNumber_ = 0;
     bool ended_ = false;
     std::optional<ScriptError> error_;
 };
 
-// The commands of the script format and their argument counts.
+// The commands of the script format: the one table that runs them and that `help`, --help and
+// completion are made from.
 enum class CommandGroup {
-    Setup,  // belongs before `create`: ini, file, queue
-    Mask,   // create, destroy and the automation members
-    Agent,  // what an agent does, and the chooser answers
-    Query,  // prints what it finds
+    Setup,    // belongs before `create`: ini, file, queue
+    Mask,     // create, destroy and the automation members
+    Agent,    // what an agent does, and the chooser answers
+    Query,    // prints what it finds
+    Check,    // makes a script check itself
+    Session,  // help and quit
 };
 
 inline constexpr int kUnbounded = -1;
@@ -123,16 +170,28 @@ struct CommandInfo {
     int minArguments;
     int maxArguments;  // kUnbounded: no upper limit
     CommandGroup group;
-    bool needsMask;  // works on the mask made by `create`
+    bool needsMask;             // works on the mask made by `create`
+    std::string_view synopsis;  // the arguments as `help` shows them
+    std::string_view summary;   // what the command does, one sentence
 };
 
 std::span<const CommandInfo> commandTable();
 // None for an unknown word.
 const CommandInfo* findCommand(std::string_view word);
+// The heading `help` shows for a group ("Setting up, before `create`").
+std::string_view groupTitle(CommandGroup group);
+
+// The keys of `key CONTROL KEY`.
+struct KeyName {
+    std::string_view name;
+    ui::Key key;
+};
+std::span<const KeyName> keyTable();
 
 // None when the command is known and its argument count fits; else the why of the script
-// error: "unknown command `x`", "`type` takes 2 arguments", "`destroy` takes no arguments",
-// "`choose` takes 1 or 2 arguments", "`pick` takes at least 2 arguments".
+// error: "unknown command `x`" (with the nearest commands), "`type` takes 2 arguments",
+// "`destroy` takes no arguments", "`choose` takes 1 or 2 arguments", "`pick` takes at least 2
+// arguments".
 std::optional<std::string> checkArguments(const ScriptCommand& command);
 
 }  // namespace host

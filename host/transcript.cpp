@@ -11,6 +11,12 @@ std::string ansiToUtf8(std::string_view ansi) {
     return text::fromUtf16(text::fromAnsi(ansi), text::kUtf8);
 }
 
+std::string printable(std::string_view ansi) {
+    std::string line;
+    zenkor::appendEscaped(line, ansiToUtf8(ansi));
+    return line;
+}
+
 Transcript::Transcript(std::ostream& out)
     : Transcript([&out](std::string_view text) {
           out << text << '\n';
@@ -30,15 +36,20 @@ Transcript::~Transcript() {
 }
 
 void Transcript::line(std::string_view utf8) {
+    lastLine_ = std::string(utf8);
     sink_(utf8);
 }
 
 void Transcript::line(std::string_view head, std::string_view ansiText) {
-    line(std::string(head) + ansiToUtf8(ansiText));
+    line(std::string(head) + printable(ansiText));
+}
+
+void Transcript::echo(std::string_view commandText) {
+    sink_("> " + std::string(commandText));
 }
 
 void Transcript::messageBox(std::string_view title, std::string_view text) {
-    line("msgbox [" + ansiToUtf8(title) + "] ", text);
+    line("msgbox [" + printable(title) + "] ", text);
 }
 
 void Transcript::posted(unsigned message) {
@@ -60,14 +71,14 @@ void Transcript::fault(std::string_view text) {
 
 void Transcript::diagnostic(std::string_view component, std::string_view function, int category,
                             std::string_view text) {
-    line("log diagnostic " + ansiToUtf8(component) + " " + ansiToUtf8(function) + " " +
+    line("log diagnostic " + printable(component) + " " + printable(function) + " " +
              std::to_string(category) + " ",
          text);
 }
 
 void Transcript::error(std::string_view component, std::string_view function, int code,
                        std::string_view text) {
-    line("log error " + ansiToUtf8(component) + " " + ansiToUtf8(function) + " " +
+    line("log error " + printable(component) + " " + printable(function) + " " +
              std::to_string(code) + " ",
          text);
 }

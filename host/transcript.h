@@ -1,8 +1,10 @@
 // What the stand-in terminal prints: one line per happening, in the order it happens. Texts
-// of the masks (system code page) are printed as UTF-8.
+// of the masks (system code page) are printed as UTF-8, with line breaks and other control
+// characters escaped as the log escapes them, so that no text can forge a line.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -29,7 +31,12 @@ class Transcript final : public ui::headless::Observer, public zenkor::LogObserv
     void line(std::string_view utf8);
     // A line whose last part is text of the system code page.
     void line(std::string_view head, std::string_view ansiText);
+    // A line that echoes a command ("> type 848 125"); it is not output of the run, so
+    // lastLine() does not change.
+    void echo(std::string_view commandText);
 
+    // The last line printed by the run (without echoes); none before the first.
+    const std::optional<std::string>& lastLine() const { return lastLine_; }
     // A fault of the masks seen since the start (an internal error of the run).
     bool faulted() const { return faulted_; }
 
@@ -49,9 +56,12 @@ class Transcript final : public ui::headless::Observer, public zenkor::LogObserv
   private:
     LineSink sink_;
     bool faulted_ = false;
+    std::optional<std::string> lastLine_;
 };
 
 // System code page text as UTF-8.
 std::string ansiToUtf8(std::string_view ansi);
+// System code page text as UTF-8, escaped to stay on one line.
+std::string printable(std::string_view ansi);
 
 }  // namespace host

@@ -127,7 +127,7 @@ TEST(ScriptReaderTest, ScriptModeStopsAtTheFirstErrorOrFault) {
     ScriptReader reader(in);
     EXPECT_EQ(readAll(reader).size(), 1u);
     ASSERT_TRUE(reader.error().has_value());
-    EXPECT_EQ(reader.error()->message(), "line 3: unterminated quote");
+    EXPECT_EQ(reader.error()->message(), "<stdin>:3: unterminated quote");
     EXPECT_FALSE(reader.next().has_value());
 
     // So does a fault of a command.
@@ -137,20 +137,22 @@ TEST(ScriptReaderTest, ScriptModeStopsAtTheFirstErrorOrFault) {
     ASSERT_TRUE(first.has_value());
     EXPECT_TRUE(second.fail(first->line, "no control 1"));
     EXPECT_FALSE(second.next().has_value());
-    EXPECT_EQ(second.error()->message(), "line 1: no control 1");
+    EXPECT_EQ(second.error()->message(), "<stdin>:1: no control 1");
 }
 
 TEST(ScriptReaderTest, InteractiveModePromptsAndGoesOnAfterErrors) {
     std::istringstream in("click 1\nclick \"\nclick 3\n");
     std::ostringstream prompt;
     std::ostringstream errors;
-    ScriptReader reader(in, ReaderMode::Interactive, prompt, errors);
+    host::StreamInput input(in, &prompt);
+    ScriptReader reader(input, ReaderMode::Interactive, "-", errors);
     std::vector<ScriptCommand> commands = readAll(reader);
     ASSERT_EQ(commands.size(), 2u);
     EXPECT_EQ(commands[1].line, 3);
     EXPECT_FALSE(reader.fail(3, "no control 3"));
+    reader.warn(3, "cut");
     EXPECT_FALSE(reader.error().has_value());
-    EXPECT_EQ(errors.str(), "line 2: unterminated quote\nline 3: no control 3\n");
+    EXPECT_EQ(errors.str(), "unterminated quote\nno control 3\nwarning: cut\n");
     // one prompt per line read, and one more for the end of the input
     EXPECT_EQ(prompt.str(), "quorvex> quorvex> quorvex> quorvex> \n");
 }
@@ -174,8 +176,11 @@ TEST(CommandTable, ArgumentCounts) {
         {"choose LHR LONDON", ""},
         {"choose LHR LONDON X", "`choose` takes 1 or 2 arguments"},
         {"pickdate 2024 1", "`pickdate` takes 3 arguments"},
-        {"frobnicate 1", "unknown command `frobnicate`"},
-        {"Type 848 1", "unknown command `Type`"},
+        {"frobnicate 1", "unknown command `frobnicate` (`help` lists the commands)"},
+        {"Type 848 1", "unknown command `Type`; did you mean `type`?"},
+        {"dum 848", "unknown command `dum`; did you mean `dump`?"},
+        {"expect", "`expect` takes 1 or 2 arguments"},
+        {"help type extra", "`help` takes 0 or 1 argument"},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.line);

@@ -52,23 +52,6 @@ std::string timestamp() {
     return buffer;
 }
 
-// Keeps a logged text on its one line: line breaks and other control bytes are escaped.
-void appendEscaped(std::string& line, std::string_view text) {
-    for (char c : text) {
-        if (c == '\n') {
-            line += "\\n";
-        } else if (c == '\r') {
-            line += "\\r";
-        } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(c));
-            line += code;
-        } else {
-            line += c;
-        }
-    }
-}
-
 // Without blocking: a FIFO in the log's place must not hang a mask.
 int openLog(const std::string& path) {
     return ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
@@ -132,6 +115,22 @@ void record(Kind kind, const char* component, const char* function, int number, 
 }
 
 }  // namespace
+
+void appendEscaped(std::string& line, std::string_view text) {
+    for (char c : text) {
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(c));
+            line += code;
+        } else {
+            line += c;
+        }
+    }
+}
 
 void setLogObserver(LogObserver* newObserver) {
     observer.store(newObserver);

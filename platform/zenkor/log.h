@@ -23,6 +23,10 @@ class LogObserver {
                        std::string_view text) = 0;
 };
 
+// Appends text to line with line breaks and the other control bytes but tab escaped ("\n",
+// "\r", "\x1B"), so that a logged or printed text stays on its one line.
+void appendEscaped(std::string& line, std::string_view text);
+
 // Registers the observer (nullptr removes it). The caller keeps it alive while registered.
 void setLogObserver(LogObserver* observer);
 

@@ -1,0 +1,108 @@
+#include "host/home_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "framework/profile_names.h"
+#include "framework/shared_settings.h"
+#include "platform/file/file.h"
+#include "platform/zenkor/ini_file.h"
+#include "platform/zenkor/profile.h"
+
+namespace host {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool inside(const fs::path& path, const fs::path& dir) {
+    const fs::path relative = path.lexically_normal().lexically_relative(dir.lexically_normal());
+    return !relative.empty() && *relative.begin() != ".." && relative != ".";
+}
+
+std::string parentOf(const std::string& path) {
+    return fs::path(path).parent_path().string();
+}
+
+}  // namespace
+
+std::string pathInHome(std::string_view path, std::string& why) {
+    const std::string resolved = file::resolve(path);
+    if (path.empty() || !inside(resolved, file::homeDirectory())) {
+        why = "`" + std::string(path) + "` is outside the home " + file::homeDirectory() +
+              " (give a path relative to it, without ..)";
+        return {};
+    }
+    return resolved;
+}
+
+std::string writeHomeFile(std::string_view path, std::string_view content) {
+    std::string why;
+    const std::string resolved = pathInHome(path, why);
+    if (resolved.empty())
+        return why;
+    if (!file::ensureDirectory(parentOf(resolved)) || !file::replaceFile(resolved, content))
+        return "cannot write " + resolved;
+    return {};
+}
+
+std::string writeIniValue(std::string_view fileName, std::string_view section,
+                          std::string_view key, std::string_view value) {
+    if (!zenkor::IniFile::isValidSectionName(section))
+        return "`" + std::string(section) + "` is not a section name";
+    if (!zenkor::IniFile::isValidKeyName(key))
+        return "`" + std::string(key) + "` is not a key name";
+    std::string path(fileName);
+    if (path == framework::kZenkorMainIni) {
+        framework::LoadSharedSettings();
+        path = framework::ZenkorMainPath();
+    }
+    std::string why;
+    const std::string resolved = pathInHome(path, why);
+    if (resolved.empty())
+        return why;
+    CZenkorProfile profile;
+    profile.setIniFile(resolved.c_str());
+    profile.setSectionName(std::string(section).c_str());
+    profile.setKeyName(std::string(key).c_str());
+    if (profile.setValue(std::string(value).c_str()) == 0 || !profile.commit())
+        return "cannot write " + resolved;
+    return {};
+}
+
+std::string homeProblem(const std::string& dir) {
+    struct stat info {};
+    if (::stat(dir.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
+        return "the home " + dir + " is not a directory: nothing can be saved";
+    if (!file::ensureDirectory(dir))
+        return "cannot make the home " + dir + ": " + std::strerror(errno);
+    const std::string probe = file::joinPath(dir, ".quorvex-host-" + std::to_string(::getpid()));
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return "cannot write in the home " + dir + ": " + std::strerror(errno);
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return {};
+}
+
+FreshHome::FreshHome() {
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    std::string pattern = ((ec ? fs::path("/tmp") : base) / "quorvex-home-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr)
+        path_ = pattern;
+}
+
+FreshHome::~FreshHome() {
+    if (path_.empty())
+        return;
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+}  // namespace host

@@ -1,0 +1,65 @@
+#include "host/line_editor.h"
+
+#include <editline/readline.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "host/completion.h"
+#include "platform/file/file.h"
+
+namespace host {
+namespace {
+
+constexpr int kHistoryLines = 500;
+
+// The library calls back through plain functions; one editor runs at a time.
+std::function<int()> currentMainForm;
+std::vector<std::string> matches;
+std::size_t nextMatch = 0;
+
+char* generate(const char* /*text*/, int state) {
+    if (state == 0)
+        nextMatch = 0;
+    if (nextMatch >= matches.size())
+        return nullptr;
+    return ::strdup(matches[nextMatch++].c_str());
+}
+
+char** complete(const char* text, int start, int /*end*/) {
+    rl_attempted_completion_over = 1;  // no file names
+    const std::string before(rl_line_buffer, static_cast<std::size_t>(start));
+    matches = completionsFor(before + text, currentMainForm ? currentMainForm() : 0);
+    return rl_completion_matches(text, generate);
+}
+
+}  // namespace
+
+LineEditor::LineEditor(std::function<int()> mainForm)
+    : historyFile_(file::joinPath(file::homeDirectory(), "quorvex-host.history")) {
+    currentMainForm = std::move(mainForm);
+    rl_readline_name = "quorvex-host";
+    rl_attempted_completion_function = complete;
+    using_history();
+    read_history(historyFile_.c_str());
+}
+
+LineEditor::~LineEditor() {
+    write_history(historyFile_.c_str());
+    history_truncate_file(historyFile_.c_str(), kHistoryLines);
+    currentMainForm = nullptr;
+}
+
+bool LineEditor::readLine(std::string& line) {
+    char* read = readline(std::string(kPrompt).c_str());
+    if (read == nullptr)
+        return false;
+    line = read;
+    std::free(read);
+    if (line.find_first_not_of(" \t") != std::string::npos)
+        add_history(line.c_str());
+    return true;
+}
+
+}  // namespace host
