@@ -118,11 +118,13 @@ std::vector<std::string> controlTable(const FormView& form) {
 }
 
 std::vector<std::string> drawForm(const FormView& form) {
-    // Rows of the picture by the vertical middle of each control, left to right in a row.
+    // Rows of the picture by the vertical middle of each control (the top of a tall one),
+    // left to right in a row.
     std::map<int, std::vector<const ControlView*>> byRow;
     for (const ControlView& c : form.controls) {
+        const int middle = c.height <= 2 * kUnitsPerRow ? c.y + c.height / 2 : c.y;
         if (c.visible)
-            byRow[(c.y + c.height / 2) / kUnitsPerRow].push_back(&c);
+            byRow[std::max(0, middle) / kUnitsPerRow].push_back(&c);
     }
     std::map<int, std::string> rows;
     for (auto& [row, controls] : byRow) {

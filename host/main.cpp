@@ -1,6 +1,7 @@
 // quorvex-host: the stand-in for the terminal. Reads a script (or, on a terminal, commands
 // typed at a prompt), drives one mask at a time and prints what the mask does.
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -22,7 +23,9 @@ namespace {
 // --check: exit 1 with the difference on stderr unless the transcript equals the file.
 int compareTranscript(const std::string& expectedFile, const std::string& actual,
                       const std::string& scriptName) {
-    const file::ReadResult expected = file::readWholeFile(expectedFile);
+    // Relative to the working directory, not to the home.
+    const file::ReadResult expected =
+        file::readWholeFile(std::filesystem::absolute(expectedFile).string());
     if (!expected.opened) {
         std::cerr << "cannot read the transcript " << expectedFile << '\n';
         return host::kExitScriptError;

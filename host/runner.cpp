@@ -49,6 +49,19 @@ bool isDate(long year, long month, long day) {
     return month != 2 || day < 29 || leap;
 }
 
+// "User", "SYSTEM", or upper-case words joined by underscores ending in "_SECTION", as the
+// masks name their sections.
+bool isProfileSectionName(std::string_view name) {
+    if (name == "User" || name == "SYSTEM")
+        return true;
+    constexpr std::string_view kEnding = "_SECTION";
+    return name.size() > kEnding.size() && name.ends_with(kEnding) && name.front() != '_' &&
+           name.find("__") == std::string_view::npos &&
+           std::all_of(name.begin(), name.end(), [](char ch) {
+               return (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_';
+           });
+}
+
 std::string openDialogs(int mainForm) {
     std::string list;
     for (const HeadlessDialog* d : headlessToolkit().dialogs()) {
@@ -241,6 +254,8 @@ std::string Runner::target(const ScriptCommand& c, std::size_t i, Target& found)
 
 void Runner::warnAgent(const ScriptCommand& c, const Target& t) {
     const HeadlessDialog& d = *t.dialog;
+    if (c.word == "type" && d.kind(t.control) != ui::ControlKind::Edit)
+        return;  // refused as a script error
     const char* state = !d.isWindowEnabled()           ? "in a disabled dialog"
                         : !d.isVisible(t.control)      ? "hidden"
                         : !d.isEnabled(t.control)      ? "disabled"
@@ -372,10 +387,13 @@ std::string Runner::query(const ScriptCommand& c) {
         for (const auto& [key, value] : entries) {
             transcript_.line("profile ", key + "=" + value);
         }
-        if (entries.empty()) {
-            std::vector<std::string> sections = ini.sectionNames();
-            std::vector<std::string_view> names(sections.begin(), sections.end());
-            warn("Quorvex.ini has no keys in section `" + c.argumentUtf8(0) + "`" +
+        const std::vector<std::string> sections = ini.sectionNames();
+        const std::vector<std::string_view> names(sections.begin(), sections.end());
+        // A section not saved yet is no mistake; a name no mask would use, or a near miss of a
+        // section the file has, likely is.
+        if (entries.empty() && (!isProfileSectionName(section) ||
+                                !nearestNames(section, names).empty())) {
+            warn("Quorvex.ini has no section `" + c.argumentUtf8(0) + "`" +
                  suggestionFor(c.argumentUtf8(0), names, "sections"));
         }
         return "";
@@ -435,12 +453,8 @@ std::string Runner::session(const ScriptCommand& c) {
     }
     const std::string topic = c.argumentUtf8(0);
     const auto help = commandHelp(topic);
-    if (!help) {
-        std::vector<std::string_view> names;
-        for (const CommandInfo& info : commandTable())
-            names.push_back(info.name);
-        return "no command `" + topic + "`" + suggestionFor(topic, names, "commands");
-    }
+    if (!help)
+        return unknownCommand(topic);
     lines(*help);
     return "";
 }

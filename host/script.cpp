@@ -433,15 +433,19 @@ const CommandInfo* findCommand(std::string_view word) {
     return found == kCommands.end() ? nullptr : &*found;
 }
 
+std::string unknownCommand(std::string_view word) {
+    std::vector<std::string_view> names;
+    for (const CommandInfo& c : kCommands)
+        names.push_back(c.name);
+    const std::string suggestion = suggestionFor(word, names, "commands");
+    return "unknown command `" + std::string(word) + "`" +
+           (suggestion.empty() ? " (`help` lists the commands)" : suggestion);
+}
+
 std::optional<std::string> checkArguments(const ScriptCommand& command) {
     const CommandInfo* info = findCommand(command.word);
     if (info == nullptr) {
-        std::vector<std::string_view> names;
-        for (const CommandInfo& c : kCommands)
-            names.push_back(c.name);
-        std::string why = "unknown command `" + command.word + "`";
-        const std::string suggestion = suggestionFor(command.word, names, "commands");
-        return why + (suggestion.empty() ? " (`help` lists the commands)" : suggestion);
+        return unknownCommand(command.word);
     }
     auto count = static_cast<long long>(command.arguments.size());
     bool fits = count >= info->minArguments &&

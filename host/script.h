@@ -188,6 +188,9 @@ struct KeyName {
 };
 std::span<const KeyName> keyTable();
 
+// "unknown command `x`" and the nearest commands, or where `help` lists them.
+std::string unknownCommand(std::string_view word);
+
 // None when the command is known and its argument count fits; else the why of the script
 // error: "unknown command `x`" (with the nearest commands), "`type` takes 2 arguments",
 // "`destroy` takes no arguments", "`choose` takes 1 or 2 arguments", "`pick` takes at least 2

@@ -1,16 +1,53 @@
 # Runs one script through quorvex-host in a fresh home and compares the transcript with the
-# .out file beside the script.
+# .out file beside the script, and standard error with the .err file when there is one.
+# Comment lines of the script may set up the run:
+#   # exit status: N         the status the host must exit with (default 0)
+#   # options: --echo ...    more options for the host
+#   # before: COMMAND        a shell command run in the home first (e.g. mkfifo fifo)
+#   # limit: COMMAND         a shell command run before the host in its shell (e.g. ulimit -f 0)
+# In the .err file, HOME stands for the home directory.
 file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
+file(MAKE_DIRECTORY ${WORK}/home)
 string(REGEX REPLACE "\\.qvx$" ".out" expected_file ${SCRIPT})
-execute_process(COMMAND ${HOST} --home ${WORK} ${SCRIPT}
+string(REGEX REPLACE "\\.qvx$" ".err" errors_file ${SCRIPT})
+file(STRINGS ${SCRIPT} directives REGEX "^# (exit status|options|before|limit): ")
+set(status_wanted 0)
+set(options "")
+set(limit "")
+foreach(line IN LISTS directives)
+  if(line MATCHES "^# exit status: ([0-9]+)")
+    set(status_wanted ${CMAKE_MATCH_1})
+  elseif(line MATCHES "^# options: (.*)$")
+    separate_arguments(more UNIX_COMMAND "${CMAKE_MATCH_1}")
+    list(APPEND options ${more})
+  elseif(line MATCHES "^# before: (.*)$")
+    execute_process(COMMAND sh -c "${CMAKE_MATCH_1}" WORKING_DIRECTORY ${WORK}/home)
+  elseif(line MATCHES "^# limit: (.*)$")
+    set(limit "${CMAKE_MATCH_1}; ")
+  endif()
+endforeach()
+get_filename_component(script_dir ${SCRIPT} DIRECTORY)
+get_filename_component(script_name ${SCRIPT} NAME)
+# Run from the script's folder so that messages name it as FILE:LINE.
+execute_process(COMMAND sh -c "${limit}exec \"$0\" \"$@\"" ${HOST} --home ${WORK}/home ${options}
+                        ${script_name}
+                WORKING_DIRECTORY ${script_dir}
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ ${expected_file} expected)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "quorvex-host exited ${status}: ${errors}")
+if(NOT status EQUAL status_wanted)
+  message(FATAL_ERROR "quorvex-host exited ${status}, not ${status_wanted}: ${errors}")
 endif()
 if(NOT actual STREQUAL expected)
   file(WRITE ${WORK}/actual.out "${actual}")
   execute_process(COMMAND diff -u ${expected_file} ${WORK}/actual.out)
   message(FATAL_ERROR "transcript differs from ${expected_file}")
+endif()
+if(EXISTS ${errors_file})
+  file(READ ${errors_file} errors_wanted)
+  string(REPLACE "${WORK}/home" "HOME" errors "${errors}")
+  if(NOT errors STREQUAL errors_wanted)
+    file(WRITE ${WORK}/actual.err "${errors}")
+    execute_process(COMMAND diff -u ${errors_file} ${WORK}/actual.err)
+    message(FATAL_ERROR "standard error differs from ${errors_file}")
+  endif()
 endif()

@@ -1,0 +1,159 @@
+// quorvex-host's commands as a person at the prompt meets them: what each mistake says, and
+// what the new commands print. The prompt goes on after an error, so one table row may hold
+// several mistakes.
+#include "host/runner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "host/transcript.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::TempHome;
+
+struct PromptRun {
+    std::string transcript;
+    std::string errors;
+};
+
+PromptRun runAtPrompt(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream errors;
+    std::string printed;
+    host::Transcript transcript([&printed](std::string_view line) {
+        printed.append(line).append("\n");
+    });
+    host::StreamInput input(in);
+    host::ScriptReader reader(input, host::ReaderMode::Interactive, "-", errors);
+    host::Runner runner(reader, transcript);
+    runner.run();
+    return {printed, errors.str()};
+}
+
+struct MistakeCase {
+    const char* script;
+    const char* errors;  // what the prompt shows, line by line
+};
+
+TEST(HostMistakes, EachSaysWhatIsWrongAndWhatIsValid) {
+    const MistakeCase cases[] = {
+        {"typ 848 1", "unknown command `typ`; did you mean `type`?"},
+        {"create IssManualVoid",
+         "unknown class `IssManualVoid`; did you mean `IssManualVoidTkt`? The classes are "
+         "Skyfolio, TicketingIssuance, TicketingReIssuance, IssLogTkt, IssManualVoidTkt, "
+         "IssBSPDamagedTkt."},
+        {"create Skyfolio",
+         "class `Skyfolio` is not built yet; the built classes are IssLogTkt, IssManualVoidTkt, "
+         "IssBSPDamagedTkt"},
+        {"create IssManualVoidTkt\nkey 840 entr",
+         "unknown key `entr`; did you mean `enter`? The keys are enter, alt+up, f1, space, tab."},
+        {"create IssManualVoidTkt\ntype IDC_MANVOID_AIRLNE 125",
+         "no control `IDC_MANVOID_AIRLNE` on IDD_ISSMANUALVOIDTKT (119); did you mean "
+         "`IDC_MANVOID_AIRLINE`, `IDC_MANVOID_FARE` or `IDC_MANVOID_TICKET`?"},
+        {"create IssManualVoidTkt\ntype IDC_LOGTKT_TAT 1",
+         "`IDC_LOGTKT_TAT` is not on IDD_ISSMANUALVOIDTKT (119) but on IDD_ISSLOGTKT (116)"},
+        {"create IssManualVoidTkt\nclick 900\ndump 105:312",
+         "no control 900 on IDD_ISSMANUALVOIDTKT (119) (`controls 119` lists them)\n"
+         "dialog 105 is not open; the open dialogs are IDD_ISSMANUALVOIDTKT (119)"},
+        {"draw IDD_ISSMANUALVOID",
+         "no dialog `IDD_ISSMANUALVOID`; did you mean `IDD_ISSMANUALVOIDTKT`? The dialogs are "
+         "IDD_ISSLOGTKT, IDD_ISSMANUALVOIDTKT, IDD_ISSBSPDAMAGEDTKT, IDD_CODER, IDD_MONTH."},
+        {"controls", "no mask: `create` one first, or name a dialog"},
+        {"help frob\nhelp dum", "unknown command `frob` (`help` lists the commands)\n"
+                                 "unknown command `dum`; did you mean `dump`?"},
+        // Writes stay in the home, and a section or key no INI file can hold is refused.
+        {"file ../x.txt a\nini /tmp/x.ini S K V",
+         "`../x.txt` is outside the home HOME (give a path relative to it, without ..)\n"
+         "`/tmp/x.ini` is outside the home HOME (give a path relative to it, without ..)"},
+        {"ini Quorvex.ini \"a]b\" K V\nini Quorvex.ini S \"=\" V",
+         "`a]b` is not a section name\n`=` is not a key name"},
+        // Warnings: the run goes on and the transcript is as without them.
+        {"create IssManualVoidTkt\ntype 848 12345\ntype 848 \"12\\n3\"",
+         "warning: the text is cut to \"123\" at the limit of 3 of IDC_MANVOID_AIRLINE (848)\n"
+         "warning: the text holds a line break: only its first line reaches IDC_MANVOID_AIRLINE "
+         "(848)"},
+        {"create IssManualVoidTkt\ntype IDC_STATUS_LINE x\n",
+         "control 599 is not an edit"},
+        {"pickdate 2023 2 29\npickdate 2024 2 29\npickdate 2024 13 1",
+         "warning: 2023 2 29 is not a date of the calendar (YEAR MONTH DAY)\n"
+         "warning: 2024 13 1 is not a date of the calendar (YEAR MONTH DAY)"},
+        {"profile TKT_ISSMANUALVOID_SECTION\nprofile User\nprofile tkt_section",
+         "warning: Quorvex.ini has no section `tkt_section`"},
+        {"ini Quorvex.ini User LANG EN1\nprofile Usr",
+         "warning: Quorvex.ini has no section `Usr`; did you mean `User`? The sections are User."},
+    };
+    for (const MistakeCase& c : cases) {
+        TempHome home;
+        std::string errors = runAtPrompt(c.script).errors;
+        for (std::size_t at; (at = errors.find(home.path().string())) != std::string::npos;)
+            errors.replace(at, home.path().string().size(), "HOME");
+        EXPECT_EQ(errors, std::string(c.errors) + "\n") << c.script;
+    }
+}
+
+TEST(HostMistakes, UnreachableControlsAreWarnedAndLeftAlone) {
+    TempHome home;
+    // The log ticket's stock control number starts disabled, the status line hidden.
+    const PromptRun run = runAtPrompt(
+        "create IssLogTkt\ntype IDC_LOGTKT_SCN AB12\nclick IDC_STATUS_LINE\n"
+        "expect IDC_LOGTKT_SCN \"\"");
+    EXPECT_NE(run.errors.find("warning: IDC_LOGTKT_SCN (831) is disabled: `type` does nothing"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_NE(run.errors.find("warning: IDC_STATUS_LINE (599) is hidden: `click` does nothing"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(run.errors.find("expected"), std::string::npos) << run.errors;
+}
+
+struct OutputCase {
+    const char* script;
+    const char* transcript;
+    const char* errors;
+};
+
+TEST(HostChecks, ExpectComparesTheLastLineOrAControl) {
+    const OutputCase cases[] = {
+        {"create IssManualVoidTkt\ntype IDC_MANVOID_AIRLINE 125\nexpect 848 125\n"
+         "expect 119:IDC_MANVOID_AIRLINE 125\nfocus\nexpect \"focus 848\"",
+         "focus 848\n", ""},
+        {"create IssManualVoidTkt\nfocus\nexpect \"focus 849\"\nexpect 848 X\nexpect 1 2 ",
+         "focus none\n",
+         "expected \"focus 849\", but the last line is \"focus none\"\n"
+         "expected \"X\", but the text of IDC_MANVOID_AIRLINE (848) is \"\"\n"
+         "no control 1 on IDD_ISSMANUALVOIDTKT (119) (`controls 119` lists them)\n"},
+        {"expect anything", "", "expected \"anything\", but nothing was printed\n"},
+        // quit ends the run: nothing after it happens.
+        {"quit\nfrobnicate", "", ""},
+    };
+    for (const OutputCase& c : cases) {
+        TempHome home;
+        const PromptRun run = runAtPrompt(c.script);
+        EXPECT_EQ(run.transcript, c.transcript) << c.script;
+        EXPECT_EQ(run.errors, c.errors) << c.script;
+    }
+}
+
+TEST(HostForms, TemplatesListAndDrawWithoutAMask) {
+    TempHome home;
+    const PromptRun run = runAtPrompt("controls IDD_ISSBSPDAMAGEDTKT\ndraw 124");
+    EXPECT_EQ(run.errors, "");
+    // Every control of the form has a row with its symbol, and labels name their fields.
+    EXPECT_NE(run.transcript.find("controls of IDD_ISSBSPDAMAGEDTKT (124)\nID "),
+              std::string::npos);
+    EXPECT_NE(run.transcript.find("864  IDC_DAMAGED_TICKET             edit    0      yes      "
+                                  "yes      \"Ticket number\"         \"\""),
+              std::string::npos)
+        << run.transcript;
+    EXPECT_NE(run.transcript.find("|  865:Ticket number             864:[______________]"),
+              std::string::npos)
+        << run.transcript;
+    EXPECT_NE(run.transcript.find("|  870:<Send>    871:<Recall>   872:<Clear>   873:<Canel>"),
+              std::string::npos)
+        << run.transcript;
+}
+
+}  // namespace
