@@ -38,7 +38,8 @@ std::string pathInHome(std::string_view path, std::string& why) {
               " (give a path relative to it, without ..)";
         return {};
     }
-    return resolved;
+    // Absolute, so that the file functions do not resolve it in the home a second time.
+    return fs::absolute(resolved).lexically_normal().string();
 }
 
 std::string writeHomeFile(std::string_view path, std::string_view content) {

@@ -7,8 +7,8 @@
 
 namespace host {
 
-// The path a setup command may write: the resolved path when it lies inside the home (paths
-// resolve as file::resolve does), else "" and the why.
+// The path a setup command may write: the resolved path, made absolute, when it lies inside
+// the home (paths resolve as file::resolve does), else "" and the why.
 std::string pathInHome(std::string_view path, std::string& why);
 
 // `file PATH CONTENT`: creates the directories and replaces the file whole. "" or the why.

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         }
         file::setHomeDirectory(freshHome->path());
     } else if (options.home) {
-        file::setHomeDirectory(*options.home);
+        file::setHomeDirectory(std::filesystem::absolute(*options.home).lexically_normal());
     }
     if (std::string problem = host::homeProblem(file::homeDirectory()); !problem.empty())
         std::cerr << "warning: " << problem << '\n';
