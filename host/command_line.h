@@ -40,7 +40,7 @@ struct CommandLineParse {
     std::optional<CommandLine> commandLine;
     bool help = false;     // --help or -h: print the program's help on stdout and exit 0
     bool version = false;  // --version: print versionText() on stdout and exit 0
-    std::string error;  // unusable command line: print on stderr with the usage, exit 2
+    std::string error;     // unusable command line: print on stderr with the usage, exit 2
 };
 
 // Reads the arguments after the program name.

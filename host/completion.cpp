@@ -10,7 +10,7 @@
 namespace host {
 namespace {
 
-constexpr std::string_view kControlCommands[] = {"type", "select", "pick",  "click",
+constexpr std::string_view kControlCommands[] = {"type", "select",   "pick", "click",
                                                  "key",  "dblclick", "dump", "expect"};
 
 std::vector<std::string_view> words(std::string_view line) {

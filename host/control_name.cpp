@@ -36,8 +36,8 @@ ControlNameParse failure(std::string why) {
 
 // A control symbol in a dialog (0: no dialog known).
 ControlNameParse resolveControlSymbol(std::string_view symbol, int dialog, int prefix) {
-    const std::vector<std::string_view> members = dialog != 0 ? controlSymbolsOf(dialog)
-                                                              : std::vector<std::string_view>{};
+    const std::vector<std::string_view> members =
+        dialog != 0 ? controlSymbolsOf(dialog) : std::vector<std::string_view>{};
     const auto value = symbolValue(symbol);
     const bool member = std::find(members.begin(), members.end(), symbol) != members.end();
     if (value && (member || members.empty()))

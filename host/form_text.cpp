@@ -132,7 +132,8 @@ std::vector<std::string> drawForm(const FormView& form) {
                          [](const ControlView* a, const ControlView* b) { return a->x < b->x; });
         std::string& line = rows[row];
         for (const ControlView* c : controls) {
-            const std::size_t column = static_cast<std::size_t>(std::max(0, c->x)) / kUnitsPerColumn;
+            const std::size_t column =
+                static_cast<std::size_t>(std::max(0, c->x)) / kUnitsPerColumn;
             const std::size_t used = columns(line);
             line = padded(std::move(line), used == 0 ? column : std::max(column, used + 1));
             line += std::to_string(c->id) + ":" + look(*c);
@@ -162,7 +163,8 @@ std::vector<std::string> drawForm(const FormView& form) {
     if (std::string ids = idList(form, [](const ControlView& c) { return !c.visible; });
         !ids.empty())
         lines.push_back("hidden:" + ids);
-    if (std::string ids = idList(form, [](const ControlView& c) { return c.visible && !c.enabled; });
+    if (std::string ids =
+            idList(form, [](const ControlView& c) { return c.visible && !c.enabled; });
         !ids.empty())
         lines.push_back("disabled:" + ids);
     return lines;

@@ -43,8 +43,9 @@ std::vector<std::string> commandHelp() {
         }
         lines.push_back(row(c));
     }
-    lines.push_back("A CONTROL is a number or a symbol of resource.h (IDC_...), on the mask's form "
-                    "or as DIALOG:CONTROL; `controls` lists them.");
+    lines.push_back(
+        "A CONTROL is a number or a symbol of resource.h (IDC_...), on the mask's form "
+        "or as DIALOG:CONTROL; `controls` lists them.");
     return lines;
 }
 

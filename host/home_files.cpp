@@ -52,8 +52,8 @@ std::string writeHomeFile(std::string_view path, std::string_view content) {
     return {};
 }
 
-std::string writeIniValue(std::string_view fileName, std::string_view section,
-                          std::string_view key, std::string_view value) {
+std::string writeIniValue(std::string_view fileName, std::string_view section, std::string_view key,
+                          std::string_view value) {
     if (!zenkor::IniFile::isValidSectionName(section))
         return "`" + std::string(section) + "` is not a section name";
     if (!zenkor::IniFile::isValidKeyName(key))

@@ -101,10 +101,9 @@ int main(int argc, char** argv) {
                 [&running] { return running != nullptr ? running->mainForm() : 0; });
         else
             input = std::make_unique<host::StreamInput>(in);
-        host::ScriptReader reader(*input,
-                                  interactive ? host::ReaderMode::Interactive
-                                              : host::ReaderMode::Script,
-                                  source, std::cerr);
+        host::ScriptReader reader(
+            *input, interactive ? host::ReaderMode::Interactive : host::ReaderMode::Script, source,
+            std::cerr);
         host::RunnerOptions runnerOptions;
         runnerOptions.echo = options.echo;
         runnerOptions.notices = interactive ? &std::cerr : nullptr;

@@ -185,8 +185,8 @@ std::string Runner::create(const std::string& coclass) {
     }
     if (options_.notices != nullptr) {
         const HeadlessDialog* form = headlessToolkit().findDialog(mainForm_);
-        *options_.notices << "created " << coclass << " on " << describeDialog(mainForm_) << " with "
-                          << (form != nullptr ? form->controls().size() : 0)
+        *options_.notices << "created " << coclass << " on " << describeDialog(mainForm_)
+                          << " with " << (form != nullptr ? form->controls().size() : 0)
                           << " controls: `controls` lists them, `draw` shows the form\n";
     }
     return "";
@@ -256,10 +256,10 @@ void Runner::warnAgent(const ScriptCommand& c, const Target& t) {
     const HeadlessDialog& d = *t.dialog;
     if (c.word == "type" && d.kind(t.control) != ui::ControlKind::Edit)
         return;  // refused as a script error
-    const char* state = !d.isWindowEnabled()           ? "in a disabled dialog"
-                        : !d.isVisible(t.control)      ? "hidden"
-                        : !d.isEnabled(t.control)      ? "disabled"
-                                                       : nullptr;
+    const char* state = !d.isWindowEnabled()      ? "in a disabled dialog"
+                        : !d.isVisible(t.control) ? "hidden"
+                        : !d.isEnabled(t.control) ? "disabled"
+                                                  : nullptr;
     if (state != nullptr) {
         warn(t.name + " is " + state + ": `" + c.word + "` does nothing there");
         return;
@@ -391,8 +391,8 @@ std::string Runner::query(const ScriptCommand& c) {
         const std::vector<std::string_view> names(sections.begin(), sections.end());
         // A section not saved yet is no mistake; a name no mask would use, or a near miss of a
         // section the file has, likely is.
-        if (entries.empty() && (!isProfileSectionName(section) ||
-                                !nearestNames(section, names).empty())) {
+        if (entries.empty() &&
+            (!isProfileSectionName(section) || !nearestNames(section, names).empty())) {
             warn("Quorvex.ini has no section `" + c.argumentUtf8(0) + "`" +
                  suggestionFor(c.argumentUtf8(0), names, "sections"));
         }

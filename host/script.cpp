@@ -382,8 +382,7 @@ constexpr std::array kCommands = {
                 "draws the form (or DIALOG) as text, each control with its ID"},
     CommandInfo{"expect", 1, 2, G::Check, false, "TEXT | CONTROL TEXT",
                 "fails the run unless the last line printed, or the control's text, is TEXT"},
-    CommandInfo{"help", 0, 1, G::Session, false, "[COMMAND]",
-                "lists the commands, or tells one"},
+    CommandInfo{"help", 0, 1, G::Session, false, "[COMMAND]", "lists the commands, or tells one"},
     CommandInfo{"quit", 0, 0, G::Session, false, "", "ends the run"},
 };
 

@@ -30,8 +30,8 @@ std::size_t distance(std::string_view a, std::string_view b) {
         current[0] = i;
         for (std::size_t j = 1; j <= m; ++j) {
             const bool same = lower(a[i - 1]) == lower(b[j - 1]);
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1,
-                                   previous[j - 1] + (same ? 0 : 1)});
+            current[j] =
+                std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + (same ? 0 : 1)});
             if (i > 1 && j > 1 && lower(a[i - 1]) == lower(b[j - 2]) &&
                 lower(a[i - 2]) == lower(b[j - 1]))
                 current[j] = std::min(current[j], before[j - 2] + 1);

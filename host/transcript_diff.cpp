@@ -11,7 +11,7 @@ constexpr std::size_t kContext = 3;
 constexpr std::size_t kMostCells = 1u << 20;
 
 struct Edit {
-    char kind;  // ' ', '-', '+'
+    char kind;             // ' ', '-', '+'
     std::size_t expected;  // line numbers (0-based) before this edit
     std::size_t actual;
     const std::string* text;

@@ -23,9 +23,8 @@ PromptRun runAtPrompt(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream errors;
     std::string printed;
-    host::Transcript transcript([&printed](std::string_view line) {
-        printed.append(line).append("\n");
-    });
+    host::Transcript transcript(
+        [&printed](std::string_view line) { printed.append(line).append("\n"); });
     host::StreamInput input(in);
     host::ScriptReader reader(input, host::ReaderMode::Interactive, "-", errors);
     host::Runner runner(reader, transcript);
@@ -62,8 +61,9 @@ TEST(HostMistakes, EachSaysWhatIsWrongAndWhatIsValid) {
          "no dialog `IDD_ISSMANUALVOID`; did you mean `IDD_ISSMANUALVOIDTKT`? The dialogs are "
          "IDD_ISSLOGTKT, IDD_ISSMANUALVOIDTKT, IDD_ISSBSPDAMAGEDTKT, IDD_CODER, IDD_MONTH."},
         {"controls", "no mask: `create` one first, or name a dialog"},
-        {"help frob\nhelp dum", "unknown command `frob` (`help` lists the commands)\n"
-                                 "unknown command `dum`; did you mean `dump`?"},
+        {"help frob\nhelp dum",
+         "unknown command `frob` (`help` lists the commands)\n"
+         "unknown command `dum`; did you mean `dump`?"},
         // Writes stay in the home, and a section or key no INI file can hold is refused.
         {"file ../x.txt a\nini /tmp/x.ini S K V",
          "`../x.txt` is outside the home HOME (give a path relative to it, without ..)\n"
@@ -75,8 +75,7 @@ TEST(HostMistakes, EachSaysWhatIsWrongAndWhatIsValid) {
          "warning: the text is cut to \"123\" at the limit of 3 of IDC_MANVOID_AIRLINE (848)\n"
          "warning: the text holds a line break: only its first line reaches IDC_MANVOID_AIRLINE "
          "(848)"},
-        {"create IssManualVoidTkt\ntype IDC_STATUS_LINE x\n",
-         "control 599 is not an edit"},
+        {"create IssManualVoidTkt\ntype IDC_STATUS_LINE x\n", "control 599 is not an edit"},
         {"pickdate 2023 2 29\npickdate 2024 2 29\npickdate 2024 13 1",
          "warning: 2023 2 29 is not a date of the calendar (YEAR MONTH DAY)\n"
          "warning: 2024 13 1 is not a date of the calendar (YEAR MONTH DAY)"},
