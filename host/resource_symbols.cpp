@@ -3,12 +3,16 @@
 namespace host {
 namespace {
 
-bool isDialogSymbol(std::string_view name) {
-    return name.starts_with("IDD_");
-}
+constexpr std::string_view kDialogPrefix = "IDD_";
+constexpr std::string_view kControlPrefix = "IDC_";
 
-bool isControlSymbol(std::string_view name) {
-    return name.starts_with("IDC_");
+std::vector<std::string_view> symbolsStartingWith(std::string_view prefix) {
+    std::vector<std::string_view> names;
+    for (const ResourceSymbol& s : resourceSymbols()) {
+        if (s.name.starts_with(prefix))
+            names.push_back(s.name);
+    }
+    return names;
 }
 
 }  // namespace
@@ -23,7 +27,7 @@ std::optional<int> symbolValue(std::string_view name) {
 
 std::string_view dialogSymbol(int dialog) {
     for (const ResourceSymbol& s : resourceSymbols()) {
-        if (isDialogSymbol(s.name) && s.value == dialog)
+        if (s.name.starts_with(kDialogPrefix) && s.value == dialog)
             return s.name;
     }
     return {};
@@ -36,7 +40,7 @@ std::string_view controlSymbol(int dialog, int control) {
     }
     std::string_view only;
     for (const ResourceSymbol& s : resourceSymbols()) {
-        if (isControlSymbol(s.name) && s.value == control) {
+        if (s.name.starts_with(kControlPrefix) && s.value == control) {
             if (!only.empty())
                 return {};
             only = s.name;
@@ -69,21 +73,11 @@ std::vector<int> dialogsUsing(std::string_view control) {
 }
 
 std::vector<std::string_view> dialogSymbols() {
-    std::vector<std::string_view> names;
-    for (const ResourceSymbol& s : resourceSymbols()) {
-        if (isDialogSymbol(s.name))
-            names.push_back(s.name);
-    }
-    return names;
+    return symbolsStartingWith(kDialogPrefix);
 }
 
 std::vector<std::string_view> allControlSymbols() {
-    std::vector<std::string_view> names;
-    for (const ResourceSymbol& s : resourceSymbols()) {
-        if (isControlSymbol(s.name))
-            names.push_back(s.name);
-    }
-    return names;
+    return symbolsStartingWith(kControlPrefix);
 }
 
 }  // namespace host

@@ -197,15 +197,17 @@ struct CommandLineCase {
 };
 
 std::string outcomeOf(const CommandLineParse& parse) {
-    if (parse.help) {
-        return "help";
+    if (parse.help || parse.version) {
+        return parse.help ? "help" : "version";
     }
     if (!parse.commandLine) {
         return parse.error.empty() ? "error without text" : "error";
     }
     const auto& cl = *parse.commandLine;
     return "home=" + cl.home.value_or("(default)") + "|cp=" + std::to_string(cl.codePage) +
-           "|script=" + (cl.readsStandardInput() ? "(stdin)" : cl.script);
+           "|script=" + (cl.readsStandardInput() ? "(stdin)" : cl.script) +
+           (cl.freshHome ? "|fresh" : "") + (cl.echo ? "|echo" : "") +
+           (cl.check.empty() ? "" : "|check=" + cl.check);
 }
 
 TEST(CommandLineTest, OptionsAndScript) {
@@ -217,6 +219,13 @@ TEST(CommandLineTest, OptionsAndScript) {
         {{"s", "--home", "/h"}, "home=/h|cp=1252|script=s"},
         {{"--", "-x"}, "home=(default)|cp=1252|script=-x"},
         {{"--help"}, "help"},
+        {{"--version", "s"}, "version"},
+        {{"--fresh-home", "--echo", "s"}, "home=(default)|cp=1252|script=s|fresh|echo"},
+        {{"--check", "s.out", "s"}, "home=(default)|cp=1252|script=s|check=s.out"},
+        {{"--check=s.out"}, "home=(default)|cp=1252|script=(stdin)|check=s.out"},
+        {{"--home", "/h", "--fresh-home"}, "error"},
+        {{"--check"}, "error"},
+        {{"--check="}, "error"},
         {{"-h", "--bogus"}, "help"},
         {{"a", "b"}, "error"},
         {{"--home"}, "error"},

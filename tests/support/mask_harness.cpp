@@ -14,18 +14,13 @@
 #include "platform/text/codepage.h"
 
 namespace testing_support {
-TempHome::TempHome() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "farewright-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+TempHome::TempHome() : path_(fresh_.path()) {
+    if (path_.empty())
+        throw std::runtime_error("no temporary home");
     file::setHomeDirectory(path_.string());
 }
 
-TempHome::~TempHome() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
+TempHome::~TempHome() = default;
 
 void TempHome::write(const std::string& name, const std::string& content) const {
     const auto target = path_ / name;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/mask_interface.h"
+#include "host/home_files.h"
 #include "host/transcript.h"
 #include "platform/com/com_ptr.h"
 #include "platform/ui/headless/headless_dialog.h"
@@ -28,6 +29,7 @@ class TempHome {
     std::string read(const std::string& name) const;
 
   private:
+    host::FreshHome fresh_;
     std::filesystem::path path_;
 };
 
