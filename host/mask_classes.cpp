@@ -17,7 +17,7 @@ struct MainForm {
 constexpr std::array<MainForm, 6> kMainForms = {{
     {"Skyfolio", 104},
     {"TicketingIssuance", 110},
-    {"TicketingReIssuance", 113},
+    {"TicketingReIssuance", IDD_TICKETINGREISSUANCE},
     {"IssLogTkt", IDD_ISSLOGTKT},
     {"IssManualVoidTkt", IDD_ISSMANUALVOIDTKT},
     {"IssBSPDamagedTkt", IDD_ISSBSPDAMAGEDTKT},
