@@ -149,35 +149,41 @@ TEST_F(DamagedTicket, EveryEditTakesAtMostItsLength) {
 // The entry and the saved keys of each type, and Recall after Clear, are in the scenario
 // transcripts.
 
-TEST_F(DamagedTicket, EveryCheckOfBothTypesRefusesWithItsOwnKeyAndFocus) {
-    struct Refusal {
-        const char* what;
-        Fields fields;
+// In the order of the checks of each type. Each row's fault is made together with the next
+// row's on another field of the same type, so that a check run out of its order shows.
+TEST_F(DamagedTicket, EveryCheckOfBothTypesRefusesInItsOrderWithItsOwnKeyAndFocus) {
+    const struct {
+        bool atb2;
+        std::string Fields::*field;
+        const char* text;
         int focus;
         const char* key;
+    } refusals[] = {
+        {false, &Fields::ticket, " ", kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
+        {false, &Fields::ticket, "123456789", kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
+        {false, &Fields::ticket, "12345678X0", kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
+        {false, &Fields::spoiled, "  ", kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM_MANDATORY"},
+        {false, &Fields::spoiled, "1A", kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
+        {false, &Fields::digit, "", kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_MANDATORY"},
+        {false, &Fields::digit, "X", kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
+        {true, &Fields::scn, "", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
+        {true, &Fields::scn, "123456789012", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MINLEN"},
+        {true, &Fields::scn, "123456789012-", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
+        {true, &Fields::spoiled, "1A", kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
+        {true, &Fields::digit, "-", kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
     };
-    const Refusal refusals[] = {
-        {"OPTAT 1", with(&Fields::ticket, " "), kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
-        {"OPTAT 2", with(&Fields::ticket, "123456789"), kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
-        {"OPTAT 3", with(&Fields::ticket, "12345678X0"), kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
-        {"ATB2 1", with(&Fields::scn, "", true), kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
-        {"ATB2 2", with(&Fields::scn, "123456789012", true), kScn,
-         "ERR_BSP_DMGD_TKT_SCN_NO_MINLEN"},
-        {"ATB2 3", with(&Fields::scn, "123456789012-", true), kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
-        {"4", with(&Fields::spoiled, "  "), kSpoiled,
-         "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM_MANDATORY"},
-        {"5", with(&Fields::spoiled, "1A"), kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
-        {"5 under ATB2", with(&Fields::spoiled, "1A", true), kSpoiled,
-         "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
-        {"6 before 7", with(&Fields::digit, ""), kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_MANDATORY"},
-        {"7", with(&Fields::digit, "X"), kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
-        {"7 under ATB2", with(&Fields::digit, "-", true), kCheckDigit,
-         "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
-    };
-    for (const Refusal& r : refusals) {
-        SCOPED_TRACE(std::string("check ") + r.what);
+    for (std::size_t i = 0; i < std::size(refusals); ++i) {
+        const auto& r = refusals[i];
+        SCOPED_TRACE(std::string(r.atb2 ? "ATB2 " : "OPTAT ") + r.key);
+        Fields f;
+        f.atb2 = r.atb2;
+        f.*r.field = r.text;
+        if (i + 1 < std::size(refusals) && refusals[i + 1].atb2 == r.atb2 &&
+            refusals[i + 1].field != r.field) {
+            f.*refusals[i + 1].field = refusals[i + 1].text;
+        }
         mask.recorder().lines.clear();
-        fill(r.fields);
+        fill(f);
         mask.click(kSend);
         EXPECT_EQ(mask.recorder().lines,
                   std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});

@@ -73,13 +73,6 @@ TEST_F(ManualVoid, SendFiresTheVoidEntryLogsItAndSavesTheEightFields) {
     EXPECT_EQ(mask.form().text(kTicket), "123-456-7890") << "the form stays filled";
 }
 
-struct Refusal {
-    const char* what;
-    Fields fields;
-    int focus;
-    const char* key;
-};
-
 Fields with(std::string Fields::*field, const char* value) {
     Fields f;
     f.*field = value;
@@ -110,35 +103,47 @@ TEST_F(ManualVoid, EveryEditTakesAtMostItsLength) {
     }
 }
 
-TEST_F(ManualVoid, EveryCheckRefusesWithItsOwnKeyAndFocus) {
-    const Refusal refusals[] = {
-        {"1", with(&Fields::airline, "  "), kAirline, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
-        {"2", with(&Fields::airline, "12"), kAirline, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"},
-        {"3", with(&Fields::airline, "1A5"), kAirline, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
-        {"4", with(&Fields::ticket, ""), kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
-        {"5", with(&Fields::ticket, "123456789"), kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
-        {"6", with(&Fields::ticket, "12345678X0"), kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
-        {"7", with(&Fields::currency, ""), kCurrency, "ERR_SITACC_CURR_CODE_MANDATORY"},
-        {"8", with(&Fields::currency, "GB"), kCurrency, "ERR_SAPBAS_CURRENCYCODE_MINVAL"},
-        {"9", with(&Fields::currency, "G1P"), kCurrency, "ERR_CARQUOTE_CURRCODE_ALPHA"},
-        {"10", with(&Fields::fare, ""), kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MANDATORY"},
-        {"11", with(&Fields::fare, "5"), kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MINLEN"},
-        {"12", with(&Fields::fare, "2.5"), kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_NUM"},
-        {"13", with(&Fields::locator, ""), kLocator, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD"},
-        {"14", with(&Fields::locator, "ABCDE"), kLocator, "ERR_RETPNR_LOCATOR_MINVAL_FIELD1"},
-        {"15", with(&Fields::locator, "ABC1EF"), kLocator, "ERR_MAN_VOID_TKT_PNR_LOCATOR_ALPHA"},
-        {"16", with(&Fields::date, ""), kDate, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
-        {"17", with(&Fields::date, "31FEB"), kDate, "ERR_SITAMILEAGE_DEPDATE_INVALID"},
-        {"18", with(&Fields::payment, ""), kPayment, "ERR_MAN_VOID_TKT_FOP_MANDATORY"},
-        {"19", with(&Fields::payment, "C"), kPayment, "ERR_FOP_MINLEN"},
-        {"20", with(&Fields::payment, "C1"), kPayment, "ERR_MAN_VOID_TKT_FOP_ALPHA"},
-        {"21", with(&Fields::indicator, " "), kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_MANDATORY"},
-        {"22", with(&Fields::indicator, "1"), kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_ALPHA"},
+// In the order of the checks. Each row's fault is made together with the next row's on
+// another field, so that a check run out of its order shows.
+TEST_F(ManualVoid, EveryCheckRefusesInItsOrderWithItsOwnKeyAndFocus) {
+    const struct {
+        std::string Fields::*field;
+        const char* text;
+        int focus;
+        const char* key;
+    } refusals[] = {
+        {&Fields::airline, "  ", kAirline, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
+        {&Fields::airline, "12", kAirline, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"},
+        {&Fields::airline, "1A5", kAirline, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
+        {&Fields::ticket, "", kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
+        {&Fields::ticket, "123456789", kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
+        {&Fields::ticket, "12345678X0", kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
+        {&Fields::currency, "", kCurrency, "ERR_SITACC_CURR_CODE_MANDATORY"},
+        {&Fields::currency, "GB", kCurrency, "ERR_SAPBAS_CURRENCYCODE_MINVAL"},
+        {&Fields::currency, "G1P", kCurrency, "ERR_CARQUOTE_CURRCODE_ALPHA"},
+        {&Fields::fare, "", kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MANDATORY"},
+        {&Fields::fare, "5", kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MINLEN"},
+        {&Fields::fare, "2.5", kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_NUM"},
+        {&Fields::locator, "", kLocator, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD"},
+        {&Fields::locator, "ABCDE", kLocator, "ERR_RETPNR_LOCATOR_MINVAL_FIELD1"},
+        {&Fields::locator, "ABC1EF", kLocator, "ERR_MAN_VOID_TKT_PNR_LOCATOR_ALPHA"},
+        {&Fields::date, "", kDate, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
+        {&Fields::date, "31FEB", kDate, "ERR_SITAMILEAGE_DEPDATE_INVALID"},
+        {&Fields::payment, "", kPayment, "ERR_MAN_VOID_TKT_FOP_MANDATORY"},
+        {&Fields::payment, "C", kPayment, "ERR_FOP_MINLEN"},
+        {&Fields::payment, "C1", kPayment, "ERR_MAN_VOID_TKT_FOP_ALPHA"},
+        {&Fields::indicator, " ", kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_MANDATORY"},
+        {&Fields::indicator, "1", kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_ALPHA"},
     };
-    for (const Refusal& r : refusals) {
-        SCOPED_TRACE(std::string("check ") + r.what);
+    for (std::size_t i = 0; i < std::size(refusals); ++i) {
+        const auto& r = refusals[i];
+        SCOPED_TRACE(r.key);
+        Fields f;
+        f.*r.field = r.text;
+        if (i + 1 < std::size(refusals) && refusals[i + 1].field != r.field)
+            f.*refusals[i + 1].field = refusals[i + 1].text;
         mask.recorder().lines.clear();
-        fill(r.fields);
+        fill(f);
         mask.key(kAirline, ui::Key::Enter);
         EXPECT_EQ(mask.recorder().lines,
                   std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});

@@ -114,6 +114,7 @@ def replace_at(line, start, end, text):
 # ---- the operators ----
 
 ENUMERATOR_RE = re.compile(r"^\s*\w+ = -?\d+,?\s*$")
+PURE_RE = re.compile(r"\)\s*(?:const\s*)?= 0;")
 INT_LITERAL = re.compile(r"(?<![\w.])(\d+)(?![\w.'])")
 RELATIONAL = {" < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > "}
 RELATIONAL_RE = re.compile(r" (<=|>=|<|>) ")
@@ -150,8 +151,9 @@ def line_mutants(path, number, line, code, rows_ok):
     if not stripped or stripped.startswith("#") or "static_assert" in code:
         return found
     templates = template_depths(code)
-    # The numbers of enumerators (control and message numbers) are names, not values.
-    enumerator = ENUMERATOR_RE.match(code) is not None
+    # The numbers of enumerators (control and message numbers) are names, not values, and
+    # "= 0" makes a function pure.
+    enumerator = ENUMERATOR_RE.match(code) is not None or PURE_RE.search(code) is not None
     for m in INT_LITERAL.finditer(code):
         if templates[m.start()] or enumerator:
             continue
