@@ -339,6 +339,8 @@ TEST(ReissueChecks, BordersThatPass) {
     std::vector<Typed> accepted = {
         {kPlain, IDC_REISS_TFR, "7"},
         {kPlain, IDC_REISS_COMMISSION, "99.9"},
+        {kPlain, IDC_REISS_COMMISSION, "0"},
+        {kNetCommission, IDC_REISS_NETCOMMISSION, "0"},
         {kPlain, IDC_REISS_CPN, "AB"},
         {kAddCard, IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "123456"},
         {kAddCard, IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "12345678"},
