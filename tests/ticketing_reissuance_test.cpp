@@ -74,51 +74,47 @@ struct Reissue {
         return lines;
     }
 
-    static constexpr int kDetails[] = {
-        IDC_REISS_FOP1_ALINE_DATA,
-        IDC_REISS_FOP1_CC_TYPE,
-        IDC_REISS_FOP1_GR_NBR,
-        IDC_REISS_FOP1_GGR_CODE,
-        IDC_REISS_FOP1_GGR_WRT_CDE,
-        IDC_REISS_FOP1_GGR_DBTOR_CDE,
-        IDC_REISS_FOP1_OTH,
-        IDC_REISS_ADDPAYMENT_CSH_ALDATA,
-        IDC_REISS_ADDPAYMENT_CSH_AMT,
-        IDC_REISS_ADDPAYMENT_CC_TYPE,
-        IDC_REISS_ADDPAYMENT_CC_NBR,
-        IDC_REISS_ADDPAYMENT_CC_EXPDATE,
-        IDC_REISS_ADDPAYMENT_CC_APPR_CDE,
-        IDC_REISS_ADDPAYMENT_CC_AMT,
-        IDC_REISS_ADDPAYMENT_GR_NBR,
-        IDC_REISS_ADDPAYMENT_GR_AMT,
-        IDC_REISS_ADDPAYMENT_GGR_CODE,
-        IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
-        IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE,
-        IDC_REISS_ADDPAYMENT_GGR_AMT,
-        IDC_REISS_ADDPAYMENT_OTH_AMT,
-        IDC_REISS_ADDPAYMENT_OTH,
-        IDC_REISS_ADDPAYMENT_INVAGT_AMT,
-        IDC_REISS_ADDPAYMENT_CHQ_AMT,
-        IDC_REISS_OBJECTCODE,
-    };
+    static constexpr int kDetails[] = {IDC_REISS_FOP1_ALINE_DATA,
+                                       IDC_REISS_FOP1_CC_TYPE,
+                                       IDC_REISS_FOP1_GR_NBR,
+                                       IDC_REISS_FOP1_GGR_CODE,
+                                       IDC_REISS_FOP1_GGR_WRT_CDE,
+                                       IDC_REISS_FOP1_GGR_DBTOR_CDE,
+                                       IDC_REISS_FOP1_OTH,
+                                       IDC_REISS_ADDPAYMENT_CSH_ALDATA,
+                                       IDC_REISS_ADDPAYMENT_CSH_AMT,
+                                       IDC_REISS_ADDPAYMENT_CC_TYPE,
+                                       IDC_REISS_ADDPAYMENT_CC_NBR,
+                                       IDC_REISS_ADDPAYMENT_CC_EXPDATE,
+                                       IDC_REISS_ADDPAYMENT_CC_APPR_CDE,
+                                       IDC_REISS_ADDPAYMENT_CC_AMT,
+                                       IDC_REISS_ADDPAYMENT_GR_NBR,
+                                       IDC_REISS_ADDPAYMENT_GR_AMT,
+                                       IDC_REISS_ADDPAYMENT_GGR_CODE,
+                                       IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
+                                       IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE,
+                                       IDC_REISS_ADDPAYMENT_GGR_AMT,
+                                       IDC_REISS_ADDPAYMENT_OTH_AMT,
+                                       IDC_REISS_ADDPAYMENT_OTH,
+                                       IDC_REISS_ADDPAYMENT_INVAGT_AMT,
+                                       IDC_REISS_ADDPAYMENT_CHQ_AMT,
+                                       IDC_REISS_OBJECTCODE};
     MaskHarness mask{masks::CreateTicketingReIssuance, ids::DIID__ITicketingReIssuanceEvents,
                      IDD_TICKETINGREISSUANCE};
 };
 
 // Forms that pass every check: a cash reissue, and the same with one choice made and its
 // fields filled.
-const Steps kCash = {
-    Type(IDC_REISS_CARRIER, "SQ"),
-    Type(IDC_REISS_TFR, "1"),
-    Type(IDC_REISS_NAMESELECT, "1.1"),
-    Type(IDC_REISS_COMMISSION, "5"),
-    Type(IDC_REISS_EXTKT1, "618"),
-    Type(IDC_REISS_EXTKT2, "1234567890"),
-    Type(IDC_REISS_CPN, "1"),
-    Type(IDC_REISS_DATEOFISSUE, "12JAN05"),
-    Type(IDC_REISS_PLACEOFISSUE, "SIN"),
-    Type(IDC_REISS_IATA, "12345678"),
-};
+const Steps kCash = {Type(IDC_REISS_CARRIER, "SQ"),
+                     Type(IDC_REISS_TFR, "1"),
+                     Type(IDC_REISS_NAMESELECT, "1.1"),
+                     Type(IDC_REISS_COMMISSION, "5"),
+                     Type(IDC_REISS_EXTKT1, "618"),
+                     Type(IDC_REISS_EXTKT2, "1234567890"),
+                     Type(IDC_REISS_CPN, "1"),
+                     Type(IDC_REISS_DATEOFISSUE, "12JAN05"),
+                     Type(IDC_REISS_PLACEOFISSUE, "SIN"),
+                     Type(IDC_REISS_IATA, "12345678")};
 
 enum Situation {
     kPlain,
@@ -413,49 +409,6 @@ TEST(ReissueForm, PaymentDetailsFollowBothPayments) {
     }
 }
 
-TEST(ReissueForm, OriginalDetailsOutliveAChangeOfTheAdditionalPaymentOnly) {
-    Reissue f;
-    f.run(kSituations[kGgr]);
-    f.run({Select(IDC_REISS_FOP1_GGR_CODE, 1), Select(IDC_REISS_ADDPAYMENT, 1),
-           Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "10"), Select(IDC_REISS_ADDPAYMENT, 3),
-           Select(IDC_REISS_ADDPAYMENT, 1)});
-    ui::headless::HeadlessDialog& form = f.mask.form();
-    EXPECT_EQ(form.text(IDC_REISS_FOP1_GGR_WRT_CDE), "W1");
-    EXPECT_EQ(form.selection(IDC_REISS_FOP1_GGR_CODE), 1);
-    EXPECT_EQ(form.text(IDC_REISS_ADDPAYMENT_CSH_AMT), "") << "shown again, empty";
-    f.mask.select(IDC_REISS_FOP, 6);
-    EXPECT_EQ(form.selection(IDC_REISS_ADDPAYMENT), 0);
-    EXPECT_EQ(form.text(IDC_REISS_FOP1_GGR_WRT_CDE), "");
-    EXPECT_EQ(form.selection(IDC_REISS_FOP1_GGR_CODE), 0);
-}
-
-std::vector<long> Codes(MaskHarness& m, int list) {
-    std::vector<long> codes;
-    for (int i = 0; i < m.form().itemCount(list); ++i)
-        codes.push_back(m.form().itemData(list, i));
-    return codes;
-}
-
-// Which entry each list shows after ticking is in the example scripts.
-TEST(ReissueForm, NetRemitSwapsTheItCodesAndEmptiesWhatItCloses) {
-    Reissue f;
-    MaskHarness& m = f.mask;
-    f.run({Select(IDC_REISS_ITCODE_TYPE, 5), Type(IDC_REISS_ITCODE, "IT1"),
-           Click(IDC_REISS_NETREMIT)});
-    EXPECT_EQ(Codes(m, IDC_REISS_ITCODE_TYPE), (std::vector<long>{0, 1, 2, 3}));
-    EXPECT_EQ(m.form().selection(IDC_REISS_ITCODE_TYPE), 0);
-    EXPECT_FALSE(m.form().isEnabled(IDC_REISS_ITCODE));
-    EXPECT_EQ(m.form().text(IDC_REISS_ITCODE), "") << "no tour code of the old list stays";
-    f.run({Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_VALUE_CODE, "V1"),
-           Click(IDC_REISS_NETREMIT)});
-    EXPECT_EQ(Codes(m, IDC_REISS_ITCODE_TYPE), (std::vector<long>{0, 4, 5, 6, 7, 8}));
-    for (int id : {IDC_REISS_NETREMITAMT, IDC_REISS_NETCOMMISSION, IDC_REISS_VALUE_CODE,
-                   IDC_REISS_CONTRACT_CODE}) {
-        EXPECT_FALSE(m.form().isEnabled(id)) << id;
-        EXPECT_EQ(m.form().text(id), "") << id;
-    }
-}
-
 // Recall brings each form back exactly as it was sent (lists, boxes, enabled and shown
 // states included) after a Clear in between.
 TEST(ReissueRecall, BringsBackTheSentFormWithoutUndoingAnyOfIt) {
@@ -529,16 +482,6 @@ TEST(ReissueProfile, EveryFieldIsSavedAndRestoredOnce) {
     }
     EXPECT_EQ(saved.size(), masks::reissue::Fields().size());
     EXPECT_EQ(restored, saved);
-}
-
-TEST(ReissueCancel, FiresCancelThenLogsIt) {
-    Reissue f;
-    f.mask.recorder().lines.clear();
-    f.mask.click(IDC_REISS_CANCEL);
-    EXPECT_EQ(f.mask.events(), std::vector<std::string>{"event 1"});
-    EXPECT_EQ(
-        f.mask.recorder().lines,
-        std::vector<std::string>{"log diagnostic TicketingReIssuance OnCancel 10 Fired OnCancel"});
 }
 
 }  // namespace
