@@ -1,6 +1,12 @@
 #include "host/command_line.h"
 
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define STDIN_FILENO 0
+#else
 #include <unistd.h>
+#endif
 
 #include <charconv>
 

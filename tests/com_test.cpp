@@ -43,7 +43,7 @@ TEST(AutomationString, NullsEmbeddedNulsAndAbsurdLengths) {
     EXPECT_EQ(SysStringLen(nullptr), 0u);
     SysFreeString(nullptr);  // no effect, no crash
     EXPECT_TRUE(com::Bstr::view(nullptr).empty());
-    const auto cut = com::Bstr::attach(SysAllocString(u"AB\0CD"));  // stops at the first NUL
+    const auto cut = com::Bstr::attach(SysAllocString(OLESTR("AB\0CD")));  // stops at the first NUL
     EXPECT_EQ(SysStringLen(cut.get()), 2u);
 
     // A null source with a length reserves that many zeroed characters.
@@ -52,7 +52,7 @@ TEST(AutomationString, NullsEmbeddedNulsAndAbsurdLengths) {
     EXPECT_EQ(reserved.view(), std::u16string(4, u'\0'));
     EXPECT_EQ(reserved.get()[4], 0);
 
-    EXPECT_EQ(SysAllocStringLen(u"x", (1u << 30) + 1), nullptr);
+    EXPECT_EQ(SysAllocStringLen(OLESTR("x"), (1u << 30) + 1), nullptr);
     EXPECT_EQ(SysAllocStringLen(nullptr, 0xFFFFFFFFu), nullptr);
 }
 
@@ -62,7 +62,7 @@ TEST(Variant, ClearFreesWhatItOwnsAndEmpties) {
     EXPECT_EQ(v.vt, VT_EMPTY);
 
     v.vt = VT_BSTR;
-    v.bstrVal = SysAllocString(u"TEXT");  // leaks under the sanitizer unless cleared
+    v.bstrVal = SysAllocString(OLESTR("TEXT"));  // leaks under the sanitizer unless cleared
     EXPECT_EQ(VariantClear(&v), S_OK);
     EXPECT_EQ(v.vt, VT_EMPTY);
 

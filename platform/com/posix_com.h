@@ -25,6 +25,8 @@ using OLECHAR = char16_t;
 using BSTR = OLECHAR*;
 using LPOLESTR = OLECHAR*;
 using LPCOLESTR = const OLECHAR*;
+// A literal of OLECHARs, as the SDK spells it.
+#define OLESTR(text) u##text
 using COLORREF = DWORD;
 
 #define STDMETHODCALLTYPE

@@ -1,6 +1,7 @@
 // Files on a POSIX system: paths, the home directory, whole-file reads and atomic replacement.
 #include "platform/file/file.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 
 #include "platform/file/unique_fd.h"
@@ -194,6 +196,33 @@ bool replaceFile(std::string_view path, std::string_view content) {
         return false;
     }
     return true;
+}
+
+bool appendToFile(std::string_view path, std::string_view data) {
+    const std::string resolved = resolve(path);
+    UniqueFd fd(
+        ::open(resolved.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    return fd && writeAll(fd.get(), data) && fd.close() == 0;
+}
+
+std::optional<std::uint64_t> regularFileSize(std::string_view path) {
+    struct stat info {};
+    if (::stat(resolve(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+bool renameReplacing(std::string_view from, std::string_view to) {
+    return ::rename(resolve(from).c_str(), resolve(to).c_str()) == 0;
+}
+
+std::string modulePath(const void* address) {
+    Dl_info info{};
+    if (address == nullptr || ::dladdr(address, &info) == 0 || info.dli_fname == nullptr)
+        return {};
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(info.dli_fname, error);
+    return error ? std::string(info.dli_fname) : path.string();
 }
 
 }  // namespace file

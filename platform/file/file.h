@@ -1,6 +1,7 @@
 // Files of the installation and of the agent's home, as the operating system names them.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,5 +40,19 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes = 16u << 20
 // Replaces a file atomically: the content is written beside it and renamed over it.
 // readWholeFile and replaceFile resolve their path as resolve() does.
 bool replaceFile(std::string_view path, std::string_view content);
+
+// Appends data to a file in one write, so that lines of several processes never interleave,
+// creating the file (not its directory) when missing. Never waits on something that is not a
+// regular file. False when the file could not be opened or written whole.
+bool appendToFile(std::string_view path, std::string_view data);
+
+// The size of the regular file at path; nullopt when there is none (or it is something else).
+std::optional<std::uint64_t> regularFileSize(std::string_view path);
+
+// Renames a file, replacing the file that had the new name. False when that failed.
+bool renameReplacing(std::string_view from, std::string_view to);
+
+// The full path of the program or library that holds the address; "" when unknown.
+std::string modulePath(const void* address);
 
 }  // namespace file

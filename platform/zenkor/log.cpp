@@ -1,20 +1,16 @@
 // The log: one line per call appended to "<home>/farewright.log", and the registered observer.
 #include "platform/zenkor/log.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <string>
 
 #include "platform/file/file.h"
-#include "platform/file/unique_fd.h"
 
 namespace zenkor {
 namespace {
@@ -25,7 +21,7 @@ constexpr const char* kLogFileName = "farewright.log";
 // A longer formatted text is cut.
 constexpr std::size_t kMaxTextBytes = 4096;
 // A log grown past this size is moved aside to "farewright.log.old" and started afresh.
-constexpr off_t kMaxLogBytes = 8 << 20;
+constexpr std::uint64_t kMaxLogBytes = 8 << 20;
 
 std::string formatText(const char* format, va_list args) {
     if (format == nullptr)
@@ -45,44 +41,25 @@ std::string timestamp() {
     std::time_t seconds = system_clock::to_time_t(now);
     auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
     localtime_r(&seconds, &local);
+#endif
     char buffer[32];
     std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
     std::snprintf(buffer + n, sizeof buffer - n, ".%03d", static_cast<int>(millis));
     return buffer;
 }
 
-// Without blocking: a FIFO in the log's place must not hang a mask.
-int openLog(const std::string& path) {
-    return ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-}
-
 void writeLine(const std::string& line) {
     const std::string home = file::homeDirectory();
     const std::string path = file::joinPath(home, kLogFileName);
-    file::UniqueFd fd(openLog(path));
-    if (!fd && errno == ENOENT && file::ensureDirectory(home))
-        fd = file::UniqueFd(openLog(path));
-    if (!fd)
-        return;
-    struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && info.st_size > kMaxLogBytes) {
-        std::string old = path + ".old";
-        ::rename(path.c_str(), old.c_str());
-        fd = file::UniqueFd(openLog(path));
-        if (!fd)
-            return;
-    }
+    if (auto size = file::regularFileSize(path); size && *size > kMaxLogBytes)
+        file::renameReplacing(path, path + ".old");
     // One write per line, so that lines of several processes never interleave.
-    std::string_view rest(line);
-    while (!rest.empty()) {
-        ssize_t n = ::write(fd.get(), rest.data(), rest.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return;
-        rest.remove_prefix(static_cast<std::size_t>(n));
-    }
+    if (!file::appendToFile(path, line) && file::ensureDirectory(home))
+        file::appendToFile(path, line);
 }
 
 enum class Kind { kDiagnostic, kError };

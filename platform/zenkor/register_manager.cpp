@@ -1,95 +1,17 @@
 #include "platform/zenkor/register_manager.h"
 
-#include <dlfcn.h>
-
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/file/file.h"
+#include "platform/zenkor/registration_keys.h"
 
 namespace zenkor {
 namespace {
 
 constexpr std::string_view kRoot = "HKEY_CLASSES_ROOT\\";
-
-// A key of a class's registration and its default value ("" for an empty key). Placeholders:
-// {name}, {clsid}, {module}, {bitmap}, {libid}.
-struct KeyTemplate {
-    std::string_view path;
-    std::string_view value;
-};
-
-constexpr KeyTemplate kClassKeys[] = {
-    {"Farewright.{name}.1", "{name} Class"},
-    {"Farewright.{name}.1\\CLSID", "{clsid}"},
-    {"Farewright.{name}", "{name} Class"},
-    {"Farewright.{name}\\CLSID", "{clsid}"},
-    {"Farewright.{name}\\CurVer", "Farewright.{name}.1"},
-    {"CLSID\\{clsid}", "{name} Class"},
-    {"CLSID\\{clsid}\\ProgID", "Farewright.{name}.1"},
-    {"CLSID\\{clsid}\\VersionIndependentProgID", "Farewright.{name}"},
-    {"CLSID\\{clsid}\\Programmable", ""},
-    {"CLSID\\{clsid}\\InprocServer32", "{module}"},
-    {"CLSID\\{clsid}\\Control", ""},
-    {"CLSID\\{clsid}\\Insertable", ""},
-    {"CLSID\\{clsid}\\ToolboxBitmap32", "{module}, {bitmap}"},
-    {"CLSID\\{clsid}\\MiscStatus", "0"},
-    {"CLSID\\{clsid}\\MiscStatus\\1", "131473"},
-    {"CLSID\\{clsid}\\TypeLib", "{libid}"},
-    {"CLSID\\{clsid}\\Version", "1.0"},
-    // Safe for scripting, safe for initialising.
-    {"CLSID\\{clsid}\\Implemented Categories\\{7DD95801-9882-11CF-9FA9-00AA006C42C4}", ""},
-    {"CLSID\\{clsid}\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}", ""},
-};
-
-// The keys that belong to a class: each with everything under it.
-constexpr std::string_view kClassRoots[] = {"Farewright.{name}.1", "Farewright.{name}",
-                                            "CLSID\\{clsid}"};
-
-constexpr KeyTemplate kTypeLibKeys[] = {
-    {"TypeLib\\{libid}\\1.0", "Farewright 1.0 Type Library"},
-    {"TypeLib\\{libid}\\1.0\\0\\win32", "{module}"},
-};
-constexpr std::string_view kTypeLibRoot = "TypeLib\\{libid}";
-
-struct Placeholder {
-    std::string_view token;
-    std::string value;
-};
-
-// Replaces the placeholders in one pass, so that a value never expands again.
-std::string expand(std::string_view pattern, const std::vector<Placeholder>& values) {
-    std::string out;
-    std::size_t i = 0;
-    while (i < pattern.size()) {
-        bool replaced = false;
-        if (pattern[i] == '{') {
-            for (const Placeholder& p : values) {
-                if (pattern.substr(i, p.token.size()) == p.token) {
-                    out += p.value;
-                    i += p.token.size();
-                    replaced = true;
-                    break;
-                }
-            }
-        }
-        if (!replaced)
-            out += pattern[i++];
-    }
-    return out;
-}
-
-std::vector<Placeholder> classValues(const RegisteredClass& c, const ModuleState& state,
-                                     const std::string& module) {
-    return {{"{name}", std::string(c.name)},
-            {"{clsid}", guidText(c.clsid)},
-            {"{module}", module},
-            {"{bitmap}", std::to_string(c.toolboxBitmap)},
-            {"{libid}", guidText(state.libid)}};
-}
 
 // The registry file as sections (a key path with the lines under it), in file order.
 struct Section {
@@ -143,16 +65,6 @@ void add(std::vector<Section>& sections, std::string key, std::string value) {
     sections.push_back(std::move(s));
 }
 
-std::string modulePath(ModuleInstance instance) {
-    Dl_info info{};
-    if (instance == nullptr || dladdr(instance, &info) == 0 || info.dli_fname == nullptr) {
-        return {};
-    }
-    std::error_code error;
-    const std::filesystem::path path = std::filesystem::absolute(info.dli_fname, error);
-    return error ? std::string(info.dli_fname) : path.string();
-}
-
 constexpr std::size_t kMaxRegistryBytes = 16u << 20;
 
 // The current entries; false when a registry file exists but cannot be read whole (it is then
@@ -175,49 +87,32 @@ bool writeRegistry(const std::vector<Section>& sections) {
 // Drops every entry of the module's classes and type library.
 void removeModule(std::vector<Section>& sections, const ModuleState& state) {
     for (const RegisteredClass& c : state.classes) {
-        const std::vector<Placeholder> values = classValues(c, state, {});
-        for (std::string_view root : kClassRoots) {
-            removeUnder(sections, std::string(kRoot) + expand(root, values));
+        for (const std::string& root : classRoots(c)) {
+            removeUnder(sections, std::string(kRoot) + root);
         }
     }
-    removeUnder(sections,
-                std::string(kRoot) + expand(kTypeLibRoot, {{"{libid}", guidText(state.libid)}}));
+    removeUnder(sections, std::string(kRoot) + typeLibraryRoot(state));
 }
 
 }  // namespace
-
-std::string guidText(REFGUID guid) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                  static_cast<unsigned>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
-                  guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
-                  guid.Data4[6], guid.Data4[7]);
-    return buffer;
-}
 
 }  // namespace zenkor
 
 HRESULT RegisterSvr(zenkor::ModuleInstance instance, const zenkor::ModuleState& state) {
     using namespace zenkor;
     try {
-        const std::string module = modulePath(instance);
+        const std::string module = file::modulePath(instance);
         std::vector<Section> sections;
         if (!readRegistry(sections))
             return SELFREG_E_CLASS;
         removeModule(sections, state);
         for (const RegisteredClass& c : state.classes) {
-            const std::vector<Placeholder> values = classValues(c, state, module);
-            for (const KeyTemplate& key : kClassKeys) {
-                add(sections, std::string(kRoot) + expand(key.path, values),
-                    expand(key.value, values));
+            for (RegistryKey& key : classKeys(c, state, module)) {
+                add(sections, std::string(kRoot) + key.path, std::move(key.value));
             }
         }
-        const std::vector<Placeholder> libValues = {{"{libid}", guidText(state.libid)},
-                                                    {"{module}", module}};
-        for (const KeyTemplate& key : kTypeLibKeys) {
-            add(sections, std::string(kRoot) + expand(key.path, libValues),
-                expand(key.value, libValues));
-        }
+        for (RegistryKey& key : typeLibraryKeys(state, module))
+            add(sections, std::string(kRoot) + key.path, std::move(key.value));
         return writeRegistry(sections) ? S_OK : SELFREG_E_CLASS;
     } catch (...) {
         return SELFREG_E_CLASS;

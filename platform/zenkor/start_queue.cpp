@@ -1,17 +1,12 @@
 // The host's start-up queues: one file "<home>/<QUEUE>.queue" per queue, shared by processes
 // under the lock file "<home>/<QUEUE>.queue.lock". Each value is one line, the key, a tab and
 // the value's bytes, so a key holds no tab or line break and a value no line break (or NUL).
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/file/file.h"
 #include "platform/file/file_lock.h"
-#include "platform/file/unique_fd.h"
 #include "platform/zenkor/arch.h"
 
 namespace {
@@ -43,18 +38,6 @@ bool isValidKey(std::string_view key) {
 
 std::string queuePath(std::string_view name) {
     return file::joinPath(file::homeDirectory(), std::string(name) + ".queue");
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // Takes the first value under key out of the queue file; false when there is none.
@@ -96,8 +79,7 @@ int Q_popString(const char* key, const char* reserved, char* buffer, int size, c
     }
     try {
         const std::string path = queuePath(queue);
-        struct stat info {};
-        if (::stat(path.c_str(), &info) != 0 || info.st_size == 0)
+        if (file::regularFileSize(path).value_or(0) == 0)
             return 0;  // nothing queued
         auto lock = file::FileLock::acquire(path + ".lock", kLockWaitMs);
         if (!lock)
@@ -129,24 +111,16 @@ bool Q_pushString(const char* queue, const char* key, const char* value) {
         auto lock = file::FileLock::acquire(path + ".lock", kLockWaitMs);
         if (!lock)
             return false;
-        // Without blocking: a FIFO in the queue's place must not hang the caller.
-        file::UniqueFd fd(
-            ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
-        if (!fd)
-            return false;
         std::string line;
         // A last line left without its line break (a damaged file) is ended first.
-        struct stat info {};
-        char last = '\n';
-        if (::fstat(fd.get(), &info) == 0 && info.st_size > 0) {
-            file::UniqueFd reader(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-            if (!reader || ::pread(reader.get(), &last, 1, info.st_size - 1) != 1)
-                last = '\n';
+        const std::uint64_t size = file::regularFileSize(path).value_or(0);
+        if (size > 0 && size <= kMaxQueueBytes) {
+            const file::ReadResult existing = file::readWholeFile(path, kMaxQueueBytes);
+            if (existing.content.size() == size && existing.content.back() != '\n')
+                line += '\n';
         }
-        if (last != '\n')
-            line += '\n';
         line.append(key).append("\t").append(value).append("\n");
-        return writeAll(fd.get(), line) && fd.close() == 0;
+        return file::appendToFile(path, line);
     } catch (...) {
         return false;
     }

@@ -1,7 +1,6 @@
 #include "tests/support/mask_harness.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <fstream>
 #include <functional>

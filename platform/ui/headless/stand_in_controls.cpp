@@ -35,8 +35,7 @@ HRESULT StandInEncoder::SetCodeList(BSTR list) {
 HRESULT StandInEncoder::GetSecondText(BSTR* text) {
     if (text == nullptr)
         return E_POINTER;
-    std::u16string wide = text::fromAnsi(second_);
-    *text = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    *text = com::Bstr(text::fromAnsi(second_)).release();
     return *text != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -65,11 +64,10 @@ void StandInEncoder::takeTurn() {
         return;
     }
     second_ = answer->second;
-    std::u16string code = text::fromAnsi(answer->code);
     VARIANT arg;
     VariantInit(&arg);
     arg.vt = VT_BSTR;
-    arg.bstrVal = SysAllocStringLen(code.data(), static_cast<UINT>(code.size()));
+    arg.bstrVal = com::Bstr(text::fromAnsi(answer->code)).release();
     fire(sink.get(), kEncoderCodeChosen, &arg, 1);
     VariantClear(&arg);
 }

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds Farewright.dll and the tests for Windows, checks what the module exports and imports,
+# and runs the tests under Wine in a Wine prefix of their own, made afresh.
+# Usage: tools/windows-check.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset windows >/dev/null && cmake --build --preset windows
+
+dll=build/windows/server/Farewright.dll
+objdump=x86_64-w64-mingw32-objdump
+# The module exports the four entry points and nothing else.
+exports=$("$objdump" -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+          sed -n 's/^\s*\[ *[0-9]*\] //p' | sort | tr '\n' ' ')
+expected="DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer "
+if [ "$exports" != "$expected" ]; then
+  echo "windows-check: $dll exports '$exports', not '$expected'" >&2
+  exit 1
+fi
+# It imports only libraries of the system: the compiler's runtime is linked in.
+system_dlls='^(kernel32|msvcrt|ole32|oleaut32|shell32|advapi32|user32|gdi32)\.dll$'
+while read -r name; do
+  if ! [[ "${name,,}" =~ $system_dlls ]]; then
+    echo "windows-check: $dll imports $name, which is not a library of the system" >&2
+    exit 1
+  fi
+done < <("$objdump" -p "$dll" | sed -n 's/^\s*DLL Name: //p')
+echo "windows-check: $dll exports the four entry points and imports only system libraries"
+
+# Everything below runs under Wine, in a prefix made for this run.
+export WINEPREFIX
+WINEPREFIX=$(mktemp -d /tmp/farewright-wine.XXXXXX)
+export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"' EXIT
+wineboot -i >/dev/null 2>&1
+status=0
+
+# Every unit and scenario test, cross-built.
+ctest --preset windows || status=$?
+
+# The module registered as an installer registers it, created by ProgID from a script, driven
+# by a client, and unregistered again, leaving the classes' part of the registry as it was.
+winpath() { echo "Z:${1//\//\\}"; }
+classes() { wine reg export 'HKEY_LOCAL_MACHINE\Software\Classes' "$(winpath "$1")" /y >/dev/null; }
+work=$(mktemp -d /tmp/farewright-registry.XXXXXX)
+module=$(winpath "$PWD/$dll")
+classes "$work/before.reg"
+if wine regsvr32 /s "$module"; then
+  echo "windows-check: regsvr32 registered $dll"
+  wine build/windows/tests/automation_client.exe | tr -d '\r' || status=1
+  wine cscript //nologo "$(winpath "$PWD/tests/windows/create_by_progid.js")" | tr -d '\r' ||
+    status=1
+  wine regsvr32 /s /u "$module" || { echo "windows-check: regsvr32 /u failed" >&2; status=1; }
+  classes "$work/after.reg"
+  if ! diff <(iconv -f UTF-16LE -t UTF-8 "$work/before.reg") \
+            <(iconv -f UTF-16LE -t UTF-8 "$work/after.reg") >"$work/diff"; then
+    echo "windows-check: unregistering left the registry changed:" >&2
+    head -n 40 "$work/diff" >&2
+    status=1
+  else
+    echo "windows-check: regsvr32 /u left the registry as it was"
+  fi
+else
+  echo "windows-check: regsvr32 could not register $dll" >&2
+  status=1
+fi
+rm -rf "$work"
+wineserver -w
+exit $status
