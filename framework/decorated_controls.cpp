@@ -9,11 +9,22 @@
 namespace framework {
 namespace {
 
+// Font heights are logical units (those of the label font). A point size of a template is
+// the character height of so many points of a 96-unit logical inch, as a negative height.
+constexpr int kUnitsPerInch = 96;
+constexpr int kPointsPerInch = 72;
+
+constexpr int heightOfPoints(int points) {
+    return -((points * kUnitsPerInch + kPointsPerInch / 2) / kPointsPerInch);
+}
+
 const ui::Font kLabelFont{"Arial", 14, 700, false, false};
 
+// The form's own font, underlined.
 ui::Font linkFont(const ui::Dialog& form) {
     const ui::DialogTemplate* t = ui::findTemplate(form.templateId());
-    ui::Font font{t != nullptr ? t->fontFace : "MS Shell Dlg", t != nullptr ? t->fontSize : 8};
+    ui::Font font{t != nullptr ? t->fontFace : "MS Shell Dlg",
+                  heightOfPoints(t != nullptr ? t->fontSize : 8)};
     font.underline = true;
     return font;
 }
@@ -40,6 +51,14 @@ void DecoratedControls::setLabelStyle(ControlId id, bool mandatory) {
         labels_.push_back({id, mandatory});
     }
     form_.setFont(id, kLabelFont);
+}
+
+void DecoratedControls::setMandatory(ControlId id, bool mandatory) {
+    if (Link* link = findLink(id)) {
+        link->mandatory = mandatory;
+        return;
+    }
+    setLabelStyle(id, mandatory);
 }
 
 void DecoratedControls::setupEdit(ControlId id, const char* tooltipKey, int maxLength,

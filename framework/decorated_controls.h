@@ -39,10 +39,12 @@ class DecoratedControls {
     void setupLabel(ControlId id, const char* labelKey, const char* tooltipKey, bool mandatory);
     // Re-applies the label style (font and colours) of a mandatory or optional label.
     void setLabelStyle(ControlId id, bool mandatory);
-    void setupEdit(ControlId id, const char* tooltipKey, int maxLength, ChooserSpec chooser = {});
+    // The mandatory or optional style of a link label (its colour) or else of a label.
+    void setMandatory(ControlId id, bool mandatory);
     // A new tooltip for a control: the string of key. An edit's status-line text follows it,
     // at once when the edit has the focus.
     void setTooltip(ControlId id, const char* key);
+    void setupEdit(ControlId id, const char* tooltipKey, int maxLength, ChooserSpec chooser = {});
     void setupLink(ControlId id, ControlId edit, const char* labelKey, const char* tooltipKey,
                    bool mandatory, ChooserSpec chooser);
     // Turns the link labels set up so far into links (once per link).

@@ -85,9 +85,28 @@ void RestoreListChoice(CZenkorProfile& profile, Dialog& form, ControlId id, cons
     }
 }
 
-ProfilePass::ProfilePass(const char* section) {
+FieldTable& FieldTable::add(std::span<const PersistedField> fields) {
+    fields_.insert(fields_.end(), fields.begin(), fields.end());
+    return *this;
+}
+
+void FieldTable::addRow(const RowKey& key, std::size_t row, ControlId id) {
+    const long number = key.step * (static_cast<long>(row) + 1) + key.offset;
+    const std::string& name = keys_.emplace_back(key.prefix + std::to_string(number));
+    fields_.push_back({key.kind, id, name.c_str()});
+}
+
+ProfilePass::ProfilePass() {
     profile_.setIniFile(kQuorvexIni);
+}
+
+ProfilePass::ProfilePass(const char* section) : ProfilePass() {
     profile_.setSectionName(section);
+}
+
+ProfilePass& ProfilePass::section(const char* name) {
+    profile_.setSectionName(name);
+    return *this;
 }
 
 void ProfilePass::save(const Dialog& form, std::span<const PersistedField> fields) {

@@ -8,11 +8,12 @@
 #include "platform/ui/string_table.h"
 #include "platform/xml/growing_document.h"
 #include "platform/xml/xml_document.h"
+#include "resources/resource.h"
 
 namespace framework {
 namespace {
 
-constexpr int kMarkerResource = 101;
+constexpr int kMarkerResource = IDS_CONTINUATION_MARK;
 constexpr const char* kRootName = "VELMORA";
 constexpr const char* kLineName = "LINE";
 constexpr const char* kTextName = "TEXT";

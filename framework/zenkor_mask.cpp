@@ -1,36 +1,19 @@
 #include "framework/zenkor_mask.h"
 
-#include <array>
 #include <new>
+#include <utility>
 
 #include "framework/guard.h"
 #include "framework/language.h"
 #include "framework/persistence.h"
 #include "framework/shared_settings.h"
 #include "platform/com/bstr.h"
-#include "platform/shell/open_address.h"
 #include "platform/text/codepage.h"
-#include "platform/ui/dialog_template.h"
 #include "platform/ui/toolkit.h"
 #include "platform/zenkor/arch.h"
 
 namespace framework {
 namespace {
-
-constexpr ui::Colorref kStatusText = 0x000000;
-
-struct Caption {
-    ui::ControlId ButtonIds::*button;
-    const char* key;
-};
-
-constexpr std::array<Caption, 5> kCaptions = {{
-    {&ButtonIds::clear, "CAPTION_BUTTON_CLEAR"},
-    {&ButtonIds::cancel, "CAPTION_BUTTON_CANCEL"},
-    {&ButtonIds::help, "CAPTION_BUTTON_HELP"},
-    {&ButtonIds::recall, "CAPTION_BUTTON_RECALL"},
-    {&ButtonIds::send, "CAPTION_BUTTON_SEND"},
-}};
 
 std::string toAnsi(BSTR text) {
     return text::toAnsi(com::Bstr::view(text));
@@ -38,36 +21,54 @@ std::string toAnsi(BSTR text) {
 
 }  // namespace
 
+// The window that holds the form when the mask has a frame: no controls, the mask's background.
+struct MaskBase::Frame final : ui::DialogProc {
+    std::unique_ptr<ui::Dialog> window;
+
+    void onInitDialog(ui::Dialog&) override {}
+    std::optional<ui::Paint> onCtlColor(ui::ControlId id) override {
+        if (id == ui::kUnnamed)
+            return ui::Paint{std::nullopt, kBackground};
+        return std::nullopt;
+    }
+};
+
 template <class Body>
 void MaskBase::guarded(const char* function, Body&& body) noexcept {
     Guarded(log_, info_.component, function, std::forward<Body>(body));
 }
 
-template <class Body>
-void MaskBase::handleMessage(const char* function, Body&& body) noexcept {
-    const com::Ptr<MaskBase> keepAlive(this);
+void MaskBase::enterMessage() {
+    AddRef();
     ++messageDepth_;
-    guarded(function, std::forward<Body>(body));
-    if (--messageDepth_ == 0 && closePending_)
-        destroyForm();
 }
 
-void MaskBase::destroyForm() {
-    // Messages the form sends while it goes find no form.
+void MaskBase::leaveMessage() noexcept {
+    if (--messageDepth_ == 0 && closePending_)
+        guarded("Destroy", [this] { destroyForms(); });
+    Release();  // may destroy the mask
+}
+
+void MaskBase::destroyForms() {
     closePending_ = false;
-    window_ = nullptr;
-    std::unique_ptr<ui::Dialog> form = std::move(form_);
-    form.reset();
-    controls_.reset();
+    for (auto it = subDialogs_.rbegin(); it != subDialogs_.rend(); ++it)
+        (*it)->destroy();
+    DestroyForm();
+    frame_.reset();
 }
 
 MaskBase::MaskBase(const MaskInfo& info, Choosers& choosers)
-    : info_(info), choosers_(choosers), events_(*this, *info.eventsIid) {
+    : FormHost(static_cast<FormOwner&>(*this), info.form, info.component),
+      info_(info),
+      choosers_(choosers),
+      events_(*this, *info.eventsIid) {
     guarded("Construct", [] { LoadSharedSettings(); });
 }
 
 MaskBase::~MaskBase() {
-    guarded("Destroy", [this] { destroyForm(); });
+    // The sub-dialogs, members of the mask class, have gone already, each with its window.
+    subDialogs_.clear();
+    guarded("Destroy", [this] { destroyForms(); });
     // Every load of this mask is matched by one unload, so the strings of other masks stay.
     for (; languageLoads_ > 0; --languageLoads_)
         LANG_unload();
@@ -162,19 +163,33 @@ HRESULT MaskBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
 
 HRESULT MaskBase::Activate() {
     guarded("Activate", [this] {
-        if (form_ && closePending_) {
+        if (hasForm() && closePending_) {
             closePending_ = false;
-            form_->showWindow(true);
+            if (frame_)
+                frame_->window->showWindow(true);
+            form().showWindow(true);
         }
-        if (form_)
+        if (hasForm())
             return;
-        form_ = ui::toolkit().createDialog(info_.form, *this, nullptr);
-        if (!form_) {
-            window_ = nullptr;
-            log_.error(info_.component, "Activate", 500, "no form template %d", info_.form);
+        ui::Dialog* holder = nullptr;
+        if (info_.frame != 0) {
+            frame_ = std::make_unique<Frame>();
+            frame_->window = ui::toolkit().createDialog(info_.frame, *frame_, nullptr);
+            holder = frame_->window.get();
+            if (holder == nullptr) {
+                frame_.reset();
+                log_.error(info_.component, "Activate", 500, "no frame template %d", info_.frame);
+                return;
+            }
+        }
+        if (!CreateForm(holder)) {
+            frame_.reset();
+            log_.error(info_.component, "Activate", 500, "no form template %d", info_.form.form);
             return;
         }
-        form_->showWindow(true);
+        if (frame_)
+            frame_->window->showWindow(true);
+        form().showWindow(true);
     });
     return S_OK;
 }
@@ -182,32 +197,25 @@ HRESULT MaskBase::Activate() {
 HRESULT MaskBase::Deactivate() {
     guarded("Deactivate", [this] {
         if (messageDepth_ == 0) {
-            destroyForm();
-        } else if (form_) {
-            // The form is handling a message: it goes when the message is done.
-            form_->showWindow(false);
+            destroyForms();
+        } else if (hasForm()) {
+            // A form is handling a message: the forms go when the message is done. A running
+            // sub-dialog loop ends as its sub-dialog hides.
+            for (SubDialog* dialog : subDialogs_)
+                dialog->hide();
+            form().showWindow(false);
+            if (frame_)
+                frame_->window->showWindow(false);
             closePending_ = true;
         }
     });
     return S_OK;
 }
 
-void MaskBase::onInitDialog(ui::Dialog& dialog) {
-    guarded("OnInitDialog", [&] { activate(dialog); });
-}
-
-void MaskBase::activate(ui::Dialog& dialog) {
-    window_ = &dialog;
+void MaskBase::BeforeSetup() {
     loadLanguage();
-    controls_ = std::make_unique<DecoratedControls>(dialog, choosers_);
-    SetupForm();
-    controls_->activateLinks();
-    dialog.show(kStatusLine, false);
-    for (const Caption& caption : kCaptions) {
-        if (auto text = FindString(caption.key))
-            dialog.setText(info_.buttons.*caption.button, *text);
-    }
-    AfterActivation();
+    for (SubDialog* dialog : subDialogs_)
+        dialog->create(form());
 }
 
 void MaskBase::loadLanguage() {
@@ -216,118 +224,171 @@ void MaskBase::loadLanguage() {
     ++languageLoads_;
 }
 
-// Window messages
+// Buttons and requests
 
-bool MaskBase::isButton(ui::ControlId id) const {
-    const ButtonIds& b = info_.buttons;
-    return id == b.send || id == b.recall || id == b.clear || id == b.cancel || id == b.help;
-}
-
-void MaskBase::onCommand(ui::ControlId id, ui::Notify code) {
-    handleMessage("OnCommand", [&] {
-        if (!hasForm())
-            return;
-        if (code == ui::Notify::Clicked && isButton(id)) {
-            const ButtonIds& b = info_.buttons;
-            if (id == b.send)
-                Send();
-            if (id == b.recall)
-                Recall();
-            if (id == b.clear)
-                Clear();
-            if (id == b.cancel)
-                Cancel();
-            if (id == b.help)
-                Help();
-            return;
-        }
-        if (!controls_->onCommand(id, code))
-            OnFormCommand(id, code);
-    });
-}
-
-bool MaskBase::preTranslateKey(ui::ControlId, ui::Key key) {
-    bool consumed = false;
-    handleMessage("PreTranslateAccelerator", [&] {
-        if (!hasForm())
-            return;
-        if (key == ui::Key::Enter) {
+void MaskBase::OnButton(Button button) {
+    switch (button) {
+        case Button::Send:
             Send();
-            consumed = true;
-        } else if (key == ui::Key::AltUp) {
-            Recall();
-            consumed = true;
-        }
-    });
-    return consumed;
-}
-
-void MaskBase::onControlKey(ui::ControlId id, ui::Key key) {
-    handleMessage("OnKeyDown", [&] {
-        if (hasForm())
-            controls_->onControlKey(id, key);
-    });
-}
-
-void MaskBase::onSetText(std::optional<std::string_view> text) {
-    handleMessage("OnSetText", [&] {
-        if (!hasForm())
             return;
-        if (text)
-            form().setText(kStatusLine, *text);
-        form().show(kStatusLine, text.has_value());
-    });
+        case Button::Recall:
+            Recall();
+            return;
+        case Button::Clear:
+            Clear();
+            return;
+        case Button::Cancel:
+            Cancel();
+            return;
+        case Button::Help:
+            Help();
+            return;
+        case Button::Back:
+            return;
+    }
 }
 
-std::optional<ui::Paint> MaskBase::onCtlColor(ui::ControlId id) {
-    if (id == ui::kUnnamed)
-        return ui::Paint{std::nullopt, kBackground};
-    if (id == kStatusLine)
-        return ui::Paint{kStatusText, std::nullopt};
-    if (controls_)
-        return controls_->paint(id);
-    return std::nullopt;
+void MaskBase::OnPrivateMessage(unsigned message) {
+    switch (message) {
+        case kRequestBack:
+            if (running_ != nullptr)
+                running_->hide();
+            return;
+        case kRequestSend:
+            // Asked while a sub-dialog's loop runs, the Send waits for the loop to end.
+            if (running_ == nullptr) {
+                Send();
+            } else {
+                sendAfterLoop_ = true;
+                running_->hide();
+            }
+            return;
+        case kRequestRecall:
+            Recall();
+            return;
+        case kRequestCancel:
+            if (running_ != nullptr)
+                running_->hide();
+            Cancel();
+            return;
+        default:
+            OnMaskMessage(message);
+    }
+}
+
+// Sub-dialogs
+
+void MaskBase::AddSubDialog(SubDialog& dialog) {
+    subDialogs_.push_back(&dialog);
+}
+
+void MaskBase::ShowSubDialog(SubDialog& dialog) {
+    if (!hasForm() || !dialog.hasForm())
+        return;
+    for (SubDialog* other : subDialogs_) {
+        if (other != &dialog)
+            other->hide();
+    }
+    dialog.show();
+    runSubDialog(dialog);
+}
+
+void MaskBase::runSubDialog(SubDialog& dialog) {
+    const com::Ptr<MaskBase> keepAlive(this);
+    SubDialog* outer = std::exchange(running_, &dialog);
+    dialog.runModal();
+    running_ = outer;
+    if (std::exchange(sendAfterLoop_, false) && !closePending_ && hasForm())
+        Send();
+}
+
+ui::Dialog* MaskBase::MaskCheckForms::form(int which) {
+    if (which == 0)
+        return mask_.hasForm() ? &mask_.form() : nullptr;
+    if (which < 0 || static_cast<std::size_t>(which) > mask_.subDialogs_.size())
+        return nullptr;
+    SubDialog& dialog = *mask_.subDialogs_[static_cast<std::size_t>(which) - 1];
+    return dialog.hasForm() ? &dialog.form() : nullptr;
+}
+
+void MaskBase::MaskCheckForms::reveal(int which) {
+    mask_.revealed_ = nullptr;
+    for (std::size_t i = 0; i < mask_.subDialogs_.size(); ++i) {
+        SubDialog& dialog = *mask_.subDialogs_[i];
+        if (static_cast<int>(i) + 1 != which) {
+            dialog.hide();
+        } else if (!dialog.isShown()) {
+            dialog.show();
+            mask_.revealed_ = &dialog;
+        }
+    }
 }
 
 // Button operations
 
 void MaskBase::Send() {
     const com::Ptr<MaskBase> keepAlive(this);
-    SendEntry();  // the save pass is written as it goes, after every sink has returned
+    std::unique_ptr<ProfilePass> pass = SendEntry();
+    if (!pass) {
+        // A refused field of a sub-dialog: the agent mends it there.
+        if (SubDialog* revealed = std::exchange(revealed_, nullptr))
+            runSubDialog(*revealed);
+        return;
+    }
+    if (info_.saveTime == SaveTime::AfterSendEvent)
+        writeProfile(*pass);  // after every sink has returned
 }
 
 std::unique_ptr<ProfilePass> MaskBase::SendEntry() {
+    revealed_ = nullptr;
     if (!hasForm() || !RunChecks())
         return nullptr;
-    const std::string entry = BuildEntry();
     // The values are taken before the event, so that a host that closes the mask on Send
-    // still finds them saved; they reach the profile after every sink has returned.
-    auto pass = std::make_unique<ProfilePass>(info_.profileSection);
-    SaveProfile(*pass);
+    // still finds them saved.
+    auto pass = std::make_unique<ProfilePass>();
+    std::string entry;
+    if (info_.saveTime == SaveTime::BeforeEntry) {
+        saveForms(*pass);
+        writeProfile(*pass);
+        entry = BuildEntry();
+    } else {
+        entry = BuildEntry();
+        saveForms(*pass);
+    }
     const com::Ptr<MaskBase> keepAlive(this);
     events_.fire(kEventSend, entry);
     log_.diagnostic(info_.component, "OnSend", 0, 100, __LINE__, "Host Command %s", entry.c_str());
     return pass;
 }
 
+void MaskBase::saveForms(ProfilePass& pass) {
+    SaveProfile(pass.section(info_.profileSection));
+    for (SubDialog* dialog : subDialogs_) {
+        if (dialog->hasForm())
+            dialog->SaveProfile(pass.section(dialog->info().profileSection));
+    }
+}
+
+void MaskBase::writeProfile(ProfilePass& pass) {
+    pass.commit();
+}
+
 void MaskBase::Recall() {
-    if (hasForm())
-        RestoreProfile();
+    if (!hasForm())
+        return;
+    BeforeRecall();
+    const Restoring scope(restoring_);
+    ProfilePass pass;
+    RestoreProfile(pass.section(info_.profileSection));
+    for (SubDialog* dialog : subDialogs_) {
+        if (dialog->hasForm())
+            dialog->RestoreProfile(pass.section(dialog->info().profileSection));
+    }
 }
 
 void MaskBase::Clear() {
     if (hasForm())
         ClearForm();
-}
-
-void MaskBase::ClearForm() {
-    const ui::DialogTemplate* t = ui::findTemplate(info_.form);
-    if (t == nullptr)
-        return;
-    for (const ui::ControlTemplate& c : t->controls) {
-        if (c.kind == ui::ControlKind::Edit)
-            form().setText(c.id, "");
-    }
 }
 
 void MaskBase::Cancel() {
@@ -337,8 +398,7 @@ void MaskBase::Cancel() {
 }
 
 void MaskBase::Help() {
-    const std::string address = ReadZenkorMain(info_.helpSection, HelpKey(language_).c_str());
-    shell::openAddress(address);
+    OpenHelp(info_.helpSection, language_);
 }
 
 }  // namespace framework

@@ -1,21 +1,23 @@
-// The mask template: the framework part of every mask. It answers the host's automation
-// interface, fires the events, runs the lifecycle (construction, activation, destruction),
-// handles the form's buttons, keys and window messages, and leaves each mask its form set-up,
-// checks, entry and profile section as hooks.
+// The mask template: the framework part of every mask. Its form side (FormHost) is what it
+// shares with its sub-dialogs; the automation side answers the host's interface, fires the
+// events, runs the lifecycle (construction, activation, destruction) and the button
+// operations, and leaves each mask its form set-up, checks, entry and profile as hooks.
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "framework/checks.h"
 #include "framework/choosers.h"
-#include "framework/decorated_controls.h"
 #include "framework/event_source.h"
+#include "framework/form_host.h"
 #include "framework/mask_dispatch.h"
 #include "framework/mask_info.h"
 #include "framework/mask_interface.h"
 #include "framework/object_count.h"
+#include "framework/sub_dialog.h"
 #include "platform/com/com_ptr.h"
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
@@ -30,11 +32,9 @@ enum EventDispid : DISPID { kEventCancel = 1, kEventSend = 2 };
 class MaskBase : public MaskDispatch<IZenkorMask>,
                  public IConnectionPointContainer,
                  public IZenkorMaskView,
-                 protected ui::DialogProc {
+                 private FormOwner,
+                 public FormHost {
   public:
-    MaskBase(const MaskBase&) = delete;
-    MaskBase& operator=(const MaskBase&) = delete;
-
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -55,11 +55,11 @@ class MaskBase : public MaskDispatch<IZenkorMask>,
     HRESULT STDMETHODCALLTYPE Activate() override;
     HRESULT STDMETHODCALLTYPE Deactivate() override;
 
-    // The button operations (also reached by keys).
+    // The button operations (also reached by keys and by the sub-dialogs' requests).
     void Send();
-    // Send up to its log line: the checks, the entry, the Send event and the log. Answers the
-    // save pass, filled but not yet written (it is written when it goes), or null when a
-    // check refused.
+    // Send up to its log line: the checks, the save pass, the entry, the Send event and the
+    // log. Answers the save pass, filled but (unless the mask saves before its entry) not yet
+    // written, or null when a check refused.
     std::unique_ptr<ProfilePass> SendEntry();
     void Recall();
     void Clear();
@@ -75,51 +75,69 @@ class MaskBase : public MaskDispatch<IZenkorMask>,
 
     bool HasInitParam() const override { return info_.hasInitParam; }
 
-    // Activation: labels, edits, link labels and lists of the form.
-    virtual void SetupForm() = 0;
-    // Activation, after the shared steps (initial states, type rules).
-    virtual void AfterActivation() {}
+    // Hooks besides the form side's (SetupForm, AfterActivation, ClearForm, OnFormCommand).
     // Send: the checks in order; false at the first failure (which has reported itself).
     virtual bool RunChecks() = 0;
     virtual std::string BuildEntry() = 0;
-    // The save pass after a successful Send, and Recall's restore pass.
+    // The save pass after a successful Send and Recall's restore pass, the mask's own section
+    // set (the sub-dialogs' sections follow, each with its own part).
     virtual void SaveProfile(ProfilePass& pass) = 0;
-    virtual void RestoreProfile() = 0;
-    // Clear: by default every edit of the form becomes empty.
-    virtual void ClearForm();
+    virtual void RestoreProfile(ProfilePass& pass) = 0;
+    // Recall, before the restoring scope opens.
+    virtual void BeforeRecall() {}
     // Cancel, after the Cancel event has reached every sink.
     virtual void AfterCancel() {}
-    // Commands of the form that are not the five buttons (radio buttons, lists, ...).
-    virtual void OnFormCommand(ui::ControlId id, ui::Notify code) { (void)id, (void)code; }
+    // A private message to the form that is no sub-dialog request.
+    virtual void OnMaskMessage(unsigned message) { (void)message; }
     // One host response screen (SetResponse), as UTF-16.
     virtual void OnResponse(std::u16string_view response) { (void)response; }
 
-    ui::Dialog& form() { return *window_; }
-    bool hasForm() const { return window_ != nullptr; }
-    DecoratedControls& controls() { return *controls_; }
+    // Sub-dialogs, added at construction; form k of the check rows is the k-th added. Their
+    // windows are created hidden over the form at activation and go with it. They are made
+    // with the mask's share of their forms.
+    void AddSubDialog(SubDialog& dialog);
+    FormOwner& subDialogOwner() { return *this; }
+    // Shows a sub-dialog over the disabled form (the others hidden) and runs its modal loop
+    // until it is dismissed or hidden. A Send asked from it runs, once, when the loop is over.
+    void ShowSubDialog(SubDialog& dialog);
+    // The forms the check rows read (for RunChecks and Refuse).
+    CheckForms& checkForms() { return checkForms_; }
+
     const MaskInfo& info() const { return info_; }
-    CZenkorLog& log() { return log_; }
+    CZenkorLog& log() override { return log_; }
     EventSource& events() { return events_; }
 
-    // ui::DialogProc
-    void onInitDialog(ui::Dialog& dialog) override;
-    void onCommand(ui::ControlId id, ui::Notify code) override;
-    bool preTranslateKey(ui::ControlId focus, ui::Key key) override;
-    void onControlKey(ui::ControlId id, ui::Key key) override;
-    void onSetText(std::optional<std::string_view> text) override;
-    std::optional<ui::Paint> onCtlColor(ui::ControlId id) override;
+    // FormHost
+    void BeforeSetup() override;
+    void OnButton(Button button) override;
+    void OnPrivateMessage(unsigned message) final;
 
   private:
+    class MaskCheckForms final : public CheckForms {
+      public:
+        explicit MaskCheckForms(MaskBase& mask) : mask_(mask) {}
+        ui::Dialog* form(int which) override;
+        void reveal(int which) override;
+
+      private:
+        MaskBase& mask_;
+    };
+    struct Frame;
+
+    // FormOwner
+    Choosers& choosers() override { return choosers_; }
+    RestoreFlag& restoreFlag() override { return restoring_; }
+    void enterMessage() override;
+    void leaveMessage() noexcept override;
+
     template <class Body>
     void guarded(const char* function, Body&& body) noexcept;
-    // Runs a window message of the form: the mask stays alive meanwhile, and a form that the
-    // host closes during the message is destroyed once the message has been handled.
-    template <class Body>
-    void handleMessage(const char* function, Body&& body) noexcept;
-    void destroyForm();
-    void activate(ui::Dialog& dialog);
+    void destroyForms();
     void loadLanguage();
-    bool isButton(ui::ControlId id) const;
+    void runSubDialog(SubDialog& dialog);
+    void saveForms(ProfilePass& pass);
+    // The one place where a save pass is written.
+    void writeProfile(ProfilePass& pass);
 
     const MaskInfo& info_;
     Choosers& choosers_;
@@ -130,9 +148,13 @@ class MaskBase : public MaskDispatch<IZenkorMask>,
     CZenkorLog log_;
     EventSource events_;
     int languageLoads_ = 0;
-    std::unique_ptr<ui::Dialog> form_;
-    ui::Dialog* window_ = nullptr;  // the form while it exists (also during its creation)
-    std::unique_ptr<DecoratedControls> controls_;
+    std::unique_ptr<Frame> frame_;
+    std::vector<SubDialog*> subDialogs_;
+    SubDialog* running_ = nullptr;   // the sub-dialog whose modal loop runs
+    SubDialog* revealed_ = nullptr;  // shown by a refusing check, its loop still to run
+    bool sendAfterLoop_ = false;
+    RestoreFlag restoring_;
+    MaskCheckForms checkForms_{*this};
     int messageDepth_ = 0;
     bool closePending_ = false;
 };

@@ -1,110 +1,140 @@
-// The shared check and persistence operations on a form of every control kind.
+// The shared check and persistence operations on a test form of every control kind: what they
+// add to the validator's tests (the message, the focus, the conditions, the stored values).
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <span>
+#include <string_view>
 
 #include "framework/checks.h"
 #include "framework/list_entries.h"
 #include "framework/persistence.h"
+#include "platform/ui/toolkit.h"
+#include "resources/test/test_forms.h"
 #include "tests/support/mask_harness.h"
-#include "tests/support/test_form.h"
 
 namespace {
 
 using namespace testing_support;
 using framework::Check;
-using Kind = framework::Test;
+namespace check = framework::check;
+
+struct QuietProc : ui::DialogProc {
+    void onInitDialog(ui::Dialog&) override {}
+};
 
 class FieldOperations : public ::testing::Test {
   protected:
     FieldOperations() { home.write("Quorvex.ini", "[User]\nLANG=XX9\n"); }
 
-    bool passes(Kind test, const char* text, int n = 0, const char* extra = "") {
-        form.dialog.setText(kEdit, text);
+    // The message a row shows on the text, "" when it passes (and shows nothing).
+    std::string refusal(const Check& row, const char* text) {
+        form->setText(IDC_TEST_EDIT, text);
         recorder.lines.clear();
-        const bool passed =
-            framework::RunCheck(form.dialog, "Title", {test, kEdit, "ERR_KEY", n, extra});
-        EXPECT_EQ(recorder.lines.size(), passed ? 0u : 1u) << text;
-        return passed;
+        const bool passed = framework::RunChecks(*form, "T", std::span(&row, 1));
+        EXPECT_EQ(passed, recorder.lines.empty()) << text;
+        constexpr std::string_view kBox = "msgbox [T] ";
+        return recorder.lines.empty() ? "" : recorder.lines.front().substr(kBox.size());
     }
 
     TempHome home;
     Recorder recorder;
-    TestForm form;
+    QuietProc proc;
+    std::unique_ptr<ui::Dialog> form = ui::toolkit().createDialog(IDD_TEST_FIELDS, proc, nullptr);
 };
 
-TEST_F(FieldOperations, ChecksOnTheTextAsItStands) {
-    struct Case {
-        Kind test;
+TEST_F(FieldOperations, RowsTestTheTextAsItStands) {
+    const struct {
+        Check row;
         const char* text;
-        int n;
-        const char* extra;
-        bool passes;
+        const char* shown;  // "" when the row passes
+    } cases[] = {
+        {check::MinLength(IDC_TEST_EDIT, 3, "ERR"), "AB ", ""},  // blanks count, nothing trimmed
+        {check::MinLength(IDC_TEST_EDIT, 3, "ERR"), "AB", "ERR"},
+        {check::Mandatory(IDC_TEST_EDIT, "ERR"), " \t ", "ERR"},
+        {check::Mandatory(IDC_TEST_EDIT, "ERR"), " A ", ""},
+        {check::NotZero(IDC_TEST_EDIT, "ERR"), "", ""},
+        {check::NotZero(IDC_TEST_EDIT, "ERR"), "0.0", ""},
+        {check::NotZero(IDC_TEST_EDIT, "ERR"), "0", "ERR"},
+        {check::NumericEx(IDC_TEST_EDIT, "-", "ERR"), "12-34", ""},
+        {check::NumericEx(IDC_TEST_EDIT, "-", "ERR"), "12/34", "ERR"},
+        {check::DateByKind(IDC_TEST_EDIT, 1, "ERR"), "05JAN09", ""},
+        {check::DateByKind(IDC_TEST_EDIT, 2, "ERR"), "0501", ""},
+        {check::DateByKind(IDC_TEST_EDIT, 2, "ERR"), "05JAN09", "ERR"},
+        {check::DateByKind(IDC_TEST_EDIT, 3, "ERR"), "05012009", ""},
+        {check::DateByKind(IDC_TEST_EDIT, 7, "ERR"), "0501", "ERR"},
+        {check::DecimalInRange(IDC_TEST_EDIT, 1, 0, 99.9, "ERR"), "99.9", ""},
+        {check::DecimalInRange(IDC_TEST_EDIT, 1, 0, 99.9, "ERR"), "100", "ERR"},
+        // Amounts tell a wrong number from too many decimals.
+        {check::Amount(IDC_TEST_EDIT, 2, false, "NUM", "2DP"), "0", "NUM"},
+        {check::Amount(IDC_TEST_EDIT, 2, false, "NUM", "2DP"), "1A", "NUM"},
+        {check::Amount(IDC_TEST_EDIT, 2, false, "NUM", "2DP"), "12.345", "2DP"},
+        {check::Amount(IDC_TEST_EDIT, 2, false, "NUM", "2DP"), "12.34", ""},
+        {check::Amount(IDC_TEST_EDIT, 2, true, "NUM", "2DP"), "0", ""},
+        {check::Amount(IDC_TEST_EDIT, 2, true, "NUM", "2DP"), "1000000.5", ""},
+        {check::Amount(IDC_TEST_EDIT, 2, true, "NUM", "2DP"), "0.123", "2DP"},
     };
-    const Case cases[] = {
-        {Kind::MinLength, "AB ", 3, "", true},  // blanks count, nothing is trimmed
-        {Kind::MinLength, "AB", 3, "", false},     {Kind::Mandatory, " \t ", 0, "", false},
-        {Kind::Mandatory, " A ", 0, "", true},     {Kind::NotZero, "", 0, "", true},
-        {Kind::NotZero, "00", 0, "", true},        {Kind::NotZero, "0.0", 0, "", true},
-        {Kind::NotZero, "0", 0, "", false},        {Kind::NumericEx, "12-34", 0, "-", true},
-        {Kind::NumericEx, "12/34", 0, "-", false}, {Kind::Alpha, "", 0, "", false},
-        {Kind::Date, "29FEB", 0, "", true},        {Kind::DateByKind, "010209", 1, "", false},
-        {Kind::DateByKind, "0102", 2, "", true},   {Kind::DateByKind, "0102", 7, "", false},
+    for (const auto& c : cases) {
+        EXPECT_EQ(refusal(c.row, c.text), c.shown)
+            << "test " << static_cast<int>(c.row.test) << " on \"" << c.text << "\"";
+    }
+}
+
+TEST_F(FieldOperations, ConditionalRowsRunOnlyWhileTheirConditionHolds) {
+    form->addItem(IDC_TEST_COMBO, "", 0);
+    form->addItem(IDC_TEST_COMBO, "CASH", 1);
+    const Check mandatory = check::Mandatory(IDC_TEST_EDIT, "ERR");
+    const struct {
+        Check row;
+        const char* other;  // the text of the other edit
+        bool checked;
+        int selection;
+        bool runs;
+    } cases[] = {
+        {mandatory.ifFilled(IDC_TEST_OTHER_EDIT), " ", false, 0, false},
+        {mandatory.ifFilled(IDC_TEST_OTHER_EDIT), "X", false, 0, true},
+        {mandatory.ifChecked(IDC_TEST_CHECK), "X", false, 1, false},
+        {mandatory.ifChecked(IDC_TEST_CHECK), "", true, 0, true},
+        {mandatory.ifChosen(IDC_TEST_COMBO), "X", true, 0, false},
+        {mandatory.ifChosen(IDC_TEST_COMBO), "", false, 1, true},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(passes(c.test, c.text, c.n, c.extra), c.passes)
-            << "test " << static_cast<int>(c.test) << " on \"" << c.text << "\"";
+    for (const auto& c : cases) {
+        form->setText(IDC_TEST_OTHER_EDIT, c.other);
+        form->setChecked(IDC_TEST_CHECK, c.checked);
+        form->select(IDC_TEST_COMBO, c.selection);
+        EXPECT_EQ(refusal(c.row, "") == "ERR", c.runs)
+            << "condition " << static_cast<int>(c.row.when.kind) << " '" << c.other << "' "
+            << c.checked << " " << c.selection;
     }
 }
 
 TEST_F(FieldOperations, AFailureShowsTheKeyAndFocusesTheFieldAndStopsTheList) {
-    form.dialog.setText(kEdit, "");
-    form.dialog.setText(kOtherEdit, "");
-    form.dialog.setFocus(kOtherEdit);
-    const Check checks[] = {{Kind::Mandatory, kEdit, "ERR_FIRST"},
-                            {Kind::Mandatory, kOtherEdit, "ERR_SECOND"}};
-    EXPECT_FALSE(framework::RunChecks(form.dialog, "My Title", checks));
+    form->setFocus(IDC_TEST_OTHER_EDIT);
+    const Check checks[] = {check::Mandatory(IDC_TEST_EDIT, "ERR_FIRST"),
+                            check::Mandatory(IDC_TEST_OTHER_EDIT, "ERR_SECOND")};
+    EXPECT_FALSE(framework::RunChecks(*form, "My Title", checks));
     EXPECT_EQ(recorder.lines, std::vector<std::string>{"msgbox [My Title] ERR_FIRST"});
-    EXPECT_EQ(form.dialog.focus(), kEdit);
-}
-
-TEST_F(FieldOperations, AmountChecksTellZeroFromTooManyDecimals) {
-    const struct {
-        const char* text;
-        bool allowZero;
-        const char* key;  // the message shown, none if the amount passes
-    } cases[] = {
-        {"0", false, "ERR_NUM"},    {"12.345", false, "ERR_2DP"}, {"12.34", false, nullptr},
-        {"1A", false, "ERR_NUM"},   {"0", true, nullptr},         {"1000000.5", true, nullptr},
-        {"0.123", true, "ERR_2DP"},
-    };
-    for (const auto& c : cases) {
-        form.dialog.setText(kEdit, c.text);
-        recorder.lines.clear();
-        framework::CheckAmount(form.dialog, kEdit, 2, c.allowZero, "T", "ERR_NUM", "ERR_2DP");
-        EXPECT_EQ(recorder.lines, c.key
-                                      ? std::vector<std::string>{std::string("msgbox [T] ") + c.key}
-                                      : std::vector<std::string>{})
-            << c.text << (c.allowZero ? " allowing zero" : "");
-    }
+    EXPECT_EQ(form->focus(), IDC_TEST_EDIT);
 }
 
 TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValues) {
-    auto& d = form.dialog;
+    ui::Dialog& d = *form;
     for (long code : {0L, 17L, 9L, 17L})
-        d.addItem(kCombo, "item", code);
+        d.addItem(IDC_TEST_COMBO, "item", code);
     const framework::PersistedField fields[] = {
-        {framework::Stored::EditText, kEdit, "EDIT"},
-        {framework::Stored::CheckState, kCheck, "CHECK"},
-        {framework::Stored::ListChoice, kCombo, "LIST"},
+        {framework::Stored::EditText, IDC_TEST_EDIT, "EDIT"},
+        {framework::Stored::CheckState, IDC_TEST_CHECK, "CHECK"},
+        {framework::Stored::ListChoice, IDC_TEST_COMBO, "LIST"},
         {framework::Stored::Empty, 0, "GONE"},
     };
     auto set = [&](const char* text, bool checked, int selection) {
-        d.setText(kEdit, text);
-        d.setChecked(kCheck, checked);
-        d.select(kCombo, selection);
+        d.setText(IDC_TEST_EDIT, text);
+        d.setChecked(IDC_TEST_CHECK, checked);
+        d.select(IDC_TEST_COMBO, selection);
     };
     auto state = [&] {
-        return d.text(kEdit) + "|" + (d.isChecked(kCheck) ? "checked" : "clear") + "|" +
-               std::to_string(d.selection(kCombo));
+        return d.text(IDC_TEST_EDIT) + "|" + (d.isChecked(IDC_TEST_CHECK) ? "checked" : "clear") +
+               "|" + std::to_string(d.selection(IDC_TEST_COMBO));
     };
     set("  LEADING", true, 1);
     framework::ProfilePass("SECTION").save(d, fields);
@@ -131,10 +161,10 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
 TEST_F(FieldOperations, ListEntriesWithoutStringsShowTheirKeysAndAreLogged) {
     const framework::ListEntry entries[] = {{0, ""}, {3, "DATA_SAPBAS_FOP_CASH"}};
     CZenkorLog log;
-    framework::PopulateList(form.dialog, kCombo, entries, log, "Mask", "PopulateControls");
-    ASSERT_EQ(form.dialog.itemCount(kCombo), 2);
-    EXPECT_EQ(form.dialog.itemText(kCombo, 1), "DATA_SAPBAS_FOP_CASH");
-    EXPECT_EQ(form.dialog.itemData(kCombo, 1), 3);
+    framework::PopulateList(*form, IDC_TEST_COMBO, entries, log, "Mask", "PopulateControls");
+    ASSERT_EQ(form->itemCount(IDC_TEST_COMBO), 2);
+    EXPECT_EQ(form->itemText(IDC_TEST_COMBO, 1), "DATA_SAPBAS_FOP_CASH");
+    EXPECT_EQ(form->itemData(IDC_TEST_COMBO, 1), 3);
     EXPECT_EQ(recorder.lines,
               std::vector<std::string>{"log error Mask PopulateControls 501 Not able to load "
                                        "resource string DATA_SAPBAS_FOP_CASH"});

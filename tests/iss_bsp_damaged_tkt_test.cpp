@@ -17,15 +17,12 @@ namespace {
 
 using testing_support::MaskHarness;
 
-constexpr int kOptat = 860, kAtb2 = 861, kScn = 863, kTicket = 864, kSpoiled = 866,
-              kCheckDigit = 868;
-constexpr int kSend = 870, kRecall = 871, kClear = 872;
 constexpr const char* kTitle = "BSP Manual Void Ticket (Damaged Tickets)";
 constexpr const char* kSection = "[TKT_ISSBSPDAMAGED_SECTION]";
 
-// What the ticket-type rule decides: ticks, live edits and the colours of labels 865 and 862.
-constexpr const char* kOptatState = "860 1 861 0 864 on 863 off 865 0x0000FF 862 0x010000";
-constexpr const char* kAtb2State = "860 0 861 1 864 off 863 on 865 0x010000 862 0x0000FF";
+// What the ticket-type rule decides: ticks, live edits and the colours of their labels.
+constexpr const char* kOptatState = "OPTAT 1 ATB2 0 ticket on 0x0000FF SCN off 0x010000";
+constexpr const char* kAtb2State = "OPTAT 0 ATB2 1 ticket off 0x010000 SCN on 0x0000FF";
 
 struct Fields {
     bool atb2 = false;
@@ -49,13 +46,13 @@ class DamagedTicket : public ::testing::Test {
 
     // Types each number while its field is live, then chooses the type.
     void fill(const Fields& f) {
-        mask.click(kOptat);
-        mask.type(kTicket, f.ticket);
-        mask.click(kAtb2);
-        mask.type(kScn, f.scn);
-        mask.click(f.atb2 ? kAtb2 : kOptat);
-        mask.type(kSpoiled, f.spoiled);
-        mask.type(kCheckDigit, f.digit);
+        mask.click(IDC_DAMAGED_OPTAT);
+        mask.type(IDC_DAMAGED_TICKET, f.ticket);
+        mask.click(IDC_DAMAGED_ATB2);
+        mask.type(IDC_DAMAGED_SCN, f.scn);
+        mask.click(f.atb2 ? IDC_DAMAGED_ATB2 : IDC_DAMAGED_OPTAT);
+        mask.type(IDC_DAMAGED_SPOILED, f.spoiled);
+        mask.type(IDC_DAMAGED_CHECK_DIGIT, f.digit);
     }
 
     // The mask's profile section, its lines in file order joined by blanks.
@@ -103,28 +100,33 @@ class DamagedTicket : public ::testing::Test {
     std::string typeState() {
         ui::headless::HeadlessDialog& f = mask.form();
         auto on = [&](int id) { return f.isEnabled(id) ? " on" : " off"; };
-        return std::string("860 ") + (f.isChecked(kOptat) ? "1" : "0") + " 861 " +
-               (f.isChecked(kAtb2) ? "1" : "0") + " 864" + on(kTicket) + " 863" + on(kScn) +
-               " 865 " + textColour(865) + " 862 " + textColour(862);
+        return std::string("OPTAT ") + (f.isChecked(IDC_DAMAGED_OPTAT) ? "1" : "0") + " ATB2 " +
+               (f.isChecked(IDC_DAMAGED_ATB2) ? "1" : "0") + " ticket" + on(IDC_DAMAGED_TICKET) +
+               " " + textColour(IDC_DAMAGED_TICKET_LABEL) + " SCN" + on(IDC_DAMAGED_SCN) + " " +
+               textColour(IDC_DAMAGED_SCN_LABEL);
     }
 
-    MaskHarness mask{masks::CreateIssBSPDamagedTkt, ids::DIID__IIssBSPDamagedTktEvents, 124};
+    MaskHarness mask{masks::CreateIssBSPDamagedTkt, ids::DIID__IIssBSPDamagedTktEvents,
+                     IDD_ISSBSPDAMAGEDTKT};
 };
 
 TEST_F(DamagedTicket, LabelsRadiosAndTheTypeRule) {
     // Texts and tooltips are in the scenario transcripts; the font and background are not.
-    for (int id : {859, 860, 861, 862, 865, 867, 869})
+    for (int id :
+         {IDC_DAMAGED_TYPE_LABEL, IDC_DAMAGED_OPTAT, IDC_DAMAGED_ATB2, IDC_DAMAGED_SCN_LABEL,
+          IDC_DAMAGED_TICKET_LABEL, IDC_DAMAGED_SPOILED_LABEL, IDC_DAMAGED_CHECK_DIGIT_LABEL})
         EXPECT_EQ(label(id), "Arial 14 700 on 0xFFCC9B") << id;
     EXPECT_EQ(typeState(), kOptatState);
 
     // Disabling keeps the text; switching back finds it again.
-    mask.type(kTicket, "123456789");
-    mask.click(kAtb2);
+    mask.type(IDC_DAMAGED_TICKET, "123456789");
+    mask.click(IDC_DAMAGED_ATB2);
     EXPECT_EQ(typeState(), kAtb2State);
-    mask.type(kScn, "555");
-    mask.click(kOptat);
+    mask.type(IDC_DAMAGED_SCN, "555");
+    mask.click(IDC_DAMAGED_OPTAT);
     EXPECT_EQ(typeState(), kOptatState);
-    EXPECT_EQ(mask.form().text(kTicket) + "/" + mask.form().text(kScn), "123456789/555");
+    EXPECT_EQ(mask.form().text(IDC_DAMAGED_TICKET) + "/" + mask.form().text(IDC_DAMAGED_SCN),
+              "123456789/555");
 }
 
 // Each edit takes as many characters as its field holds, and no more.
@@ -146,8 +148,39 @@ TEST_F(DamagedTicket, EveryEditTakesAtMostItsLength) {
     }
 }
 
-// The entry and the saved keys of each type, and Recall after Clear, are in the scenario
-// transcripts.
+// Each number lands in its place of the entry and under its key; the other type's is saved
+// empty, and Recall after Clear brings back what was sent.
+TEST_F(DamagedTicket, EachTypeSendsAndSavesItsOwnNumber) {
+    struct Case {
+        bool atb2;
+        const char* entry;
+        const char* section;
+    };
+    const Case cases[] = {
+        {false, "ATCX/12345678903/1",
+         "OPTAT=1 ATB2=0 NO_OF_SPOILED_DOC=1 CHECK_DIGIT=3 TICKET_NUMBER=1234567890 SCN_NUMBER="},
+        {true, "ATCX/12345678901233/1/S",
+         "OPTAT=0 ATB2=1 NO_OF_SPOILED_DOC=1 CHECK_DIGIT=3 TICKET_NUMBER= "
+         "SCN_NUMBER=1234567890123"},
+    };
+    for (const Case& c : cases) {
+        Fields f;
+        f.atb2 = c.atb2;
+        fill(f);
+        mask.events().clear();
+        mask.click(IDC_DAMAGED_SEND);
+        EXPECT_EQ(mask.events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
+        EXPECT_EQ(section(), c.section);
+        mask.click(IDC_DAMAGED_CLEAR);
+        EXPECT_EQ(typeState(), kOptatState);
+        mask.click(IDC_DAMAGED_RECALL);
+        EXPECT_EQ(typeState(), c.atb2 ? kAtb2State : kOptatState);
+        EXPECT_EQ(mask.form().text(c.atb2 ? IDC_DAMAGED_SCN : IDC_DAMAGED_TICKET),
+                  c.atb2 ? f.scn : f.ticket);
+        EXPECT_EQ(mask.form().text(IDC_DAMAGED_SPOILED) + mask.form().text(IDC_DAMAGED_CHECK_DIGIT),
+                  "13");
+    }
+}
 
 // In the order of the checks of each type. Each row's fault is made together with the next
 // row's on another field of the same type, so that a check run out of its order shows.
@@ -159,18 +192,19 @@ TEST_F(DamagedTicket, EveryCheckOfBothTypesRefusesInItsOrderWithItsOwnKeyAndFocu
         int focus;
         const char* key;
     } refusals[] = {
-        {false, &Fields::ticket, " ", kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
-        {false, &Fields::ticket, "123456789", kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
-        {false, &Fields::ticket, "12345678X0", kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
-        {false, &Fields::spoiled, "  ", kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM_MANDATORY"},
-        {false, &Fields::spoiled, "1A", kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
-        {false, &Fields::digit, "", kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_MANDATORY"},
-        {false, &Fields::digit, "X", kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
-        {true, &Fields::scn, "", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
-        {true, &Fields::scn, "123456789012", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MINLEN"},
-        {true, &Fields::scn, "123456789012-", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
-        {true, &Fields::spoiled, "1A", kSpoiled, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
-        {true, &Fields::digit, "-", kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
+        {false, &Fields::ticket, " ", IDC_DAMAGED_TICKET, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
+        {false, &Fields::ticket, "123456789", IDC_DAMAGED_TICKET, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
+        {false, &Fields::ticket, "12345678X0", IDC_DAMAGED_TICKET, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
+        {false, &Fields::spoiled, "  ", IDC_DAMAGED_SPOILED,
+         "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM_MANDATORY"},
+        {false, &Fields::spoiled, "1A", IDC_DAMAGED_SPOILED, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
+        {false, &Fields::digit, "", IDC_DAMAGED_CHECK_DIGIT, "ERR_BSP_DMGD_TKT_CHK_DGT_MANDATORY"},
+        {false, &Fields::digit, "X", IDC_DAMAGED_CHECK_DIGIT, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
+        {true, &Fields::scn, "", IDC_DAMAGED_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
+        {true, &Fields::scn, "123456789012", IDC_DAMAGED_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_MINLEN"},
+        {true, &Fields::scn, "123456789012-", IDC_DAMAGED_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
+        {true, &Fields::spoiled, "1A", IDC_DAMAGED_SPOILED, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
+        {true, &Fields::digit, "-", IDC_DAMAGED_CHECK_DIGIT, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"},
     };
     for (std::size_t i = 0; i < std::size(refusals); ++i) {
         const auto& r = refusals[i];
@@ -184,7 +218,7 @@ TEST_F(DamagedTicket, EveryCheckOfBothTypesRefusesInItsOrderWithItsOwnKeyAndFocu
         }
         mask.recorder().lines.clear();
         fill(f);
-        mask.click(kSend);
+        mask.click(IDC_DAMAGED_SEND);
         EXPECT_EQ(mask.recorder().lines,
                   std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});
         EXPECT_EQ(mask.form().focus(), r.focus);
@@ -213,15 +247,17 @@ TEST_F(DamagedTicket, RecallOfAProfileWithoutATypeClearsAndBothTypesKeepOnlyOpta
         mask.home().write("Quorvex.ini",
                           std::string("[User]\nLANG=XX9\n") + kSection + "\n" + c.profile);
         fill(with(&Fields::spoiled, "5", true));
-        mask.click(kRecall);
+        mask.click(IDC_DAMAGED_RECALL);
         EXPECT_EQ(typeState(), c.state);
-        EXPECT_EQ(mask.form().text(kScn) + "/" + mask.form().text(kTicket), c.numbers);
-        EXPECT_EQ(mask.form().text(kSpoiled) + mask.form().text(kCheckDigit), "");
+        EXPECT_EQ(mask.form().text(IDC_DAMAGED_SCN) + "/" + mask.form().text(IDC_DAMAGED_TICKET),
+                  c.numbers);
+        EXPECT_EQ(mask.form().text(IDC_DAMAGED_SPOILED) + mask.form().text(IDC_DAMAGED_CHECK_DIGIT),
+                  "");
     }
     // After the recall of both ticks the entry has no ATB2 tail and the save agrees.
-    mask.type(kSpoiled, "1");
-    mask.type(kCheckDigit, "4");
-    mask.click(kSend);
+    mask.type(IDC_DAMAGED_SPOILED, "1");
+    mask.type(IDC_DAMAGED_CHECK_DIGIT, "4");
+    mask.click(IDC_DAMAGED_SEND);
     EXPECT_EQ(mask.events(), std::vector<std::string>{"event 2 ATCX/11111111114/1"});
     EXPECT_EQ(section().substr(0, 15), "OPTAT=1 ATB2=0 ");
 }

@@ -21,14 +21,11 @@ namespace {
 
 using testing_support::MaskHarness;
 
-constexpr int kOptat = 826, kAtb2 = 827, kTat = 838, kLniata = 835, kSplit = 834, kFirstCode = 841,
-              kFirstNumber = 833, kLastCode = 842, kLastNumber = 839, kScn = 831, kDocuments = 829;
-constexpr int kSend = 820, kRecall = 821, kClear = 822;
 constexpr const char* kConfig = "<config><ticketformcode>123</ticketformcode></config>";
 
 // The form as the agent fills it; only the fields the type enables are typed.
 struct Form {
-    int type = kOptat;
+    int type = IDC_LOGTKT_OPTAT;
     std::string lniata = "1A2B3C", firstCode = "123", firstNumber = "4567890", lastCode = "123",
                 lastNumber = "4567899", scn = "12345678901234", documents = "50";
     bool split = false;
@@ -37,8 +34,8 @@ struct Form {
 // A mask in a fresh home whose language has no strings, so that every message is its key.
 std::unique_ptr<MaskHarness> StartMask(std::optional<std::string> config = kConfig,
                                        const std::string& installDir = "install") {
-    auto mask =
-        std::make_unique<MaskHarness>(masks::CreateIssLogTkt, ids::DIID__IIssLogTktEvents, 116);
+    auto mask = std::make_unique<MaskHarness>(masks::CreateIssLogTkt, ids::DIID__IIssLogTktEvents,
+                                              IDD_ISSLOGTKT);
     mask->home().write("Quorvex.ini",
                        "[User]\nLANG=XX9\n[SYSTEM]\nInstallDir=" + installDir + "\n");
     if (config)
@@ -50,16 +47,18 @@ std::unique_ptr<MaskHarness> StartMask(std::optional<std::string> config = kConf
 void Fill(MaskHarness& mask, const Form& f) {
     mask.click(f.type);
     const std::pair<int, const std::string*> typed[] = {
-        {kLniata, &f.lniata},       {kFirstCode, &f.firstCode},   {kFirstNumber, &f.firstNumber},
-        {kLastCode, &f.lastCode},   {kLastNumber, &f.lastNumber}, {kScn, &f.scn},
-        {kDocuments, &f.documents},
+        {IDC_LOGTKT_LNIATA, &f.lniata},          {IDC_LOGTKT_BEG_FORM_CODE, &f.firstCode},
+        {IDC_LOGTKT_BEG_NUMBER, &f.firstNumber}, {IDC_LOGTKT_END_FORM_CODE, &f.lastCode},
+        {IDC_LOGTKT_END_NUMBER, &f.lastNumber},  {IDC_LOGTKT_SCN, &f.scn},
+        {IDC_LOGTKT_NO_OF_DOC, &f.documents},
     };
     for (const auto& [id, text] : typed) {
         if (mask.form().isEnabled(id))
             mask.type(id, *text);
     }
-    if (f.split != mask.form().isChecked(kSplit) && mask.form().isEnabled(kSplit)) {
-        mask.click(kSplit);
+    if (f.split != mask.form().isChecked(IDC_LOGTKT_SPLIT) &&
+        mask.form().isEnabled(IDC_LOGTKT_SPLIT)) {
+        mask.click(IDC_LOGTKT_SPLIT);
     }
 }
 
@@ -89,14 +88,16 @@ TEST(LogTicketEntry, NumbersAndCountsOfTheEntry) {
         const char* entry;
     };
     const Case cases[] = {
-        {"ATB2", kAtb2, false, "1234567890", nullptr, "DB1A2B3C/12345678901234/50"},
-        {"ATB2 split", kAtb2, true, "1234567890", nullptr, "DBR1A2B3C/12345678901234/50"},
-        {"leading zeros kept", kOptat, false, "1230000123", nullptr, "DN1A2B3C/12300001232/50"},
-        {"TAT of one ticket", kTat, false, "1234567890", "4567890", "DN1A2B3C/12345678903/1"},
-        {"count wraps negative", kTat, false, "0000000000", "2147483647",
+        {"ATB2", IDC_LOGTKT_ATB2, false, "1234567890", nullptr, "DB1A2B3C/12345678901234/50"},
+        {"ATB2 split", IDC_LOGTKT_ATB2, true, "1234567890", nullptr, "DBR1A2B3C/12345678901234/50"},
+        {"leading zeros kept", IDC_LOGTKT_OPTAT, false, "1230000123", nullptr,
+         "DN1A2B3C/12300001232/50"},
+        {"TAT of one ticket", IDC_LOGTKT_TAT, false, "1234567890", "4567890",
+         "DN1A2B3C/12345678903/1"},
+        {"count wraps negative", IDC_LOGTKT_TAT, false, "0000000000", "2147483647",
          "DN1A2B3C/00000000000/-2147483648"},
         // Held at the largest 64-bit value.
-        {"past 64 bits", kTat, false, "0000000000", "99999999999999999999999",
+        {"past 64 bits", IDC_LOGTKT_TAT, false, "0000000000", "99999999999999999999999",
          "DN1A2B3C/00000000000/0"},
     };
     for (const Case& c : cases) {
@@ -109,20 +110,20 @@ TEST(LogTicketEntry, NumbersAndCountsOfTheEntry) {
         f.firstNumber = std::string(c.first + 3);
         Fill(*mask, f);
         if (c.last)
-            mask->form().setText(kLastNumber, c.last);
-        mask->key(kLniata, ui::Key::Enter);
+            mask->form().setText(IDC_LOGTKT_END_NUMBER, c.last);
+        mask->key(IDC_LOGTKT_LNIATA, ui::Key::Enter);
         EXPECT_EQ(mask->events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
     }
 }
 
 TEST(LogTicketEntry, SplitTickedUnderAtb2IsLeftOutOnceTheTypeChanges) {
     auto mask = StartMask();
-    mask->click(kAtb2);
-    mask->click(kSplit);
+    mask->click(IDC_LOGTKT_ATB2);
+    mask->click(IDC_LOGTKT_SPLIT);
     Form f;
     Fill(*mask, f);  // back to OPTAT, the box stays ticked but disabled
-    EXPECT_TRUE(mask->form().isChecked(kSplit));
-    mask->click(kSend);
+    EXPECT_TRUE(mask->form().isChecked(IDC_LOGTKT_SPLIT));
+    mask->click(IDC_LOGTKT_SEND);
     ASSERT_EQ(mask->events(), std::vector<std::string>{"event 2 DN1A2B3C/12345678903/50"});
     const std::vector<std::string> saved = Section(*mask);
     EXPECT_NE(std::find(saved.begin(), saved.end(), "SPLIT_TICKETING="), saved.end());
@@ -137,31 +138,51 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
         const char* key;
     };
     const Refusal refusals[] = {
-        {kOptat, kLniata, " ", kLniata, "ERR_LOG_TKT_LNIATA_MANDATORY"},
-        {kOptat, kLniata, "1A2B3", kLniata, "_ERR_LNIATA_FIXVALUE"},
-        {kOptat, kLniata, "1A2B3-", kLniata, "_ERR_LNIATA_INVALIDVALUE"},
-        {kOptat, kFirstCode, "", kFirstCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE"},
-        {kOptat, kFirstCode, "12", kFirstCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_MINLEN"},
-        {kOptat, kFirstCode, "1A3", kFirstCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_NUM"},
-        {kOptat, kFirstNumber, "\t", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO"},
-        {kOptat, kFirstNumber, "456789", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO_MINLEN"},
-        {kOptat, kFirstNumber, "45678 0", kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO_NUM"},
-        {kOptat, kDocuments, "", kDocuments, "ERR_LOG_TKT_NO_OF_DOC_MANDATORY"},
-        {kOptat, kDocuments, "5A", kDocuments, "ERR_LOG_TKT_NO_OF_DOC_NUM"},
-        {kAtb2, kScn, "", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
-        {kAtb2, kScn, "1234567890123", kScn, "ERR_LOG_TKT_SCN_NO_MINLEN"},
-        {kAtb2, kScn, "1234567890123X", kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
-        {kTat, kLastCode, "", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE"},
-        {kTat, kLastCode, "12", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_MINLEN"},
-        {kTat, kLastCode, "12X", kLastCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_NUM"},
-        {kTat, kLastNumber, "", kLastNumber, "ERR_LOG_TKT_END_TKTNO"},
-        {kTat, kLastNumber, "456789", kLastNumber, "ERR_LOG_TKT_END_TKTNO_MINLEN"},
-        {kTat, kLastNumber, "456789X", kLastNumber, "ERR_LOG_TKT_END_TKTNO_NUM"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, " ", IDC_LOGTKT_LNIATA,
+         "ERR_LOG_TKT_LNIATA_MANDATORY"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, "1A2B3", IDC_LOGTKT_LNIATA, "_ERR_LNIATA_FIXVALUE"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, "1A2B3-", IDC_LOGTKT_LNIATA,
+         "_ERR_LNIATA_INVALIDVALUE"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_FORM_CODE, "", IDC_LOGTKT_BEG_FORM_CODE,
+         "ERR_LOG_TKT_BEG_TKTNO_FORMCODE"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_FORM_CODE, "12", IDC_LOGTKT_BEG_FORM_CODE,
+         "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_MINLEN"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_FORM_CODE, "1A3", IDC_LOGTKT_BEG_FORM_CODE,
+         "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_NUM"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_NUMBER, "\t", IDC_LOGTKT_BEG_NUMBER,
+         "ERR_LOG_TKT_BEG_TKTNO"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_NUMBER, "456789", IDC_LOGTKT_BEG_NUMBER,
+         "ERR_LOG_TKT_BEG_TKTNO_MINLEN"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_NUMBER, "45678 0", IDC_LOGTKT_BEG_NUMBER,
+         "ERR_LOG_TKT_BEG_TKTNO_NUM"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_NO_OF_DOC, "", IDC_LOGTKT_NO_OF_DOC,
+         "ERR_LOG_TKT_NO_OF_DOC_MANDATORY"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_NO_OF_DOC, "5A", IDC_LOGTKT_NO_OF_DOC,
+         "ERR_LOG_TKT_NO_OF_DOC_NUM"},
+        {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, "", IDC_LOGTKT_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
+        {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, "1234567890123", IDC_LOGTKT_SCN,
+         "ERR_LOG_TKT_SCN_NO_MINLEN"},
+        {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, "1234567890123X", IDC_LOGTKT_SCN,
+         "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_FORM_CODE, "", IDC_LOGTKT_END_FORM_CODE,
+         "ERR_LOG_TKT_END_TKTNO_FORMCODE"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_FORM_CODE, "12", IDC_LOGTKT_END_FORM_CODE,
+         "ERR_LOG_TKT_END_TKTNO_FORMCODE_MINLEN"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_FORM_CODE, "12X", IDC_LOGTKT_END_FORM_CODE,
+         "ERR_LOG_TKT_END_TKTNO_FORMCODE_NUM"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_NUMBER, "", IDC_LOGTKT_END_NUMBER, "ERR_LOG_TKT_END_TKTNO"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_NUMBER, "456789", IDC_LOGTKT_END_NUMBER,
+         "ERR_LOG_TKT_END_TKTNO_MINLEN"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_NUMBER, "456789X", IDC_LOGTKT_END_NUMBER,
+         "ERR_LOG_TKT_END_TKTNO_NUM"},
         // Different form codes are refused even with the numbers in order.
-        {kTat, kLastCode, "124", kFirstCode, "ERR_LOG_TKT_BEG_END_TKTNO_FORMCODE_DIFF"},
-        {kTat, kLastNumber, "4567889", kFirstNumber, "ERR_LOG_TKT_BEG_MORE_END_TKTNO"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_FORM_CODE, "124", IDC_LOGTKT_BEG_FORM_CODE,
+         "ERR_LOG_TKT_BEG_END_TKTNO_FORMCODE_DIFF"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_NUMBER, "4567889", IDC_LOGTKT_BEG_NUMBER,
+         "ERR_LOG_TKT_BEG_MORE_END_TKTNO"},
         // Compared as text: a shorter last number of a higher value still sorts first.
-        {kTat, kLastNumber, "10000000", kFirstNumber, "ERR_LOG_TKT_BEG_MORE_END_TKTNO"},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_END_NUMBER, "10000000", IDC_LOGTKT_BEG_NUMBER,
+         "ERR_LOG_TKT_BEG_MORE_END_TKTNO"},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.key + std::string(" from '") + r.text + "'");
@@ -170,7 +191,7 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
         f.type = r.type;
         Fill(*mask, f);
         mask->form().setText(r.field, r.text);
-        mask->key(kLniata, ui::Key::Enter);
+        mask->key(IDC_LOGTKT_LNIATA, ui::Key::Enter);
         EXPECT_EQ(mask->recorder().lines,
                   std::vector<std::string>{std::string("msgbox [Log Ticket] ") + r.key});
         EXPECT_EQ(mask->form().focus(), r.focus);
@@ -214,16 +235,29 @@ TEST(LogTicketChecks, TheFirstFailingCheckInOrderIsShown) {
 // transcripts' dumps), and each edit takes as many characters as its field holds, no more.
 TEST(LogTicketForm, TicketTypeEnablesItsFieldsEachWithItsLength) {
     const std::pair<int, std::vector<std::pair<int, std::size_t>>> expected[] = {
-        {kOptat, {{kLniata, 6}, {kFirstCode, 3}, {kFirstNumber, 7}, {kDocuments, 4}}},
-        {kAtb2, {{kLniata, 6}, {kSplit, 0}, {kScn, 14}, {kDocuments, 4}}},
-        {kTat,
-         {{kLniata, 6}, {kFirstCode, 3}, {kFirstNumber, 7}, {kLastCode, 3}, {kLastNumber, 7}}},
+        {IDC_LOGTKT_OPTAT,
+         {{IDC_LOGTKT_LNIATA, 6},
+          {IDC_LOGTKT_BEG_FORM_CODE, 3},
+          {IDC_LOGTKT_BEG_NUMBER, 7},
+          {IDC_LOGTKT_NO_OF_DOC, 4}}},
+        {IDC_LOGTKT_ATB2,
+         {{IDC_LOGTKT_LNIATA, 6},
+          {IDC_LOGTKT_SPLIT, 0},
+          {IDC_LOGTKT_SCN, 14},
+          {IDC_LOGTKT_NO_OF_DOC, 4}}},
+        {IDC_LOGTKT_TAT,
+         {{IDC_LOGTKT_LNIATA, 6},
+          {IDC_LOGTKT_BEG_FORM_CODE, 3},
+          {IDC_LOGTKT_BEG_NUMBER, 7},
+          {IDC_LOGTKT_END_FORM_CODE, 3},
+          {IDC_LOGTKT_END_NUMBER, 7}}},
     };
     auto mask = StartMask();
     for (const auto& [type, enabled] : expected) {
         mask->click(type);
         for (int id :
-             {kFirstCode, kFirstNumber, kLastCode, kLastNumber, kSplit, kScn, kDocuments}) {
+             {IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER, IDC_LOGTKT_END_FORM_CODE,
+              IDC_LOGTKT_END_NUMBER, IDC_LOGTKT_SPLIT, IDC_LOGTKT_SCN, IDC_LOGTKT_NO_OF_DOC}) {
             const bool on = std::any_of(enabled.begin(), enabled.end(),
                                         [id](const auto& field) { return field.first == id; });
             EXPECT_EQ(mask->form().isEnabled(id), on) << "type " << type << " field " << id;
@@ -258,11 +292,11 @@ TEST(LogTicketMarketCode, ConfigurationFillsTheFormCodesAtStartAndAtClear) {
         auto mask = StartMask(c.config, c.installDir);
         EXPECT_EQ(mask->recorder().lines,
                   c.shown.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.shown});
-        EXPECT_EQ(mask->form().text(kFirstCode), c.code);
-        EXPECT_EQ(mask->form().text(kLastCode), c.code);
-        mask->type(kFirstCode, "999");
-        mask->click(kClear);
-        EXPECT_EQ(mask->form().text(kFirstCode), c.code) << "after Clear";
+        EXPECT_EQ(mask->form().text(IDC_LOGTKT_BEG_FORM_CODE), c.code);
+        EXPECT_EQ(mask->form().text(IDC_LOGTKT_END_FORM_CODE), c.code);
+        mask->type(IDC_LOGTKT_BEG_FORM_CODE, "999");
+        mask->click(IDC_LOGTKT_CLEAR);
+        EXPECT_EQ(mask->form().text(IDC_LOGTKT_BEG_FORM_CODE), c.code) << "after Clear";
     }
 }
 
@@ -272,7 +306,7 @@ TEST(LogTicketMarketCode, FileIsReadOnceAtTheFirstActivation) {
     mask->home().write("install/marketconfig.xml", kConfig);
     mask->activate();
     EXPECT_EQ(mask->recorder().lines.size(), 1u);
-    EXPECT_EQ(mask->form().text(kFirstCode), "");
+    EXPECT_EQ(mask->form().text(IDC_LOGTKT_BEG_FORM_CODE), "");
 }
 
 TEST(LogTicketMarketCode, ReaderKeepsAtMostThreeCharactersOrNone) {
@@ -293,18 +327,36 @@ TEST(LogTicketMarketCode, ReaderKeepsAtMostThreeCharactersOrNone) {
     }
 }
 
-// Every field of the type sent comes back on Recall, each from its own key.
-TEST(LogTicketProfile, RecallBringsBackTheFieldsOfEachTypeSent) {
-    for (const int type : {IDC_LOGTKT_OPTAT, IDC_LOGTKT_ATB2, IDC_LOGTKT_TAT}) {
-        SCOPED_TRACE(type);
+// Every field of each type lands in its place of the entry and under its key, the keys the
+// type does not use are saved empty, and Recall after Clear brings every field of the type sent
+// back, each from its own key.
+TEST(LogTicketProfile, EachTypeSendsSavesAndRecallsItsFieldsUnderTheirKeys) {
+    struct Case {
+        int type;
+        const char* entry;
+        const char* section;
+    };
+    const Case cases[] = {
+        {IDC_LOGTKT_OPTAT, "DN1A2B3C/55545678904/50",
+         "OPTAT=1 ATB2=0 TAT=0 LNIATA=1A2B3C BEG_TICKET_FORM_CODE=555 BEG_TICKET_NUMBER=4567890 "
+         "NO_OF_DOC=50 SPLIT_TICKETING= SCN_NUMBER= END_TICKET_NUMBER= END_TICKET_FORM_CODE="},
+        {IDC_LOGTKT_ATB2, "DBR1A2B3C/12345678901234/50",
+         "OPTAT=0 ATB2=1 TAT=0 LNIATA=1A2B3C SPLIT_TICKETING=1 SCN_NUMBER=12345678901234 "
+         "NO_OF_DOC=50 BEG_TICKET_NUMBER= BEG_TICKET_FORM_CODE= END_TICKET_NUMBER= "
+         "END_TICKET_FORM_CODE="},
+        {IDC_LOGTKT_TAT, "DN1A2B3C/55545678904/10",
+         "OPTAT=0 ATB2=0 TAT=1 LNIATA=1A2B3C BEG_TICKET_FORM_CODE=555 BEG_TICKET_NUMBER=4567890 "
+         "END_TICKET_FORM_CODE=555 END_TICKET_NUMBER=4567899 SPLIT_TICKETING= SCN_NUMBER= "
+         "NO_OF_DOC="},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
         auto mask = StartMask();
         Form f;
-        f.type = type;
+        f.type = c.type;
         f.firstCode = f.lastCode = "555";
         f.split = true;
         Fill(*mask, f);
-        mask->click(IDC_LOGTKT_SEND);
-        ASSERT_EQ(mask->events().size(), 1u);
         const auto fields = [&] {
             std::vector<std::string> texts;
             for (int id : {IDC_LOGTKT_LNIATA, IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER,
@@ -316,9 +368,15 @@ TEST(LogTicketProfile, RecallBringsBackTheFieldsOfEachTypeSent) {
             return texts;
         };
         const std::vector<std::string> sent = fields();
+        mask->click(IDC_LOGTKT_SEND);
+        EXPECT_EQ(mask->events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
+        std::string section;
+        for (const std::string& line : Section(*mask))
+            section += (section.empty() ? "" : " ") + line;
+        EXPECT_EQ(section, c.section);
         mask->click(IDC_LOGTKT_CLEAR);
         mask->click(IDC_LOGTKT_RECALL);
-        EXPECT_TRUE(mask->form().isChecked(type));
+        EXPECT_TRUE(mask->form().isChecked(c.type));
         EXPECT_EQ(fields(), sent);
     }
 }
@@ -327,25 +385,25 @@ TEST(LogTicketProfile, RecallBringsBackTheFieldsOfEachTypeSent) {
 TEST(LogTicketProfile, RecallWithoutOneTypeClearsAndWithSeveralKeepsTheFirst) {
     auto mask = StartMask();
     Form f;
-    f.type = kAtb2;
+    f.type = IDC_LOGTKT_ATB2;
     f.split = true;
     Fill(*mask, f);
     mask->home().write("Quorvex.ini",
                        "[User]\nLANG=XX9\n[SYSTEM]\nInstallDir=install\n"
                        "[TKT_ISSLOG_SECTION]\nOPTAT=0\nATB2=2\nLNIATA=ZZZZZZ\n");
-    mask->click(kRecall);
-    EXPECT_TRUE(mask->form().isChecked(kOptat));
-    EXPECT_FALSE(mask->form().isChecked(kSplit));
-    EXPECT_EQ(mask->form().text(kLniata), "");
-    EXPECT_EQ(mask->form().text(kFirstCode), "123") << "the market code comes back";
-    EXPECT_EQ(mask->form().text(kScn), "");
+    mask->click(IDC_LOGTKT_RECALL);
+    EXPECT_TRUE(mask->form().isChecked(IDC_LOGTKT_OPTAT));
+    EXPECT_FALSE(mask->form().isChecked(IDC_LOGTKT_SPLIT));
+    EXPECT_EQ(mask->form().text(IDC_LOGTKT_LNIATA), "");
+    EXPECT_EQ(mask->form().text(IDC_LOGTKT_BEG_FORM_CODE), "123") << "the market code comes back";
+    EXPECT_EQ(mask->form().text(IDC_LOGTKT_SCN), "");
 
     mask->home().write("Quorvex.ini", "[TKT_ISSLOG_SECTION]\nATB2=1\nTAT=1\nLNIATA=QQQQQQ\n");
-    mask->key(kLniata, ui::Key::AltUp);
-    EXPECT_TRUE(mask->form().isChecked(kAtb2));
-    EXPECT_FALSE(mask->form().isChecked(kTat));
-    EXPECT_TRUE(mask->form().isEnabled(kScn));
-    EXPECT_EQ(mask->form().text(kLniata), "QQQQQQ");
+    mask->key(IDC_LOGTKT_LNIATA, ui::Key::AltUp);
+    EXPECT_TRUE(mask->form().isChecked(IDC_LOGTKT_ATB2));
+    EXPECT_FALSE(mask->form().isChecked(IDC_LOGTKT_TAT));
+    EXPECT_TRUE(mask->form().isEnabled(IDC_LOGTKT_SCN));
+    EXPECT_EQ(mask->form().text(IDC_LOGTKT_LNIATA), "QQQQQQ");
 }
 
 TEST(TicketNumbers, ValuesCheckDigitsAndCountsStayDefined) {

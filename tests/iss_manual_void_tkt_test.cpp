@@ -17,9 +17,6 @@ namespace {
 
 using testing_support::MaskHarness;
 
-constexpr int kAirline = 848, kTicket = 855, kCurrency = 849, kFare = 857, kLocator = 851,
-              kDate = 838, kPayment = 853, kIndicator = 840;
-constexpr int kSend = 842, kRecall = 843, kClear = 844, kCancel = 845, kHelp = 846;
 constexpr const char* kTitle = "BSP Manual Void Ticket (Manual Void)";
 
 struct Fields {
@@ -36,41 +33,62 @@ class ManualVoid : public ::testing::Test {
     }
 
     void fill(const Fields& f) {
-        for (const auto& [id, text] : {std::pair{kAirline, &f.airline},
-                                       {kTicket, &f.ticket},
-                                       {kCurrency, &f.currency},
-                                       {kFare, &f.fare},
-                                       {kLocator, &f.locator},
-                                       {kDate, &f.date},
-                                       {kPayment, &f.payment},
-                                       {kIndicator, &f.indicator}})
+        for (const auto& [id, text] : {std::pair{IDC_MANVOID_AIRLINE, &f.airline},
+                                       {IDC_MANVOID_TICKET, &f.ticket},
+                                       {IDC_MANVOID_CURRENCY, &f.currency},
+                                       {IDC_MANVOID_FARE, &f.fare},
+                                       {IDC_MANVOID_LOCATOR, &f.locator},
+                                       {IDC_MANVOID_DATE, &f.date},
+                                       {IDC_MANVOID_PAYMENT, &f.payment},
+                                       {IDC_MANVOID_ITINERARY, &f.indicator}})
             mask.type(id, *text);
     }
 
     std::string profile() { return mask.home().read("Quorvex.ini"); }
 
-    MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+    MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
+                     IDD_ISSMANUALVOIDTKT};
 };
 
-// Enter anywhere sends; the entry keeps two-digit days and upper-cases the typed text.
+// Each field by its symbol: what the agent types and the key it is saved under, in save order.
+struct Saved {
+    ui::ControlId id;
+    const char* typed;
+    const char* line;
+};
+constexpr Saved kSaved[] = {
+    {IDC_MANVOID_AIRLINE, "125", "AIRLINE_CODE=125"},
+    {IDC_MANVOID_TICKET, "123-456-7890", "TICKET_NO=123-456-7890"},
+    {IDC_MANVOID_CURRENCY, "gbp", "CURRENCY_CODE=GBP"},
+    {IDC_MANVOID_FARE, "250", "TOTAL_FARE=250"},
+    {IDC_MANVOID_LOCATOR, "ABCDEF", "PNR_LOCATOR=ABCDEF"},
+    {IDC_MANVOID_DATE, "15jan", "DATE_OF_ISSUE=15JAN"},
+    {IDC_MANVOID_PAYMENT, "CA", "FORM_OR_PAYMENT=CA"},
+    {IDC_MANVOID_ITINERARY, "X", "ITINERARY_INDICATOR=X"},
+};
+
+// Enter anywhere sends; every field lands in its place of the entry and under its key.
 TEST_F(ManualVoid, SendFiresTheVoidEntryLogsItAndSavesTheEightFields) {
-    Fields f;
-    f.date = "15jan";
-    f.currency = "gbp";
-    f.ticket = "123-456-7890";
-    fill(f);
-    mask.key(kPayment, ui::Key::Enter);
+    for (const Saved& f : kSaved)
+        mask.type(f.id, f.typed);
+    mask.key(IDC_MANVOID_PAYMENT, ui::Key::Enter);
     const std::string entry = "WV\\u00A5125123-456-7890/GBP250/ABCDEF/15JAN/CA/X";
     ASSERT_EQ(mask.events(), std::vector<std::string>{"event 2 " + entry});
     EXPECT_EQ(mask.recorder().lines.back(),
               "log diagnostic IssManualVoidTkt OnSend 0 Host Command " + entry);
-    const std::string saved = profile();
-    for (const char* line : {"AIRLINE_CODE=125", "TICKET_NO=123-456-7890", "CURRENCY_CODE=GBP",
-                             "TOTAL_FARE=250", "PNR_LOCATOR=ABCDEF", "DATE_OF_ISSUE=15",
-                             "FORM_OR_PAYMENT=CA", "ITINERARY_INDICATOR=X"}) {
-        EXPECT_NE(saved.find(line), std::string::npos) << line << " missing from\n" << saved;
+    std::string expected = "[TKT_ISSMANUALVOID_SECTION]\n";
+    for (const Saved& f : kSaved)
+        expected += std::string(f.line) + "\n";
+    EXPECT_NE(profile().find(expected), std::string::npos) << profile();
+
+    mask.click(IDC_MANVOID_CLEAR);
+    for (const Saved& f : kSaved)
+        EXPECT_EQ(mask.form().text(f.id), "") << "cleared " << f.line;
+    mask.key(IDC_MANVOID_FARE, ui::Key::AltUp);
+    for (const Saved& f : kSaved) {
+        const std::string line = f.line;
+        EXPECT_EQ(mask.form().text(f.id), line.substr(line.find('=') + 1)) << "recalled";
     }
-    EXPECT_EQ(mask.form().text(kTicket), "123-456-7890") << "the form stays filled";
 }
 
 Fields with(std::string Fields::*field, const char* value) {
@@ -112,28 +130,28 @@ TEST_F(ManualVoid, EveryCheckRefusesInItsOrderWithItsOwnKeyAndFocus) {
         int focus;
         const char* key;
     } refusals[] = {
-        {&Fields::airline, "  ", kAirline, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
-        {&Fields::airline, "12", kAirline, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"},
-        {&Fields::airline, "1A5", kAirline, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
-        {&Fields::ticket, "", kTicket, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
-        {&Fields::ticket, "123456789", kTicket, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
-        {&Fields::ticket, "12345678X0", kTicket, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
-        {&Fields::currency, "", kCurrency, "ERR_SITACC_CURR_CODE_MANDATORY"},
-        {&Fields::currency, "GB", kCurrency, "ERR_SAPBAS_CURRENCYCODE_MINVAL"},
-        {&Fields::currency, "G1P", kCurrency, "ERR_CARQUOTE_CURRCODE_ALPHA"},
-        {&Fields::fare, "", kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MANDATORY"},
-        {&Fields::fare, "5", kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MINLEN"},
-        {&Fields::fare, "2.5", kFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_NUM"},
-        {&Fields::locator, "", kLocator, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD"},
-        {&Fields::locator, "ABCDE", kLocator, "ERR_RETPNR_LOCATOR_MINVAL_FIELD1"},
-        {&Fields::locator, "ABC1EF", kLocator, "ERR_MAN_VOID_TKT_PNR_LOCATOR_ALPHA"},
-        {&Fields::date, "", kDate, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
-        {&Fields::date, "31FEB", kDate, "ERR_SITAMILEAGE_DEPDATE_INVALID"},
-        {&Fields::payment, "", kPayment, "ERR_MAN_VOID_TKT_FOP_MANDATORY"},
-        {&Fields::payment, "C", kPayment, "ERR_FOP_MINLEN"},
-        {&Fields::payment, "C1", kPayment, "ERR_MAN_VOID_TKT_FOP_ALPHA"},
-        {&Fields::indicator, " ", kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_MANDATORY"},
-        {&Fields::indicator, "1", kIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_ALPHA"},
+        {&Fields::airline, "  ", IDC_MANVOID_AIRLINE, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
+        {&Fields::airline, "12", IDC_MANVOID_AIRLINE, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"},
+        {&Fields::airline, "1A5", IDC_MANVOID_AIRLINE, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
+        {&Fields::ticket, "", IDC_MANVOID_TICKET, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
+        {&Fields::ticket, "123456789", IDC_MANVOID_TICKET, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"},
+        {&Fields::ticket, "12345678X0", IDC_MANVOID_TICKET, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
+        {&Fields::currency, "", IDC_MANVOID_CURRENCY, "ERR_SITACC_CURR_CODE_MANDATORY"},
+        {&Fields::currency, "GB", IDC_MANVOID_CURRENCY, "ERR_SAPBAS_CURRENCYCODE_MINVAL"},
+        {&Fields::currency, "G1P", IDC_MANVOID_CURRENCY, "ERR_CARQUOTE_CURRCODE_ALPHA"},
+        {&Fields::fare, "", IDC_MANVOID_FARE, "ERR_MAN_VOID_TKT_TOTAL_FARE_MANDATORY"},
+        {&Fields::fare, "5", IDC_MANVOID_FARE, "ERR_MAN_VOID_TKT_TOTAL_FARE_MINLEN"},
+        {&Fields::fare, "2.5", IDC_MANVOID_FARE, "ERR_MAN_VOID_TKT_TOTAL_FARE_NUM"},
+        {&Fields::locator, "", IDC_MANVOID_LOCATOR, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD"},
+        {&Fields::locator, "ABCDE", IDC_MANVOID_LOCATOR, "ERR_RETPNR_LOCATOR_MINVAL_FIELD1"},
+        {&Fields::locator, "ABC1EF", IDC_MANVOID_LOCATOR, "ERR_MAN_VOID_TKT_PNR_LOCATOR_ALPHA"},
+        {&Fields::date, "", IDC_MANVOID_DATE, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
+        {&Fields::date, "31FEB", IDC_MANVOID_DATE, "ERR_SITAMILEAGE_DEPDATE_INVALID"},
+        {&Fields::payment, "", IDC_MANVOID_PAYMENT, "ERR_MAN_VOID_TKT_FOP_MANDATORY"},
+        {&Fields::payment, "C", IDC_MANVOID_PAYMENT, "ERR_FOP_MINLEN"},
+        {&Fields::payment, "C1", IDC_MANVOID_PAYMENT, "ERR_MAN_VOID_TKT_FOP_ALPHA"},
+        {&Fields::indicator, " ", IDC_MANVOID_ITINERARY, "ERR_MAN_VOID_TKT_ITNR_INDCTR_MANDATORY"},
+        {&Fields::indicator, "1", IDC_MANVOID_ITINERARY, "ERR_MAN_VOID_TKT_ITNR_INDCTR_ALPHA"},
     };
     for (std::size_t i = 0; i < std::size(refusals); ++i) {
         const auto& r = refusals[i];
@@ -144,7 +162,7 @@ TEST_F(ManualVoid, EveryCheckRefusesInItsOrderWithItsOwnKeyAndFocus) {
             f.*refusals[i + 1].field = refusals[i + 1].text;
         mask.recorder().lines.clear();
         fill(f);
-        mask.key(kAirline, ui::Key::Enter);
+        mask.key(IDC_MANVOID_AIRLINE, ui::Key::Enter);
         EXPECT_EQ(mask.recorder().lines,
                   std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});
         EXPECT_EQ(mask.form().focus(), r.focus);
@@ -153,32 +171,30 @@ TEST_F(ManualVoid, EveryCheckRefusesInItsOrderWithItsOwnKeyAndFocus) {
     }
 }
 
-TEST_F(ManualVoid, RecallBringsBackTheLastSendAndClearEmptiesTheForm) {
-    mask.key(kAirline, ui::Key::AltUp);  // nothing saved yet: empty fields
-    EXPECT_EQ(mask.form().text(kAirline), "");
+TEST_F(ManualVoid, RecallBringsBackTheLastSend) {
+    mask.key(IDC_MANVOID_AIRLINE, ui::Key::AltUp);  // nothing saved yet: empty fields
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_AIRLINE), "");
     fill({});
-    mask.click(kSend);
+    mask.click(IDC_MANVOID_SEND);
     fill(with(&Fields::locator, "QWERTY"));
-    mask.click(kSend);
+    mask.click(IDC_MANVOID_SEND);
     ASSERT_EQ(mask.events().size(), 2u);
-    mask.click(kClear);
-    for (int id : {kAirline, kTicket, kCurrency, kFare, kLocator, kDate, kPayment, kIndicator})
-        EXPECT_EQ(mask.form().text(id), "") << id;
-    mask.key(kFare, ui::Key::AltUp);
-    EXPECT_EQ(mask.form().text(kLocator), "QWERTY");
-    EXPECT_EQ(mask.form().text(kDate), "5JAN");
+    mask.type(IDC_MANVOID_LOCATOR, "");
+    mask.click(IDC_MANVOID_RECALL);
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_LOCATOR), "QWERTY");
 }
 
 TEST_F(ManualVoid, ValuesWithBlanksQuotesAndSeparatorsReadBackByteForByte) {
     for (const char* value : {"  AB", "AB  ", "\"AB\"", "A;B", "A=B", "'Q'", " \" "}) {
-        mask.form().setText(kLocator, value);
+        mask.form().setText(IDC_MANVOID_LOCATOR, value);
         {
             framework::ProfilePass pass("TKT_ISSMANUALVOID_SECTION");
-            framework::SaveEditText(pass.profile(), mask.form(), kLocator, "PNR_LOCATOR");
+            framework::SaveEditText(pass.profile(), mask.form(), IDC_MANVOID_LOCATOR,
+                                    "PNR_LOCATOR");
         }
-        mask.form().setText(kLocator, "");
-        mask.click(kRecall);
-        EXPECT_EQ(mask.form().text(kLocator), value);
+        mask.form().setText(IDC_MANVOID_LOCATOR, "");
+        mask.click(IDC_MANVOID_RECALL);
+        EXPECT_EQ(mask.form().text(IDC_MANVOID_LOCATOR), value);
     }
 }
 
@@ -186,16 +202,16 @@ TEST_F(ManualVoid, CancelFiresCancelAndHelpOpensTheLanguagesAddress) {
     mask.home().write(
         "ZenkorMain.ini",
         "[CIssManualVoidTkt]\nHELP_EN_URL=http://help/en\nHELP_FR1_URL=http://help/fr\n");
-    mask.click(kCancel);
+    mask.click(IDC_MANVOID_CANCEL);
     EXPECT_EQ(mask.events(), std::vector<std::string>{"event 1"});
 
     std::vector<std::string> opened;
     shell::setOpener([&](std::string_view a) { opened.emplace_back(a); });
-    mask.click(kHelp);  // the language of the profile (XX9) has no address: "" is opened
+    mask.click(IDC_MANVOID_HELP);  // the language of the profile (XX9) has no address: "" is opened
     mask.mask().put_Lang(com::Bstr(u"EN1").get());
-    mask.click(kHelp);
+    mask.click(IDC_MANVOID_HELP);
     mask.mask().put_Lang(com::Bstr(u"fr1").get());
-    mask.click(kHelp);
+    mask.click(IDC_MANVOID_HELP);
     shell::setOpener({});
     EXPECT_EQ(opened, (std::vector<std::string>{"", "http://help/en", "http://help/fr"}));
 }

@@ -19,12 +19,10 @@ namespace {
 
 using testing_support::MaskHarness;
 
-constexpr int kAirline = 848, kCurrency = 849, kCurrencyLink = 850, kDate = 838, kDateLink = 839,
-              kStatus = 599, kSend = 842;
-
 class MaskTemplate : public ::testing::Test {
   protected:
-    MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+    MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
+                     IDD_ISSMANUALVOIDTKT};
 
     std::string lang() {
         com::Bstr value;
@@ -51,7 +49,7 @@ TEST_F(MaskTemplate, EveryMemberAnswersOkWhateverItIsGiven) {
     mask.activate();
     all();
     mask.mask().initField(com::Bstr(u"AIRLINE_CODE=125&TFR=1").get());
-    EXPECT_EQ(mask.form().text(kAirline), "") << "initField changes no field";
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_AIRLINE), "") << "initField changes no field";
     mask.deactivate();
     all();  // after the form is gone
     for (BSTR in : inputs)
@@ -65,10 +63,11 @@ TEST_F(MaskTemplate, LanguageComesFromTheProfileAtActivationAndPutsAreLogged) {
     EXPECT_EQ(mask.recorder().lines.back(), "log diagnostic IssManualVoidTkt put_Lang 30 Lang FR1");
     mask.activate();
     EXPECT_EQ(lang(), "EN1") << "the profile's language (default EN1) wins at activation";
-    const std::string label = mask.form().text(847);
+    const std::string label = mask.form().text(IDC_MANVOID_AIRLINE_LABEL);
     mask.mask().put_Lang(com::Bstr(u"XX9").get());
     EXPECT_EQ(lang(), "XX9");
-    EXPECT_EQ(mask.form().text(847), label) << "a later put does not relabel the form";
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_AIRLINE_LABEL), label)
+        << "a later put does not relabel the form";
 }
 
 // Without strings labels show their keys, buttons keep their captions, and the status line
@@ -76,22 +75,25 @@ TEST_F(MaskTemplate, LanguageComesFromTheProfileAtActivationAndPutsAreLogged) {
 TEST_F(MaskTemplate, WithoutStringsKeysShowAndTheStatusLineFollowsTheFocus) {
     mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
     mask.activate();
-    EXPECT_EQ(mask.form().text(847), "LAB_MAN_VOID_TKT_AIRL_CODE");
-    EXPECT_EQ(mask.form().text(850), "LAB_CARQUOTE_PARAM_CURRENCYCODE");
-    const std::pair<int, const char*> captions[] = {
-        {842, "Send"}, {843, "Recall"}, {844, "Clear"}, {845, "Canel"}, {846, "Help"}};
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_AIRLINE_LABEL), "LAB_MAN_VOID_TKT_AIRL_CODE");
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_CURRENCY_LINK), "LAB_CARQUOTE_PARAM_CURRENCYCODE");
+    const std::pair<int, const char*> captions[] = {{IDC_MANVOID_SEND, "Send"},
+                                                    {IDC_MANVOID_RECALL, "Recall"},
+                                                    {IDC_MANVOID_CLEAR, "Clear"},
+                                                    {IDC_MANVOID_CANCEL, "Canel"},
+                                                    {IDC_MANVOID_HELP, "Help"}};
     for (const auto& [id, caption] : captions)
         EXPECT_EQ(mask.form().text(id), caption) << id;
 
-    EXPECT_FALSE(mask.form().isVisible(kStatus));
-    mask.type(kAirline, "1");
-    EXPECT_TRUE(mask.form().isVisible(kStatus));
-    EXPECT_EQ(mask.form().text(kStatus), "TOOLTIP_MAN_VOID_TKT_AIRL_CODE");
+    EXPECT_FALSE(mask.form().isVisible(IDC_STATUS_LINE));
+    mask.type(IDC_MANVOID_AIRLINE, "1");
+    EXPECT_TRUE(mask.form().isVisible(IDC_STATUS_LINE));
+    EXPECT_EQ(mask.form().text(IDC_STATUS_LINE), "TOOLTIP_MAN_VOID_TKT_AIRL_CODE");
     mask.form().sendSetText(std::nullopt);
-    EXPECT_FALSE(mask.form().isVisible(kStatus));
+    EXPECT_FALSE(mask.form().isVisible(IDC_STATUS_LINE));
     mask.form().sendSetText("");
-    EXPECT_TRUE(mask.form().isVisible(kStatus));
-    EXPECT_EQ(mask.form().text(kStatus), "");
+    EXPECT_TRUE(mask.form().isVisible(IDC_STATUS_LINE));
+    EXPECT_EQ(mask.form().text(IDC_STATUS_LINE), "");
 }
 
 // Filling through the choosers is shown by the recall scenario; here the cases it leaves out.
@@ -102,20 +104,22 @@ TEST_F(MaskTemplate, ChoosersWithoutAnAnswerOrOnDisabledFieldsChangeNothing) {
     framework::LoadSharedSettings();  // as the construction of the next mask would
     mask.activate();
     auto& toolkit = ui::headless::headlessToolkit();
-    mask.type(kCurrency, "USD");
-    mask.form().setFocus(kAirline);
-    mask.form().click(kCurrencyLink);  // nothing queued: the chooser closes with no result
-    EXPECT_EQ(mask.form().text(kCurrency), "USD");
-    EXPECT_EQ(mask.form().focus(), kCurrency) << "a chooser leaves the focus in its field";
+    mask.type(IDC_MANVOID_CURRENCY, "USD");
+    mask.form().setFocus(IDC_MANVOID_AIRLINE);
+    mask.form().click(
+        IDC_MANVOID_CURRENCY_LINK);  // nothing queued: the chooser closes with no result
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_CURRENCY), "USD");
+    EXPECT_EQ(mask.form().focus(), IDC_MANVOID_CURRENCY)
+        << "a chooser leaves the focus in its field";
     toolkit.queueDate(2009, 12, 31);
-    mask.form().click(kDateLink);
-    EXPECT_EQ(mask.form().text(kDate), "31DEC");
-    EXPECT_EQ(mask.form().focus(), kDate);
+    mask.form().click(IDC_MANVOID_DATE_LINK);
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_DATE), "31DEC");
+    EXPECT_EQ(mask.form().focus(), IDC_MANVOID_DATE);
 
-    mask.form().enable(kDate, false);
+    mask.form().enable(IDC_MANVOID_DATE, false);
     toolkit.queueDate(2009, 3, 5);
-    mask.form().click(kDateLink);
-    EXPECT_EQ(mask.form().text(kDate), "31DEC");
+    mask.form().click(IDC_MANVOID_DATE_LINK);
+    EXPECT_EQ(mask.form().text(IDC_MANVOID_DATE), "31DEC");
     toolkit.clearQueuedAnswers();
     EXPECT_EQ(mask.recorder().lines,
               (std::vector<std::string>{"chooser encoder GBP;EUR", "chooser month 0"}));
@@ -123,17 +127,19 @@ TEST_F(MaskTemplate, ChoosersWithoutAnAnswerOrOnDisabledFieldsChangeNothing) {
 
 TEST_F(MaskTemplate, AHostThatReleasesTheMaskOnSendStillFindsTheFieldsSaved) {
     mask.activate();
-    const std::pair<int, const char*> fields[] = {{848, "125"}, {855, "1234567890"}, {849, "GBP"},
-                                                  {857, "250"}, {851, "ABCDEF"},     {838, "5JAN"},
-                                                  {853, "CA"},  {840, "X"}};
+    const std::pair<int, const char*> fields[] = {
+        {IDC_MANVOID_AIRLINE, "125"},    {IDC_MANVOID_TICKET, "1234567890"},
+        {IDC_MANVOID_CURRENCY, "GBP"},   {IDC_MANVOID_FARE, "250"},
+        {IDC_MANVOID_LOCATOR, "ABCDEF"}, {IDC_MANVOID_DATE, "5JAN"},
+        {IDC_MANVOID_PAYMENT, "CA"},     {IDC_MANVOID_ITINERARY, "X"}};
     for (const auto& [id, text] : fields)
         mask.type(id, text);
     auto& form = mask.form();
     mask.deactivateOnEvent();
-    EXPECT_EQ(form.click(kSend), "");
+    EXPECT_EQ(form.click(IDC_MANVOID_SEND), "");
     EXPECT_EQ(mask.events().size(), 1u);
     EXPECT_NE(mask.home().read("Quorvex.ini").find("PNR_LOCATOR=ABCDEF"), std::string::npos);
-    EXPECT_EQ(ui::headless::headlessToolkit().findDialog(119), nullptr);
+    EXPECT_EQ(ui::headless::headlessToolkit().findDialog(IDD_ISSMANUALVOIDTKT), nullptr);
 }
 
 // The host closes the form while a chooser over it is open (and may open it again at once):
@@ -182,8 +188,10 @@ TEST_F(MaskTemplate, AFormClosedUnderAChooserGoesOnlyWhenTheChooserHasReturned) 
 
 TEST(MaskLanguage, DestroyingOneMaskKeepsTheStringsOfAnother) {
     testing_support::TempHome home;
-    MaskHarness first{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
-    MaskHarness second{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+    MaskHarness first{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
+                      IDD_ISSMANUALVOIDTKT};
+    MaskHarness second{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
+                       IDD_ISSMANUALVOIDTKT};
     first.activate();
     second.activate();
     first.release();
@@ -192,7 +200,8 @@ TEST(MaskLanguage, DestroyingOneMaskKeepsTheStringsOfAnother) {
     second.release();
     EXPECT_FALSE(LANG_getString("CAPTION_BUTTON_SEND", buffer.data(), 1024))
         << "the last mask to go unloads the strings";
-    MaskHarness never{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents, 119};
+    MaskHarness never{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
+                      IDD_ISSMANUALVOIDTKT};
     never.release();  // a mask never activated unloads nothing
     EXPECT_TRUE(LANG_load("EN1"));
     EXPECT_TRUE(LANG_getString("CAPTION_BUTTON_SEND", buffer.data(), 1024));

@@ -6,7 +6,6 @@
 
 #include "framework/checks.h"
 #include "framework/list_entries.h"
-#include "masks/reissuance/check_rows.h"
 #include "masks/reissuance/reissue_form.h"
 #include "platform/zenkor/validate.h"
 #include "resources/resource.h"
@@ -18,7 +17,8 @@ using framework::IsChecked;
 using framework::IsFieldEmpty;
 using framework::Refuse;
 using framework::SelectedCode;
-using namespace check;
+using namespace framework::check;
+using framework::Check;
 
 // Letters, digits and these in free texts.
 constexpr const char* kFreeText = " \\/.-";
@@ -26,11 +26,11 @@ constexpr const char* kEndorsementCharacters = "!@#$%^&*()_+={}|[]\\:\";'<>?,./~
 constexpr const char* kTripartiteCharacters = " ~!@#$%^&*()_-+=;:\"'[]{}\\|<>?,./";
 constexpr const char* kAmountInvalid = "ERR_TKTREISSUE_ADDPAYMENT_AMT_INVALID";
 
-bool Run(ui::Dialog& form, std::span<const Row> rows) {
-    return RunRows(form, kTitle, rows);
+bool Run(ui::Dialog& form, std::span<const Check> rows) {
+    return framework::RunChecks(form, kTitle, rows);
 }
 
-constexpr Row kCarrierAndPassengers[] = {
+constexpr Check kCarrierAndPassengers[] = {
     Mandatory(IDC_REISS_CARRIER, "ERR_TKTREISSUE_CARRIER_MANDATORY_FIELD"),
     MinLength(IDC_REISS_CARRIER, 2, "ERR_TKTREISSUE_CARRIER_MINVAL_FIELD"),
     Alphanumeric(IDC_REISS_CARRIER, "ERR_TKTREISSUE_CARRIER_ALPHANUM_FIELD"),
@@ -45,48 +45,48 @@ constexpr Row kCarrierAndPassengers[] = {
 };
 
 // The original form of payment's details, by payment.
-constexpr Row kOriginalCash[] = {
+constexpr Check kOriginalCash[] = {
     AlphanumericEx(IDC_REISS_FOP1_ALINE_DATA, " ", "ERR_TKTREISSUE_FOP1_ALINE_DATA_INVALID")
         .ifFilled(IDC_REISS_FOP1_ALINE_DATA),
 };
-constexpr Row kOriginalCard[] = {
+constexpr Check kOriginalCard[] = {
     Mandatory(IDC_REISS_FOP1_CC_TYPE, "ERR_TKTREISSUE_FOP1_CC_TYPE_MAN"),
     MinLength(IDC_REISS_FOP1_CC_TYPE, 2, "ERR_TKTREISSUE_FOP1_CC_TYPE_MIN"),
     Alpha(IDC_REISS_FOP1_CC_TYPE, "ERR_TKTREISSUE_FOP1_CC_TYPE_INVALID"),
 };
-constexpr Row kOriginalGr[] = {
+constexpr Check kOriginalGr[] = {
     Mandatory(IDC_REISS_FOP1_GR_NBR, "ERR_TKTREISSUE_FOP1_GR_NBR_MAN"),
     Alphanumeric(IDC_REISS_FOP1_GR_NBR, "ERR_TKTREISSUE_FOP1_GR_NBR_INVALID"),
 };
-constexpr Row kOriginalGgr[] = {
+constexpr Check kOriginalGgr[] = {
     Mandatory(IDC_REISS_FOP1_GGR_WRT_CDE, "ERR_TKTREISSUE_FOP1_GGR_WRT_CDE_MAN"),
     Alphanumeric(IDC_REISS_FOP1_GGR_WRT_CDE, "ERR_TKTREISSUE_FOP1_GGR_WRT_CDE_INVALID"),
     Mandatory(IDC_REISS_FOP1_GGR_DBTOR_CDE, "ERR_TKTREISSUE_FOP1_GGR_DBTOR_CDE_MAN"),
     Alphanumeric(IDC_REISS_FOP1_GGR_DBTOR_CDE, "ERR_TKTREISSUE_FOP1_GGR_DBTOR_CDE_INVALID"),
 };
-constexpr Row kOriginalOther[] = {
+constexpr Check kOriginalOther[] = {
     Mandatory(IDC_REISS_FOP1_OTH, "ERR_TKTREISSUE_FOP1_OTH_MAN"),
     AlphanumericEx(IDC_REISS_FOP1_OTH, kFreeText, "ERR_TKTREISSUE_FOP1_OTH_INVALID"),
 };
 
 // The additional payment's details, by payment; the card's approval code has a test of its
 // own between its rows.
-constexpr Row kAdditionalCash[] = {
+constexpr Check kAdditionalCash[] = {
     AlphanumericEx(IDC_REISS_ADDPAYMENT_CSH_ALDATA, " ",
                    "ERR_TKTREISSUE_ADDPAYMENT_CSH_ALDATA_INVALID")
         .ifFilled(IDC_REISS_ADDPAYMENT_CSH_ALDATA),
     Mandatory(IDC_REISS_ADDPAYMENT_CSH_AMT, "ERR_TKTREISSUE_ADDPAYMENT_CSH_AMT_MAN"),
     AlphanumericEx(IDC_REISS_ADDPAYMENT_CSH_AMT, ".", kAmountInvalid),
 };
-constexpr Row kAdditionalInvoice[] = {
+constexpr Check kAdditionalInvoice[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_INVAGT_AMT, "ERR_TKTREISSUE_ADDPAYMENT_INVAGT_AMT_MAN"),
     AlphanumericEx(IDC_REISS_ADDPAYMENT_INVAGT_AMT, ".", kAmountInvalid),
 };
-constexpr Row kAdditionalCheque[] = {
+constexpr Check kAdditionalCheque[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_CHQ_AMT, "ERR_TKTREISSUE_ADDPAYMENT_CHQ_AMT_MAN"),
     AlphanumericEx(IDC_REISS_ADDPAYMENT_CHQ_AMT, ".", kAmountInvalid),
 };
-constexpr Row kAdditionalCard[] = {
+constexpr Check kAdditionalCard[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_CC_TYPE, "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_MAN"),
     MinLength(IDC_REISS_ADDPAYMENT_CC_TYPE, 2, "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_MIN"),
     Alpha(IDC_REISS_ADDPAYMENT_CC_TYPE, "ERR_TKTREISSUE_ADDPAYMENT_CC_TYPE_INVALID"),
@@ -99,17 +99,17 @@ constexpr Row kAdditionalCard[] = {
     Alphanumeric(IDC_REISS_ADDPAYMENT_CC_APPR_CDE, "ERR_TKTREISSUE_ADDPAYMENT_CC_APPR_CDE_INVALID")
         .ifFilled(IDC_REISS_ADDPAYMENT_CC_APPR_CDE),
 };
-constexpr Row kAdditionalCardAmount[] = {
+constexpr Check kAdditionalCardAmount[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_CC_AMT, "ERR_TKTREISSUE_ADDPAYMENT_CC_AMT_MAN"),
     AlphanumericEx(IDC_REISS_ADDPAYMENT_CC_AMT, ".", kAmountInvalid),
 };
-constexpr Row kAdditionalGr[] = {
+constexpr Check kAdditionalGr[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_GR_NBR, "ERR_TKTREISSUE_ADDPAYMENT_GR_NBR_MAN"),
     Alphanumeric(IDC_REISS_ADDPAYMENT_GR_NBR, "ERR_TKTREISSUE_ADDPAYMENT_GR_NBR_INVALID"),
     Mandatory(IDC_REISS_ADDPAYMENT_GR_AMT, "ERR_TKTREISSUE_ADDPAYMENT_GR_AMT_MAN"),
     AlphanumericEx(IDC_REISS_ADDPAYMENT_GR_AMT, ".", kAmountInvalid),
 };
-constexpr Row kAdditionalGgr[] = {
+constexpr Check kAdditionalGgr[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "ERR_TKTREISSUE_ADDPAYMENT_GGR_WRT_CDE_MAN"),
     Alphanumeric(IDC_REISS_ADDPAYMENT_GGR_WRT_CDE, "ERR_TKTREISSUE_ADDPAYMENT_GGR_WRT_CDE_INVALID"),
     Mandatory(IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "ERR_TKTREISSUE_ADDPAYMENT_GGR_DBTOR_CDE_MAN"),
@@ -120,7 +120,7 @@ constexpr Row kAdditionalGgr[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_GGR_AMT, "ERR_TKTREISSUE_ADDPAYMENT_GGR_AMT_MAN"),
     AlphanumericEx(IDC_REISS_ADDPAYMENT_GGR_AMT, ".", kAmountInvalid),
 };
-constexpr Row kAdditionalOther[] = {
+constexpr Check kAdditionalOther[] = {
     Mandatory(IDC_REISS_ADDPAYMENT_OTH_AMT, "ERR_TKTREISSUE_ADDPAYMENT_OTH_AMT_MAN"),
     AlphanumericEx(IDC_REISS_ADDPAYMENT_OTH_AMT, ".", kAmountInvalid),
     Mandatory(IDC_REISS_ADDPAYMENT_OTH, "ERR_TKTREISSUE_ADDPAYMENT_OTH_MAN"),
@@ -129,7 +129,7 @@ constexpr Row kAdditionalOther[] = {
 
 struct ByPayment {
     long code;
-    std::span<const Row> rows;
+    std::span<const Check> rows;
     ui::ControlId amount;  // the additional payment's amount field (0 for the original)
 };
 
@@ -188,20 +188,20 @@ bool PaymentChecks(ui::Dialog& form) {
            (ApprovalCodeIsNotSevenLong(form) && Run(form, kAdditionalCardAmount));
 }
 
-constexpr Row kCommission[] = {
+constexpr Check kCommission[] = {
     NumericEx(IDC_REISS_COMMISSION, ".", "ERR_TKTREISSUE_COMMISION_ALPHANUM_FIELD")
         .ifFilled(IDC_REISS_COMMISSION),
     DecimalInRange(IDC_REISS_COMMISSION, 1, 0, 99.9, "ERR_TKTREISSUE_COMMISSION_RANGE")
         .ifFilled(IDC_REISS_COMMISSION),
 };
 
-constexpr Row kOneLineEndorsement[] = {
+constexpr Check kOneLineEndorsement[] = {
     Mandatory(IDC_REISS_ENDORSE1, "ERR_TKTREISSUE_ENDORSE_MAN"),
     AlphanumericEx(IDC_REISS_ENDORSE1, kEndorsementCharacters,
                    "ERR_TKTREISSUE_ENDORSE1_ALPHANUM_FIELD"),
 };
 
-constexpr Row kTwoLineEndorsement[] = {
+constexpr Check kTwoLineEndorsement[] = {
     AlphanumericEx(IDC_REISS_ENDORSE1, kEndorsementCharacters,
                    "ERR_TKTREISSUE_ENDORSE1_ALPHANUM_FIELD")
         .ifFilled(IDC_REISS_ENDORSE1),
@@ -227,13 +227,13 @@ bool EndorsementChecks(ui::Dialog& form) {
     return Run(form, kTwoLineEndorsement);
 }
 
-constexpr Row kTourCode[] = {
+constexpr Check kTourCode[] = {
     Mandatory(IDC_REISS_ITCODE, "ERR_TKTREISSUE_TOURCODE_MAN").ifChosen(IDC_REISS_ITCODE_TYPE),
     AlphanumericEx(IDC_REISS_ITCODE, kFreeText, "ERR_TKTREISSUE_ITCODE_ALPHANUM_FIELD")
         .ifChosen(IDC_REISS_ITCODE_TYPE),
 };
 
-constexpr Row kExchangedTicket[] = {
+constexpr Check kExchangedTicket[] = {
     Mandatory(IDC_REISS_EXTKT1, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"),
     MinLength(IDC_REISS_EXTKT1, 3, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"),
     Numeric(IDC_REISS_EXTKT1, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"),
@@ -260,7 +260,7 @@ bool CouponChecks(ui::Dialog& form) {
             CouponRule(form, IDC_REISS_3TKTCPN, "ERR_TKTREISSUE_3TKTCPN_INVALID"));
 }
 
-constexpr Row kIssue[] = {
+constexpr Check kIssue[] = {
     Mandatory(IDC_REISS_IATA, "ERR_TKTREISSUE_IATA_MANDATORY_FIELD"),
     Numeric(IDC_REISS_IATA, "ERR_TKTREISSUE_IATA_NUM_FIELD"),
     MinLength(IDC_REISS_IATA, 8, "ERR_TKTREISSUE_IATA_MINVAL_FIELD"),
@@ -280,7 +280,7 @@ constexpr Row kIssue[] = {
     Alphanumeric(IDC_REISS_PLACEOFISSUE, "ERR_TKTREISSUE_PLACEOFISSUE_ALPHANUM_FIELD"),
 };
 
-constexpr Row kNetRemit[] = {
+constexpr Check kNetRemit[] = {
     Mandatory(IDC_REISS_NETREMITAMT, "ERR_TKTREISSUE_NETREMITAMT_MAN"),
     NumericEx(IDC_REISS_NETREMITAMT, ".", "ERR_TKTREISSUE_NETREMITAMT_DOUBLENUM_FIELD"),
     NumericEx(IDC_REISS_NETCOMMISSION, ".", "ERR_TKTREISSUE_NETCOMMISION_DOUBLENUM_FIELD")
@@ -301,7 +301,7 @@ bool NetRemitChecks(ui::Dialog& form) {
     return Refuse(form, IDC_REISS_NETCOMMISSION, kTitle, "ERR_TKTREISSUE_NETCOMMISION_N_COMMISION");
 }
 
-constexpr Row kCurrencyAndCodes[] = {
+constexpr Check kCurrencyAndCodes[] = {
     MinLength(IDC_REISS_ALTCURRENCY, 3, "ERR_TKTREISSUE_ALTCURRENCY_MINVAL_FIELD")
         .ifFilled(IDC_REISS_ALTCURRENCY),
     Alpha(IDC_REISS_ALTCURRENCY, "ERR_TKTREISSUE_ALTCURRENCY_ALPHA_FIELD")
@@ -336,7 +336,7 @@ bool CopiesChecks(ui::Dialog& form) {
     if (!IsChecked(form, IDC_REISS_ETKT))
         return true;
     for (const auto& [id, key] : kCopiesFields) {
-        const Row rows[] = {
+        const Check rows[] = {
             NumericEx(id, "0", key).ifFilled(id),
             DecimalInRange(id, 0, 1, 5, "ERR_TICKETISSUANCE_COPIES_RANGE").ifFilled(id),
         };

@@ -8,16 +8,20 @@
 #include <vector>
 
 #include "framework/checks.h"
+#include "framework/choice_rules.h"
 #include "framework/list_entries.h"
-#include "masks/reissuance/choice_effects.h"
 #include "masks/reissuance/reissue_form.h"
 #include "resources/resource.h"
 
 namespace masks::reissue {
 namespace {
 
+using framework::Act;
+using framework::ApplyEffects;
+using framework::Effect;
 using framework::SelectCode;
 using framework::SelectedCode;
+using framework::When;
 
 // The detail fields of each payment; the details of one row share one place on the form.
 struct PaymentDetails {

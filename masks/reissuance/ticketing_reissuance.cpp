@@ -18,23 +18,27 @@ namespace masks {
 using namespace reissue;
 
 const framework::MaskInfo CTicketingReIssuance::kInfo = {
-    "TicketingReIssuance",
-    "CTicketingReIssuance",
-    kTitle,
-    IDD_TICKETINGREISSUANCE,
-    {IDC_REISS_SEND, IDC_REISS_RECALL, IDC_REISS_CLEAR, IDC_REISS_CANCEL, IDC_REISS_HELP},
-    "TKT_REISS_SECTION",
-    &ids::IID_ITicketingReIssuance,
-    &ids::DIID__ITicketingReIssuanceEvents,
-    true,
-    true,
-    false,
+    .component = "TicketingReIssuance",
+    .helpSection = "CTicketingReIssuance",
+    .title = kTitle,
+    .form = {.form = IDD_TICKETINGREISSUANCE,
+             .buttons = {.send = IDC_REISS_SEND,
+                         .recall = IDC_REISS_RECALL,
+                         .clear = IDC_REISS_CLEAR,
+                         .cancel = IDC_REISS_CANCEL,
+                         .help = IDC_REISS_HELP},
+             .keys = framework::FormKeys::SendAndRecall},
+    .profileSection = "TKT_REISS_SECTION",
+    .iid = &ids::IID_ITicketingReIssuance,
+    .eventsIid = &ids::DIID__ITicketingReIssuanceEvents,
+    .hasInitParam = true,
+    .logsLangPut = true,
 };
 
 CTicketingReIssuance::CTicketingReIssuance() : ZenkorMaskT(widgets::standardChoosers()) {}
 
 FormRules CTicketingReIssuance::rules() {
-    return FormRules(form(), controls(), log(), kInfo.component, restoring_);
+    return FormRules(form(), controls(), log(), kInfo.component, restoring());
 }
 
 void CTicketingReIssuance::SetupForm() {
@@ -93,7 +97,7 @@ void CTicketingReIssuance::SaveProfile(framework::ProfilePass& pass) {
 
 void CTicketingReIssuance::ClearForm() {
     MaskBase::ClearForm();
-    if (const ui::DialogTemplate* t = ui::findTemplate(kInfo.form)) {
+    if (const ui::DialogTemplate* t = ui::findTemplate(kInfo.form.form)) {
         for (const ui::ControlTemplate& c : t->controls) {
             if (c.kind == ui::ControlKind::Combo && form().itemCount(c.id) > 0)
                 form().select(c.id, 0);
@@ -102,15 +106,12 @@ void CTicketingReIssuance::ClearForm() {
     rules().ResetForm();
 }
 
-void CTicketingReIssuance::RestoreProfile() {
+void CTicketingReIssuance::BeforeRecall() {
     ClearForm();
-    struct Restoring {
-        bool& flag;
-        explicit Restoring(bool& f) : flag(f) { flag = true; }
-        ~Restoring() { flag = false; }
-    } restoring(restoring_);
+}
+
+void CTicketingReIssuance::RestoreProfile(framework::ProfilePass& pass) {
     FormRules r = rules();
-    framework::ProfilePass pass(kInfo.profileSection);
     pass.restore(form(), RestoredFirst());
     r.NetRemitRule();
     r.RefillItCodes();

@@ -20,15 +20,13 @@ class CTicketingReIssuance final : public framework::ZenkorMaskT<CTicketingReIss
     bool RunChecks() override;
     std::string BuildEntry() override;
     void SaveProfile(framework::ProfilePass& pass) override;
-    void RestoreProfile() override;
+    void BeforeRecall() override;
+    void RestoreProfile(framework::ProfilePass& pass) override;
     void ClearForm() override;
     void OnFormCommand(ui::ControlId id, ui::Notify code) override;
     void AfterCancel() override;
 
     reissue::FormRules rules();
-
-    // Set while Recall restores the form.
-    bool restoring_ = false;
 };
 
 }  // namespace masks

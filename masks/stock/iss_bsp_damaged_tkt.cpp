@@ -7,41 +7,34 @@
 #include "framework/class_ids.h"
 #include "framework/persistence.h"
 #include "masks/catalog.h"
+#include "resources/resource.h"
 #include "widgets/standard_choosers.h"
 
 namespace masks {
 namespace {
 
+using framework::Act;
 using framework::Check;
 using framework::PersistedField;
 using framework::Stored;
-using framework::Test;
-
-enum Control : ui::ControlId {
-    kTypeLabel = 859,
-    kOptat = 860,
-    kAtb2 = 861,
-    kScnLabel = 862,
-    kScnNumber = 863,
-    kTicketNumber = 864,
-    kTicketLabel = 865,
-    kSpoiledDocuments = 866,
-    kSpoiledLabel = 867,
-    kCheckDigit = 868,
-    kCheckDigitLabel = 869,
-};
+using framework::When;
+namespace check = framework::check;
 
 // The ticket type: the kind of stock that was damaged, indexing the tables below.
 enum Type : std::size_t { kOptatType, kAtb2Type, kTypeCount };
 
-constexpr std::array<ui::ControlId, kTypeCount> kTypeRadios = {kOptat, kAtb2};
+constexpr std::array<ui::ControlId, kTypeCount> kTypeRadios = {IDC_DAMAGED_OPTAT, IDC_DAMAGED_ATB2};
 
 // The number field that identifies the stock of each type.
-constexpr std::array<ui::ControlId, kTypeCount> kNumberField = {kTicketNumber, kScnNumber};
+constexpr std::array<ui::ControlId, kTypeCount> kNumberField = {IDC_DAMAGED_TICKET,
+                                                                IDC_DAMAGED_SCN};
 
 // Only a ticked OPTAT button means OPTAT; anything else is ATB2.
+constexpr framework::ChoiceSource kTicketType{framework::ChoiceSource::Kind::RadioGroup,
+                                              kTypeRadios, kAtb2Type};
+
 Type typeOf(const ui::Dialog& form) {
-    return form.isChecked(kOptat) ? kOptatType : kAtb2Type;
+    return static_cast<Type>(framework::ReadChoice(form, kTicketType));
 }
 
 // The form in set-up order: a label (or a radio button set up as one) and the edit that
@@ -55,102 +48,105 @@ struct Row {
 };
 
 constexpr std::array<Row, 7> kRows = {{
-    {kTypeLabel, 0, "LAB_SATOTH_TICKTYPE", "TOOLTIP_BSP_DMGD_TKT_TYPE", 0},
-    {kOptat, 0, "LAB_BSP_DMGD_TKT_OPTAT", "TOOLTIP_BSP_DMGD_TKT_OPTAT", 0},
-    {kAtb2, 0, "LAB_BSP_DMGD_TKT_ATB2", "TOOLTIP_BSP_DMGD_TKT_ATB2", 0},
-    {kScnLabel, kScnNumber, "LAB_BSP_DMGD_TKT_SCN_NO", "TOOLTIP_BSP_DMGD_TKT_SCN_NO", 13},
-    {kTicketLabel, kTicketNumber, "LAB_RETPNR_TKTNUMBER", "TOOLTIP_BSP_DMGD_TKT_TKTNO", 10},
-    {kSpoiledLabel, kSpoiledDocuments, "LAB_BSP_DMGD_TKT_NO_SPOILED_DOC",
+    {IDC_DAMAGED_TYPE_LABEL, 0, "LAB_SATOTH_TICKTYPE", "TOOLTIP_BSP_DMGD_TKT_TYPE", 0},
+    {IDC_DAMAGED_OPTAT, 0, "LAB_BSP_DMGD_TKT_OPTAT", "TOOLTIP_BSP_DMGD_TKT_OPTAT", 0},
+    {IDC_DAMAGED_ATB2, 0, "LAB_BSP_DMGD_TKT_ATB2", "TOOLTIP_BSP_DMGD_TKT_ATB2", 0},
+    {IDC_DAMAGED_SCN_LABEL, IDC_DAMAGED_SCN, "LAB_BSP_DMGD_TKT_SCN_NO",
+     "TOOLTIP_BSP_DMGD_TKT_SCN_NO", 13},
+    {IDC_DAMAGED_TICKET_LABEL, IDC_DAMAGED_TICKET, "LAB_RETPNR_TKTNUMBER",
+     "TOOLTIP_BSP_DMGD_TKT_TKTNO", 10},
+    {IDC_DAMAGED_SPOILED_LABEL, IDC_DAMAGED_SPOILED, "LAB_BSP_DMGD_TKT_NO_SPOILED_DOC",
      "TOOLTIP_BSP_DMGD_TKT_NO_SPOILED_DOC", 2},
-    {kCheckDigitLabel, kCheckDigit, "LAB_BSP_DMGD_TKT_CHK_DGT", "TOOLTIP_BSP_DMGD_TKT_CHK_DGT", 1},
+    {IDC_DAMAGED_CHECK_DIGIT_LABEL, IDC_DAMAGED_CHECK_DIGIT, "LAB_BSP_DMGD_TKT_CHK_DGT",
+     "TOOLTIP_BSP_DMGD_TKT_CHK_DGT", 1},
 }};
 
-// What the ticket type switches: per control, whether it is live under OPTAT and under ATB2
-// (an edit enabled, a label in the mandatory style).
-struct ByType {
-    ui::ControlId id;
-    std::array<bool, kTypeCount> on;
+// Ticket-type rule: the live number field and its label in the mandatory style. Disabling
+// keeps the disabled field's text.
+constexpr framework::Effect kTicketTypeEffects[] = {
+    {IDC_DAMAGED_TICKET, Act::EnabledIf, When(kOptatType)},
+    {IDC_DAMAGED_SCN, Act::EnabledIf, When(kAtb2Type)},
+    {IDC_DAMAGED_TICKET_LABEL, Act::MandatoryIf, When(kOptatType)},
+    {IDC_DAMAGED_SCN_LABEL, Act::MandatoryIf, When(kAtb2Type)},
 };
 
-constexpr std::array<ByType, 2> kEnabledEdits = {{
-    {kTicketNumber, {true, false}},
-    {kScnNumber, {false, true}},
-}};
-
-constexpr std::array<ByType, 2> kMandatoryLabels = {{
-    {kTicketLabel, {true, false}},
-    {kScnLabel, {false, true}},
-}};
+constexpr framework::ChoiceRule kRules[] = {{kTicketType, kTicketTypeEffects}};
 
 // The checks of the live number field; the field of the other type is never tested.
 constexpr std::array<std::array<Check, 3>, kTypeCount> kNumberChecks = {{
-    {{
-        {Test::Mandatory, kTicketNumber, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
-        {Test::MinLength, kTicketNumber, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN", 10},
-        {Test::Numeric, kTicketNumber, "ERR_MAN_VOID_TKT_TKTNO_NUM"},
-    }},
-    {{
-        {Test::Mandatory, kScnNumber, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
-        {Test::MinLength, kScnNumber, "ERR_BSP_DMGD_TKT_SCN_NO_MINLEN", 13},
-        {Test::Numeric, kScnNumber, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
-    }},
+    {
+        check::Mandatory(IDC_DAMAGED_TICKET, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"),
+        check::MinLength(IDC_DAMAGED_TICKET, 10, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"),
+        check::Numeric(IDC_DAMAGED_TICKET, "ERR_MAN_VOID_TKT_TKTNO_NUM"),
+    },
+    {
+        check::Mandatory(IDC_DAMAGED_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"),
+        check::MinLength(IDC_DAMAGED_SCN, 13, "ERR_BSP_DMGD_TKT_SCN_NO_MINLEN"),
+        check::Numeric(IDC_DAMAGED_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"),
+    },
 }};
 
 // The checks of both types, after the number's.
-constexpr std::array<Check, 4> kSharedChecks = {{
-    {Test::Mandatory, kSpoiledDocuments, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM_MANDATORY"},
-    {Test::Numeric, kSpoiledDocuments, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"},
-    {Test::Mandatory, kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_MANDATORY"},
-    {Test::NumericEx, kCheckDigit, "ERR_BSP_DMGD_TKT_CHK_DGT_NUM", 0, "0"},
-}};
+constexpr std::array<Check, 4> kSharedChecks = {
+    check::Mandatory(IDC_DAMAGED_SPOILED, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM_MANDATORY"),
+    check::Numeric(IDC_DAMAGED_SPOILED, "ERR_BSP_DMGD_TKT_NO_SPOILED_DOC_NUM"),
+    check::Mandatory(IDC_DAMAGED_CHECK_DIGIT, "ERR_BSP_DMGD_TKT_CHK_DGT_MANDATORY"),
+    check::NumericEx(IDC_DAMAGED_CHECK_DIGIT, "0", "ERR_BSP_DMGD_TKT_CHK_DGT_NUM"),
+};
 
 // The save pass by type: the number of the other type is written empty.
 constexpr std::array<std::array<PersistedField, 6>, kTypeCount> kSaved = {{
     {{
-        {Stored::CheckState, kOptat, "OPTAT"},
-        {Stored::CheckState, kAtb2, "ATB2"},
-        {Stored::EditText, kSpoiledDocuments, "NO_OF_SPOILED_DOC"},
-        {Stored::EditText, kCheckDigit, "CHECK_DIGIT"},
-        {Stored::EditText, kTicketNumber, "TICKET_NUMBER"},
+        {Stored::CheckState, IDC_DAMAGED_OPTAT, "OPTAT"},
+        {Stored::CheckState, IDC_DAMAGED_ATB2, "ATB2"},
+        {Stored::EditText, IDC_DAMAGED_SPOILED, "NO_OF_SPOILED_DOC"},
+        {Stored::EditText, IDC_DAMAGED_CHECK_DIGIT, "CHECK_DIGIT"},
+        {Stored::EditText, IDC_DAMAGED_TICKET, "TICKET_NUMBER"},
         {Stored::Empty, 0, "SCN_NUMBER"},
     }},
     {{
-        {Stored::CheckState, kOptat, "OPTAT"},
-        {Stored::CheckState, kAtb2, "ATB2"},
-        {Stored::EditText, kSpoiledDocuments, "NO_OF_SPOILED_DOC"},
-        {Stored::EditText, kCheckDigit, "CHECK_DIGIT"},
+        {Stored::CheckState, IDC_DAMAGED_OPTAT, "OPTAT"},
+        {Stored::CheckState, IDC_DAMAGED_ATB2, "ATB2"},
+        {Stored::EditText, IDC_DAMAGED_SPOILED, "NO_OF_SPOILED_DOC"},
+        {Stored::EditText, IDC_DAMAGED_CHECK_DIGIT, "CHECK_DIGIT"},
         {Stored::Empty, 0, "TICKET_NUMBER"},
-        {Stored::EditText, kScnNumber, "SCN_NUMBER"},
+        {Stored::EditText, IDC_DAMAGED_SCN, "SCN_NUMBER"},
     }},
 }};
 
 // Recall: the type first, then (when a type came back) the four edits.
 constexpr std::array<PersistedField, 2> kRestoredType = {{
-    {Stored::CheckState, kOptat, "OPTAT"},
-    {Stored::CheckState, kAtb2, "ATB2"},
+    {Stored::CheckState, IDC_DAMAGED_OPTAT, "OPTAT"},
+    {Stored::CheckState, IDC_DAMAGED_ATB2, "ATB2"},
 }};
 
 constexpr std::array<PersistedField, 4> kRestoredEdits = {{
-    {Stored::EditText, kScnNumber, "SCN_NUMBER"},
-    {Stored::EditText, kTicketNumber, "TICKET_NUMBER"},
-    {Stored::EditText, kSpoiledDocuments, "NO_OF_SPOILED_DOC"},
-    {Stored::EditText, kCheckDigit, "CHECK_DIGIT"},
+    {Stored::EditText, IDC_DAMAGED_SCN, "SCN_NUMBER"},
+    {Stored::EditText, IDC_DAMAGED_TICKET, "TICKET_NUMBER"},
+    {Stored::EditText, IDC_DAMAGED_SPOILED, "NO_OF_SPOILED_DOC"},
+    {Stored::EditText, IDC_DAMAGED_CHECK_DIGIT, "CHECK_DIGIT"},
 }};
 
 }  // namespace
 
 const framework::MaskInfo CIssBSPDamagedTkt::kInfo = {
-    "IssBSPDamagedTkt",
-    "CIssBSPDamagedTkt",
-    "BSP Manual Void Ticket (Damaged Tickets)",
-    124,
-    {870, 871, 872, 873, 874},
-    "TKT_ISSBSPDAMAGED_SECTION",
-    &ids::IID_IIssBSPDamagedTkt,
-    &ids::DIID__IIssBSPDamagedTktEvents,
-    true,
-    true,
-    true,
+    .component = "IssBSPDamagedTkt",
+    .helpSection = "CIssBSPDamagedTkt",
+    .title = "BSP Manual Void Ticket (Damaged Tickets)",
+    .form = {.form = IDD_ISSBSPDAMAGEDTKT,
+             .buttons = {.send = IDC_DAMAGED_SEND,
+                         .recall = IDC_DAMAGED_RECALL,
+                         .clear = IDC_DAMAGED_CLEAR,
+                         .cancel = IDC_DAMAGED_CANCEL,
+                         .help = IDC_DAMAGED_HELP},
+             .keys = framework::FormKeys::SendAndRecall,
+             .rules = kRules},
+    .profileSection = "TKT_ISSBSPDAMAGED_SECTION",
+    .iid = &ids::IID_IIssBSPDamagedTkt,
+    .eventsIid = &ids::DIID__IIssBSPDamagedTktEvents,
+    .hasInitParam = true,
+    .logsLangPut = true,
+    .keepsHostFields = true,
 };
 
 CIssBSPDamagedTkt::CIssBSPDamagedTkt() : ZenkorMaskT(widgets::standardChoosers()) {}
@@ -164,25 +160,8 @@ void CIssBSPDamagedTkt::SetupForm() {
 }
 
 void CIssBSPDamagedTkt::AfterActivation() {
-    form().setChecked(kOptat, true);
-    ApplyTicketType();
-}
-
-void CIssBSPDamagedTkt::ApplyTicketType() {
-    const Type type = typeOf(form());
-    // Exactly one type stays ticked, also after a Recall of a profile that held both: the
-    // entry's tail and the next save then agree with the number that was checked.
-    for (std::size_t t = 0; t < kTypeCount; ++t)
-        form().setChecked(kTypeRadios[t], t == type);
-    for (const ByType& e : kEnabledEdits)
-        form().enable(e.id, e.on[type]);
-    for (const ByType& l : kMandatoryLabels)
-        controls().setLabelStyle(l.id, l.on[type]);
-}
-
-void CIssBSPDamagedTkt::OnFormCommand(ui::ControlId id, ui::Notify code) {
-    if (code == ui::Notify::Clicked && (id == kOptat || id == kAtb2))
-        ApplyTicketType();
+    form().setChecked(IDC_DAMAGED_OPTAT, true);
+    ApplyChoiceRules();
 }
 
 bool CIssBSPDamagedTkt::RunChecks() {
@@ -193,8 +172,8 @@ bool CIssBSPDamagedTkt::RunChecks() {
 std::string CIssBSPDamagedTkt::ComposeEntry(const ui::Dialog& form) {
     const Type type = typeOf(form);
     std::string entry = "ATCX/";
-    entry += form.text(kNumberField[type]) + form.text(kCheckDigit);
-    entry += "/" + form.text(kSpoiledDocuments);
+    entry += form.text(kNumberField[type]) + form.text(IDC_DAMAGED_CHECK_DIGIT);
+    entry += "/" + form.text(IDC_DAMAGED_SPOILED);
     if (type == kAtb2Type)
         entry += "/S";
     return entry;
@@ -208,22 +187,21 @@ void CIssBSPDamagedTkt::SaveProfile(framework::ProfilePass& pass) {
     pass.save(form(), kSaved[typeOf(form())]);
 }
 
-void CIssBSPDamagedTkt::RestoreProfile() {
-    framework::ProfilePass pass(kInfo.profileSection);
+void CIssBSPDamagedTkt::RestoreProfile(framework::ProfilePass& pass) {
     pass.restore(form(), kRestoredType);
-    if (!form().isChecked(kOptat) && !form().isChecked(kAtb2)) {
+    if (!form().isChecked(IDC_DAMAGED_OPTAT) && !form().isChecked(IDC_DAMAGED_ATB2)) {
         ClearForm();
         return;
     }
     pass.restore(form(), kRestoredEdits);
-    ApplyTicketType();
+    ApplyChoiceRules();
 }
 
 void CIssBSPDamagedTkt::ClearForm() {
-    form().setChecked(kOptat, true);
-    form().setChecked(kAtb2, false);
+    form().setChecked(IDC_DAMAGED_OPTAT, true);
+    form().setChecked(IDC_DAMAGED_ATB2, false);
     MaskBase::ClearForm();
-    ApplyTicketType();
+    ApplyChoiceRules();
 }
 
 HRESULT CreateIssBSPDamagedTkt(REFIID riid, void** ppv) {

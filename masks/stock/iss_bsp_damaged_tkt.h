@@ -24,12 +24,8 @@ class CIssBSPDamagedTkt final : public framework::ZenkorMaskT<CIssBSPDamagedTkt>
     bool RunChecks() override;
     std::string BuildEntry() override;
     void SaveProfile(framework::ProfilePass& pass) override;
-    void RestoreProfile() override;
+    void RestoreProfile(framework::ProfilePass& pass) override;
     void ClearForm() override;
-    void OnFormCommand(ui::ControlId id, ui::Notify code) override;
-
-    // Enables the number field of the chosen type and styles the labels to match.
-    void ApplyTicketType();
 };
 
 }  // namespace masks

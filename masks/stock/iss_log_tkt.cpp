@@ -14,41 +14,24 @@
 #include "platform/file/file.h"
 #include "platform/ui/toolkit.h"
 #include "platform/zenkor/profile.h"
+#include "resources/resource.h"
 #include "widgets/standard_choosers.h"
 
 namespace masks {
 namespace {
 
+using framework::Act;
 using framework::Check;
 using framework::PersistedField;
 using framework::Stored;
-using framework::Test;
-
-enum Control : ui::ControlId {
-    kTypeLabel = 825,
-    kOptat = 826,
-    kAtb2 = 827,
-    kDocumentsLabel = 828,
-    kDocuments = 829,
-    kScnLabel = 830,
-    kScn = 831,
-    kFirstLabel = 832,
-    kFirstNumber = 833,
-    kSplit = 834,
-    kLniata = 835,
-    kSplitLabel = 836,
-    kLniataLabel = 837,
-    kTat = 838,
-    kLastNumber = 839,
-    kLastLabel = 840,
-    kFirstFormCode = 841,
-    kLastFormCode = 842,
-};
+using framework::When;
+namespace check = framework::check;
 
 // The ticket types in the order of the radio group.
 enum Type : std::size_t { kTypeOptat, kTypeAtb2, kTypeTat, kTypeCount };
 
-constexpr std::array<ui::ControlId, kTypeCount> kTypeRadios = {kOptat, kAtb2, kTat};
+constexpr std::array<ui::ControlId, kTypeCount> kTypeRadios = {IDC_LOGTKT_OPTAT, IDC_LOGTKT_ATB2,
+                                                               IDC_LOGTKT_TAT};
 
 struct Label {
     ui::ControlId id;
@@ -58,13 +41,15 @@ struct Label {
 };
 
 constexpr std::array<Label, 7> kLabels = {{
-    {kTypeLabel, "LAB_SATOTH_TICKTYPE", "TOOLTIP_BSP_DMGD_TKT_TYPE", true},
-    {kLniataLabel, "_LAB_LNIATA", "TOOLTIP_LOG_TKT_LNIATA", true},
-    {kSplitLabel, "LAB_SATOTH_SPLT_TKTG", "TOOLTIP_LOG_TKT_SPLT_TKTG", false},
-    {kFirstLabel, "LAB_LOG_TKT_BEG_TKTNO_FORMCODE", "TOOLTIP_LOG_TKT_BEG_TKTNO_AND_FORMCODE", true},
-    {kLastLabel, "LAB_LOG_TKT_END_TKTNO_FORMCODE", "TOOLTIP_LOG_TKT_END_TKTNO_AND_FORMCODE", true},
-    {kScnLabel, "LAB_BSP_DMGD_TKT_SCN_NO", "TOOLTIP_LOG_TKT_SCN_NO", true},
-    {kDocumentsLabel, "LAB_LOG_TKT_NO_OF_DOC", "TOOLTIP_LAB_LOG_TKT_NO_OF_DOC", true},
+    {IDC_LOGTKT_TYPE_LABEL, "LAB_SATOTH_TICKTYPE", "TOOLTIP_BSP_DMGD_TKT_TYPE", true},
+    {IDC_LOGTKT_LNIATA_LABEL, "_LAB_LNIATA", "TOOLTIP_LOG_TKT_LNIATA", true},
+    {IDC_LOGTKT_SPLIT_LABEL, "LAB_SATOTH_SPLT_TKTG", "TOOLTIP_LOG_TKT_SPLT_TKTG", false},
+    {IDC_LOGTKT_BEG_LABEL, "LAB_LOG_TKT_BEG_TKTNO_FORMCODE",
+     "TOOLTIP_LOG_TKT_BEG_TKTNO_AND_FORMCODE", true},
+    {IDC_LOGTKT_END_LABEL, "LAB_LOG_TKT_END_TKTNO_FORMCODE",
+     "TOOLTIP_LOG_TKT_END_TKTNO_AND_FORMCODE", true},
+    {IDC_LOGTKT_SCN_LABEL, "LAB_BSP_DMGD_TKT_SCN_NO", "TOOLTIP_LOG_TKT_SCN_NO", true},
+    {IDC_LOGTKT_NO_OF_DOC_LABEL, "LAB_LOG_TKT_NO_OF_DOC", "TOOLTIP_LAB_LOG_TKT_NO_OF_DOC", true},
 }};
 
 struct Edit {
@@ -74,13 +59,13 @@ struct Edit {
 };
 
 constexpr std::array<Edit, 7> kEdits = {{
-    {kLniata, "TOOLTIP_LOG_TKT_LNIATA", 6},
-    {kFirstFormCode, "TOOLTIP_LOG_TKT_BEG_TKTNO_FORMCODE", 3},
-    {kFirstNumber, "TOOLTIP_LOG_TKT_BEG_TKTNO", 7},
-    {kLastFormCode, "TOOLTIP_LOG_TKT_END_TKTNO_FORMCODE", 3},
-    {kLastNumber, "TOOLTIP_LOG_TKT_END_TKTNO", 7},
-    {kScn, "TOOLTIP_LOG_TKT_SCN_NO", 14},
-    {kDocuments, "TOOLTIP_LAB_LOG_TKT_NO_OF_DOC", 4},
+    {IDC_LOGTKT_LNIATA, "TOOLTIP_LOG_TKT_LNIATA", 6},
+    {IDC_LOGTKT_BEG_FORM_CODE, "TOOLTIP_LOG_TKT_BEG_TKTNO_FORMCODE", 3},
+    {IDC_LOGTKT_BEG_NUMBER, "TOOLTIP_LOG_TKT_BEG_TKTNO", 7},
+    {IDC_LOGTKT_END_FORM_CODE, "TOOLTIP_LOG_TKT_END_TKTNO_FORMCODE", 3},
+    {IDC_LOGTKT_END_NUMBER, "TOOLTIP_LOG_TKT_END_TKTNO", 7},
+    {IDC_LOGTKT_SCN, "TOOLTIP_LOG_TKT_SCN_NO", 14},
+    {IDC_LOGTKT_NO_OF_DOC, "TOOLTIP_LAB_LOG_TKT_NO_OF_DOC", 4},
 }};
 
 // The radio buttons and the check box: caption key ("" keeps the template's) and tooltip.
@@ -91,83 +76,80 @@ struct Button {
 };
 
 constexpr std::array<Button, 4> kButtons = {{
-    {kOptat, "LAB_LOG_TKT_LDOPT", "TOOLTIP_LOG_TKT_LDOPT"},
-    {kAtb2, "LAB_LOG_TKT_LDATB2", "TOOLTIP_LOG_TKT_LDATB2"},
-    {kTat, "LAB_LOG_TKT_LDTAT", "TOOLTIP_LOG_TKT_LDTAT"},
-    {kSplit, "", "TOOLTIP_LOG_TKT_SPLT_TKTG"},
+    {IDC_LOGTKT_OPTAT, "LAB_LOG_TKT_LDOPT", "TOOLTIP_LOG_TKT_LDOPT"},
+    {IDC_LOGTKT_ATB2, "LAB_LOG_TKT_LDATB2", "TOOLTIP_LOG_TKT_LDATB2"},
+    {IDC_LOGTKT_TAT, "LAB_LOG_TKT_LDTAT", "TOOLTIP_LOG_TKT_LDTAT"},
+    {IDC_LOGTKT_SPLIT, "", "TOOLTIP_LOG_TKT_SPLT_TKTG"},
 }};
 
-// What each ticket type asks for: a field is enabled, a label is in the mandatory colour,
-// where the type's column holds true (columns OPTAT, ATB2, TAT).
-struct ByType {
-    ui::ControlId id;
-    std::array<bool, kTypeCount> on;
+// Ticket-type rule: the fields each type enables and the labels it shows as mandatory.
+constexpr framework::Effect kTicketTypeEffects[] = {
+    {IDC_LOGTKT_BEG_FORM_CODE, Act::EnabledIf, When(kTypeOptat, kTypeTat)},
+    {IDC_LOGTKT_BEG_NUMBER, Act::EnabledIf, When(kTypeOptat, kTypeTat)},
+    {IDC_LOGTKT_END_FORM_CODE, Act::EnabledIf, When(kTypeTat)},
+    {IDC_LOGTKT_END_NUMBER, Act::EnabledIf, When(kTypeTat)},
+    {IDC_LOGTKT_SPLIT, Act::EnabledIf, When(kTypeAtb2)},
+    {IDC_LOGTKT_SCN, Act::EnabledIf, When(kTypeAtb2)},
+    {IDC_LOGTKT_NO_OF_DOC, Act::EnabledIf, When(kTypeOptat, kTypeAtb2)},
+    {IDC_LOGTKT_BEG_LABEL, Act::MandatoryIf, When(kTypeOptat, kTypeTat)},
+    {IDC_LOGTKT_END_LABEL, Act::MandatoryIf, When(kTypeTat)},
+    {IDC_LOGTKT_SCN_LABEL, Act::MandatoryIf, When(kTypeAtb2)},
+    {IDC_LOGTKT_NO_OF_DOC_LABEL, Act::MandatoryIf, When(kTypeOptat, kTypeAtb2)},
 };
 
-constexpr std::array<ByType, 7> kEnabledFields = {{
-    {kFirstFormCode, {true, false, true}},
-    {kFirstNumber, {true, false, true}},
-    {kLastFormCode, {false, false, true}},
-    {kLastNumber, {false, false, true}},
-    {kSplit, {false, true, false}},
-    {kScn, {false, true, false}},
-    {kDocuments, {true, true, false}},
-}};
+// The first ticked type of the group (OPTAT when none is: the form always has one).
+constexpr framework::ChoiceSource kTicketType{framework::ChoiceSource::Kind::RadioGroup,
+                                              kTypeRadios, kTypeOptat};
 
-constexpr std::array<ByType, 4> kMandatoryLabels = {{
-    {kFirstLabel, {true, false, true}},
-    {kLastLabel, {false, false, true}},
-    {kScnLabel, {false, true, false}},
-    {kDocumentsLabel, {true, true, false}},
-}};
+constexpr framework::ChoiceRule kRules[] = {{kTicketType, kTicketTypeEffects}};
 
-constexpr std::array<Check, 3> kLniataChecks = {{
-    {Test::Mandatory, kLniata, "ERR_LOG_TKT_LNIATA_MANDATORY"},
-    {Test::MinLength, kLniata, "_ERR_LNIATA_FIXVALUE", 6},
-    {Test::Alphanumeric, kLniata, "_ERR_LNIATA_INVALIDVALUE"},
-}};
+constexpr std::array<Check, 3> kLniataChecks = {
+    check::Mandatory(IDC_LOGTKT_LNIATA, "ERR_LOG_TKT_LNIATA_MANDATORY"),
+    check::MinLength(IDC_LOGTKT_LNIATA, 6, "_ERR_LNIATA_FIXVALUE"),
+    check::Alphanumeric(IDC_LOGTKT_LNIATA, "_ERR_LNIATA_INVALIDVALUE"),
+};
 
-constexpr std::array<Check, 6> kFirstTicketChecks = {{
-    {Test::Mandatory, kFirstFormCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE"},
-    {Test::MinLength, kFirstFormCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_MINLEN", 3},
-    {Test::Numeric, kFirstFormCode, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_NUM"},
-    {Test::Mandatory, kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO"},
-    {Test::MinLength, kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO_MINLEN", 7},
-    {Test::NumericEx, kFirstNumber, "ERR_LOG_TKT_BEG_TKTNO_NUM", 0, "0000000"},
-}};
+constexpr std::array<Check, 6> kFirstTicketChecks = {
+    check::Mandatory(IDC_LOGTKT_BEG_FORM_CODE, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE"),
+    check::MinLength(IDC_LOGTKT_BEG_FORM_CODE, 3, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_MINLEN"),
+    check::Numeric(IDC_LOGTKT_BEG_FORM_CODE, "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_NUM"),
+    check::Mandatory(IDC_LOGTKT_BEG_NUMBER, "ERR_LOG_TKT_BEG_TKTNO"),
+    check::MinLength(IDC_LOGTKT_BEG_NUMBER, 7, "ERR_LOG_TKT_BEG_TKTNO_MINLEN"),
+    check::NumericEx(IDC_LOGTKT_BEG_NUMBER, "0000000", "ERR_LOG_TKT_BEG_TKTNO_NUM"),
+};
 
-constexpr std::array<Check, 6> kLastTicketChecks = {{
-    {Test::Mandatory, kLastFormCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE"},
-    {Test::MinLength, kLastFormCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_MINLEN", 3},
-    {Test::Numeric, kLastFormCode, "ERR_LOG_TKT_END_TKTNO_FORMCODE_NUM"},
-    {Test::Mandatory, kLastNumber, "ERR_LOG_TKT_END_TKTNO"},
-    {Test::MinLength, kLastNumber, "ERR_LOG_TKT_END_TKTNO_MINLEN", 7},
-    {Test::NumericEx, kLastNumber, "ERR_LOG_TKT_END_TKTNO_NUM", 0, "0000000"},
-}};
+constexpr std::array<Check, 6> kLastTicketChecks = {
+    check::Mandatory(IDC_LOGTKT_END_FORM_CODE, "ERR_LOG_TKT_END_TKTNO_FORMCODE"),
+    check::MinLength(IDC_LOGTKT_END_FORM_CODE, 3, "ERR_LOG_TKT_END_TKTNO_FORMCODE_MINLEN"),
+    check::Numeric(IDC_LOGTKT_END_FORM_CODE, "ERR_LOG_TKT_END_TKTNO_FORMCODE_NUM"),
+    check::Mandatory(IDC_LOGTKT_END_NUMBER, "ERR_LOG_TKT_END_TKTNO"),
+    check::MinLength(IDC_LOGTKT_END_NUMBER, 7, "ERR_LOG_TKT_END_TKTNO_MINLEN"),
+    check::NumericEx(IDC_LOGTKT_END_NUMBER, "0000000", "ERR_LOG_TKT_END_TKTNO_NUM"),
+};
 
-constexpr std::array<Check, 3> kScnChecks = {{
-    {Test::Mandatory, kScn, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
-    {Test::MinLength, kScn, "ERR_LOG_TKT_SCN_NO_MINLEN", 14},
-    {Test::Numeric, kScn, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
-}};
+constexpr std::array<Check, 3> kScnChecks = {
+    check::Mandatory(IDC_LOGTKT_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"),
+    check::MinLength(IDC_LOGTKT_SCN, 14, "ERR_LOG_TKT_SCN_NO_MINLEN"),
+    check::Numeric(IDC_LOGTKT_SCN, "ERR_BSP_DMGD_TKT_SCN_NO_NUM"),
+};
 
-constexpr std::array<Check, 2> kDocumentChecks = {{
-    {Test::Mandatory, kDocuments, "ERR_LOG_TKT_NO_OF_DOC_MANDATORY"},
-    {Test::Numeric, kDocuments, "ERR_LOG_TKT_NO_OF_DOC_NUM"},
-}};
+constexpr std::array<Check, 2> kDocumentChecks = {
+    check::Mandatory(IDC_LOGTKT_NO_OF_DOC, "ERR_LOG_TKT_NO_OF_DOC_MANDATORY"),
+    check::Numeric(IDC_LOGTKT_NO_OF_DOC, "ERR_LOG_TKT_NO_OF_DOC_NUM"),
+};
 
 constexpr std::array<PersistedField, 4> kSavedFirst = {{
-    {Stored::CheckState, kOptat, "OPTAT"},
-    {Stored::CheckState, kAtb2, "ATB2"},
-    {Stored::CheckState, kTat, "TAT"},
-    {Stored::EditText, kLniata, "LNIATA"},
+    {Stored::CheckState, IDC_LOGTKT_OPTAT, "OPTAT"},
+    {Stored::CheckState, IDC_LOGTKT_ATB2, "ATB2"},
+    {Stored::CheckState, IDC_LOGTKT_TAT, "TAT"},
+    {Stored::EditText, IDC_LOGTKT_LNIATA, "LNIATA"},
 }};
 
 // Then by type: the keys that hold a value, followed by those written empty.
 constexpr std::array<PersistedField, 7> kSavedOptat = {{
-    {Stored::EditText, kFirstFormCode, "BEG_TICKET_FORM_CODE"},
-    {Stored::EditText, kFirstNumber, "BEG_TICKET_NUMBER"},
-    {Stored::EditText, kDocuments, "NO_OF_DOC"},
+    {Stored::EditText, IDC_LOGTKT_BEG_FORM_CODE, "BEG_TICKET_FORM_CODE"},
+    {Stored::EditText, IDC_LOGTKT_BEG_NUMBER, "BEG_TICKET_NUMBER"},
+    {Stored::EditText, IDC_LOGTKT_NO_OF_DOC, "NO_OF_DOC"},
     {Stored::Empty, 0, "SPLIT_TICKETING"},
     {Stored::Empty, 0, "SCN_NUMBER"},
     {Stored::Empty, 0, "END_TICKET_NUMBER"},
@@ -175,9 +157,9 @@ constexpr std::array<PersistedField, 7> kSavedOptat = {{
 }};
 
 constexpr std::array<PersistedField, 7> kSavedAtb2 = {{
-    {Stored::CheckState, kSplit, "SPLIT_TICKETING"},
-    {Stored::EditText, kScn, "SCN_NUMBER"},
-    {Stored::EditText, kDocuments, "NO_OF_DOC"},
+    {Stored::CheckState, IDC_LOGTKT_SPLIT, "SPLIT_TICKETING"},
+    {Stored::EditText, IDC_LOGTKT_SCN, "SCN_NUMBER"},
+    {Stored::EditText, IDC_LOGTKT_NO_OF_DOC, "NO_OF_DOC"},
     {Stored::Empty, 0, "BEG_TICKET_NUMBER"},
     {Stored::Empty, 0, "BEG_TICKET_FORM_CODE"},
     {Stored::Empty, 0, "END_TICKET_NUMBER"},
@@ -185,10 +167,10 @@ constexpr std::array<PersistedField, 7> kSavedAtb2 = {{
 }};
 
 constexpr std::array<PersistedField, 7> kSavedTat = {{
-    {Stored::EditText, kFirstFormCode, "BEG_TICKET_FORM_CODE"},
-    {Stored::EditText, kFirstNumber, "BEG_TICKET_NUMBER"},
-    {Stored::EditText, kLastFormCode, "END_TICKET_FORM_CODE"},
-    {Stored::EditText, kLastNumber, "END_TICKET_NUMBER"},
+    {Stored::EditText, IDC_LOGTKT_BEG_FORM_CODE, "BEG_TICKET_FORM_CODE"},
+    {Stored::EditText, IDC_LOGTKT_BEG_NUMBER, "BEG_TICKET_NUMBER"},
+    {Stored::EditText, IDC_LOGTKT_END_FORM_CODE, "END_TICKET_FORM_CODE"},
+    {Stored::EditText, IDC_LOGTKT_END_NUMBER, "END_TICKET_NUMBER"},
     {Stored::Empty, 0, "SPLIT_TICKETING"},
     {Stored::Empty, 0, "SCN_NUMBER"},
     {Stored::Empty, 0, "NO_OF_DOC"},
@@ -198,29 +180,24 @@ constexpr std::array<std::span<const PersistedField>, kTypeCount> kSavedByType =
     kSavedOptat, kSavedAtb2, kSavedTat};
 
 constexpr std::array<PersistedField, 3> kRestoredTypes = {{
-    {Stored::CheckState, kOptat, "OPTAT"},
-    {Stored::CheckState, kAtb2, "ATB2"},
-    {Stored::CheckState, kTat, "TAT"},
+    {Stored::CheckState, IDC_LOGTKT_OPTAT, "OPTAT"},
+    {Stored::CheckState, IDC_LOGTKT_ATB2, "ATB2"},
+    {Stored::CheckState, IDC_LOGTKT_TAT, "TAT"},
 }};
 
 constexpr std::array<PersistedField, 8> kRestoredFields = {{
-    {Stored::EditText, kLniata, "LNIATA"},
-    {Stored::CheckState, kSplit, "SPLIT_TICKETING"},
-    {Stored::EditText, kFirstNumber, "BEG_TICKET_NUMBER"},
-    {Stored::EditText, kFirstFormCode, "BEG_TICKET_FORM_CODE"},
-    {Stored::EditText, kLastFormCode, "END_TICKET_FORM_CODE"},
-    {Stored::EditText, kLastNumber, "END_TICKET_NUMBER"},
-    {Stored::EditText, kScn, "SCN_NUMBER"},
-    {Stored::EditText, kDocuments, "NO_OF_DOC"},
+    {Stored::EditText, IDC_LOGTKT_LNIATA, "LNIATA"},
+    {Stored::CheckState, IDC_LOGTKT_SPLIT, "SPLIT_TICKETING"},
+    {Stored::EditText, IDC_LOGTKT_BEG_NUMBER, "BEG_TICKET_NUMBER"},
+    {Stored::EditText, IDC_LOGTKT_BEG_FORM_CODE, "BEG_TICKET_FORM_CODE"},
+    {Stored::EditText, IDC_LOGTKT_END_FORM_CODE, "END_TICKET_FORM_CODE"},
+    {Stored::EditText, IDC_LOGTKT_END_NUMBER, "END_TICKET_NUMBER"},
+    {Stored::EditText, IDC_LOGTKT_SCN, "SCN_NUMBER"},
+    {Stored::EditText, IDC_LOGTKT_NO_OF_DOC, "NO_OF_DOC"},
 }};
 
-// The first checked type of the group (OPTAT when none is: the form always has one).
 Type checkedType(const ui::Dialog& form) {
-    for (std::size_t t = 0; t < kTypeCount; ++t) {
-        if (form.isChecked(kTypeRadios[t]))
-            return static_cast<Type>(t);
-    }
-    return kTypeOptat;
+    return static_cast<Type>(framework::ReadChoice(form, kTicketType));
 }
 
 bool anyTypeChecked(const ui::Dialog& form) {
@@ -234,12 +211,13 @@ bool anyTypeChecked(const ui::Dialog& form) {
 // A range of tickets is one form code and does not run backwards.
 bool checkTicketRange(ui::Dialog& form) {
     const char* title = CIssLogTkt::kInfo.title;
-    if (form.text(kFirstFormCode) != form.text(kLastFormCode)) {
-        return framework::Refuse(form, kFirstFormCode, title,
+    if (form.text(IDC_LOGTKT_BEG_FORM_CODE) != form.text(IDC_LOGTKT_END_FORM_CODE)) {
+        return framework::Refuse(form, IDC_LOGTKT_BEG_FORM_CODE, title,
                                  "ERR_LOG_TKT_BEG_END_TKTNO_FORMCODE_DIFF");
     }
-    if (form.text(kLastNumber) < form.text(kFirstNumber)) {
-        return framework::Refuse(form, kFirstNumber, title, "ERR_LOG_TKT_BEG_MORE_END_TKTNO");
+    if (form.text(IDC_LOGTKT_END_NUMBER) < form.text(IDC_LOGTKT_BEG_NUMBER)) {
+        return framework::Refuse(form, IDC_LOGTKT_BEG_NUMBER, title,
+                                 "ERR_LOG_TKT_BEG_MORE_END_TKTNO");
     }
     return true;
 }
@@ -275,17 +253,23 @@ std::optional<std::string> ReadMarketFormCode() {
 }  // namespace
 
 const framework::MaskInfo CIssLogTkt::kInfo = {
-    "IssLogTkt",
-    "CIssLogTkt",
-    "Log Ticket",
-    116,
-    {820, 821, 822, 823, 824},
-    "TKT_ISSLOG_SECTION",
-    &ids::IID_IIssLogTkt,
-    &ids::DIID__IIssLogTktEvents,
-    true,
-    true,
-    true,
+    .component = "IssLogTkt",
+    .helpSection = "CIssLogTkt",
+    .title = "Log Ticket",
+    .form = {.form = IDD_ISSLOGTKT,
+             .buttons = {.send = IDC_LOGTKT_SEND,
+                         .recall = IDC_LOGTKT_RECALL,
+                         .clear = IDC_LOGTKT_CLEAR,
+                         .cancel = IDC_LOGTKT_CANCEL,
+                         .help = IDC_LOGTKT_HELP},
+             .keys = framework::FormKeys::SendAndRecall,
+             .rules = kRules},
+    .profileSection = "TKT_ISSLOG_SECTION",
+    .iid = &ids::IID_IIssLogTkt,
+    .eventsIid = &ids::DIID__IIssLogTktEvents,
+    .hasInitParam = true,
+    .logsLangPut = true,
+    .keepsHostFields = true,
 };
 
 CIssLogTkt::CIssLogTkt() : ZenkorMaskT(widgets::standardChoosers()) {}
@@ -304,8 +288,8 @@ void CIssLogTkt::SetupForm() {
 }
 
 void CIssLogTkt::AfterActivation() {
-    form().setChecked(kOptat, true);
-    ApplyTicketType();
+    form().setChecked(IDC_LOGTKT_OPTAT, true);
+    ApplyChoiceRules();
     if (!marketRead_) {
         marketFormCode_ = ReadMarketFormCode();
         marketRead_ = true;
@@ -316,28 +300,8 @@ void CIssLogTkt::AfterActivation() {
 
 void CIssLogTkt::WriteMarketFormCode() {
     const std::string code = marketFormCode_.value_or("");
-    form().setText(kFirstFormCode, code);
-    form().setText(kLastFormCode, code);
-}
-
-void CIssLogTkt::ApplyTicketType() {
-    const Type type = checkedType(form());
-    // Exactly one type stays checked, also after a Recall of a profile that held several.
-    for (std::size_t t = 0; t < kTypeCount; ++t)
-        form().setChecked(kTypeRadios[t], t == type);
-    for (const ByType& f : kEnabledFields)
-        form().enable(f.id, f.on[type]);
-    for (const ByType& l : kMandatoryLabels)
-        controls().setLabelStyle(l.id, l.on[type]);
-}
-
-void CIssLogTkt::OnFormCommand(ui::ControlId id, ui::Notify code) {
-    if (code != ui::Notify::Clicked)
-        return;
-    for (ui::ControlId radio : kTypeRadios) {
-        if (id == radio)
-            ApplyTicketType();
-    }
+    form().setText(IDC_LOGTKT_BEG_FORM_CODE, code);
+    form().setText(IDC_LOGTKT_END_FORM_CODE, code);
 }
 
 bool CIssLogTkt::RunChecks() {
@@ -359,14 +323,16 @@ bool CIssLogTkt::RunChecks() {
 }
 
 std::string CIssLogTkt::ComposeEntry(const ui::Dialog& form) {
-    const std::string lniata = form.text(kLniata);
-    const std::string first = form.text(kFirstFormCode) + form.text(kFirstNumber);
+    const std::string lniata = form.text(IDC_LOGTKT_LNIATA);
+    const std::string first =
+        form.text(IDC_LOGTKT_BEG_FORM_CODE) + form.text(IDC_LOGTKT_BEG_NUMBER);
     switch (checkedType(form)) {
         case kTypeAtb2:
-            return std::string("DB") + (form.isChecked(kSplit) ? "R" : "") + lniata + "/" +
-                   form.text(kScn) + "/" + form.text(kDocuments);
+            return std::string("DB") + (form.isChecked(IDC_LOGTKT_SPLIT) ? "R" : "") + lniata +
+                   "/" + form.text(IDC_LOGTKT_SCN) + "/" + form.text(IDC_LOGTKT_NO_OF_DOC);
         case kTypeTat: {
-            const std::string last = form.text(kLastFormCode) + form.text(kLastNumber);
+            const std::string last =
+                form.text(IDC_LOGTKT_END_FORM_CODE) + form.text(IDC_LOGTKT_END_NUMBER);
             return "DN" + lniata + "/" + first + std::to_string(CheckDigit(first)) + "/" +
                    std::to_string(TicketCount(first, last));
         }
@@ -375,7 +341,7 @@ std::string CIssLogTkt::ComposeEntry(const ui::Dialog& form) {
             break;
     }
     return "DN" + lniata + "/" + first + std::to_string(CheckDigit(first)) + "/" +
-           form.text(kDocuments);
+           form.text(IDC_LOGTKT_NO_OF_DOC);
 }
 
 std::string CIssLogTkt::BuildEntry() {
@@ -387,27 +353,27 @@ void CIssLogTkt::SaveProfile(framework::ProfilePass& pass) {
     pass.save(form(), kSavedByType[checkedType(form())]);
 }
 
-void CIssLogTkt::RestoreProfile() {
-    framework::ProfilePass pass(kInfo.profileSection);
+void CIssLogTkt::RestoreProfile(framework::ProfilePass& pass) {
     pass.restore(form(), kRestoredTypes);
     if (!anyTypeChecked(form())) {
         ClearForm();
         return;
     }
     pass.restore(form(), kRestoredFields);
-    ApplyTicketType();
+    ApplyChoiceRules();
 }
 
 void CIssLogTkt::ClearForm() {
-    form().setChecked(kOptat, true);
-    form().setChecked(kAtb2, false);
-    form().setChecked(kTat, false);
-    form().setText(kLniata, "");
-    form().setChecked(kSplit, false);
+    form().setChecked(IDC_LOGTKT_OPTAT, true);
+    form().setChecked(IDC_LOGTKT_ATB2, false);
+    form().setChecked(IDC_LOGTKT_TAT, false);
+    form().setText(IDC_LOGTKT_LNIATA, "");
+    form().setChecked(IDC_LOGTKT_SPLIT, false);
     WriteMarketFormCode();
-    for (ui::ControlId id : {kFirstNumber, kLastNumber, kScn, kDocuments})
+    for (ui::ControlId id :
+         {IDC_LOGTKT_BEG_NUMBER, IDC_LOGTKT_END_NUMBER, IDC_LOGTKT_SCN, IDC_LOGTKT_NO_OF_DOC})
         form().setText(id, "");
-    ApplyTicketType();
+    ApplyChoiceRules();
 }
 
 HRESULT CreateIssLogTkt(REFIID riid, void** ppv) {

@@ -23,12 +23,9 @@ class CIssLogTkt final : public framework::ZenkorMaskT<CIssLogTkt> {
     bool RunChecks() override;
     std::string BuildEntry() override;
     void SaveProfile(framework::ProfilePass& pass) override;
-    void RestoreProfile() override;
+    void RestoreProfile(framework::ProfilePass& pass) override;
     void ClearForm() override;
-    void OnFormCommand(ui::ControlId id, ui::Notify code) override;
 
-    // Enables the fields of the chosen ticket type and colours their labels.
-    void ApplyTicketType();
     void WriteMarketFormCode();
 
     // The market's form code, read at the first activation: nullopt when the configuration

@@ -7,6 +7,7 @@
 #include "framework/host_entry.h"
 #include "framework/persistence.h"
 #include "masks/catalog.h"
+#include "resources/resource.h"
 #include "widgets/standard_choosers.h"
 
 namespace masks {
@@ -16,26 +17,7 @@ using framework::Check;
 using framework::ChooserSpec;
 using framework::PersistedField;
 using framework::Stored;
-using framework::Test;
-
-enum Control : ui::ControlId {
-    kDateOfIssue = 838,
-    kDateLink = 839,
-    kItineraryIndicator = 840,
-    kItineraryLabel = 841,
-    kAirlineLabel = 847,
-    kAirlineCode = 848,
-    kCurrencyCode = 849,
-    kCurrencyLink = 850,
-    kRecordLocator = 851,
-    kLocatorLabel = 852,
-    kFormOfPayment = 853,
-    kPaymentLabel = 854,
-    kTicketNumber = 855,
-    kTicketLabel = 856,
-    kTotalFare = 857,
-    kFareLabel = 858,
-};
+namespace check = framework::check;
 
 // The eight fields in the order of the form: label, edit, texts, length, profile key.
 struct Field {
@@ -50,53 +32,53 @@ struct Field {
 };
 
 const std::array<Field, 8> kFields = {{
-    {kAirlineLabel,
-     kAirlineCode,
+    {IDC_MANVOID_AIRLINE_LABEL,
+     IDC_MANVOID_AIRLINE,
      "LAB_MAN_VOID_TKT_AIRL_CODE",
      "TOOLTIP_MAN_VOID_TKT_AIRL_CODE",
      3,
      "AIRLINE_CODE",
      false,
      {}},
-    {kTicketLabel,
-     kTicketNumber,
+    {IDC_MANVOID_TICKET_LABEL,
+     IDC_MANVOID_TICKET,
      "LAB_MAN_VOID_TKT_TKTNO",
      "TOOLTIP_MAN_VOID_TKT_TKTNO",
      13,
      "TICKET_NO",
      false,
      {}},
-    {kCurrencyLink, kCurrencyCode, "LAB_CARQUOTE_PARAM_CURRENCYCODE",
+    {IDC_MANVOID_CURRENCY_LINK, IDC_MANVOID_CURRENCY, "LAB_CARQUOTE_PARAM_CURRENCYCODE",
      "TOOLTIP_MAN_VOID_TKT_CURR_CODE", 3, "CURRENCY_CODE", true,
      ChooserSpec::encoder("ENCODER_CURRENCY")},
-    {kFareLabel,
-     kTotalFare,
+    {IDC_MANVOID_FARE_LABEL,
+     IDC_MANVOID_FARE,
      "LAB_MAN_VOID_TKT_TOTAL_FARE",
      "TOOLTIP_MAN_VOID_TKT_TOTAL_FARE",
      8,
      "TOTAL_FARE",
      false,
      {}},
-    {kLocatorLabel,
-     kRecordLocator,
+    {IDC_MANVOID_LOCATOR_LABEL,
+     IDC_MANVOID_LOCATOR,
      "LAB_MAN_VOID_TKT_PNR_LOCATOR",
      "TOOLTIP_MAN_VOID_TKT_PNR_LOCATOR",
      6,
      "PNR_LOCATOR",
      false,
      {}},
-    {kDateLink, kDateOfIssue, "LAB_MAN_VOID_TKT_DATE_OF_ISSUE",
+    {IDC_MANVOID_DATE_LINK, IDC_MANVOID_DATE, "LAB_MAN_VOID_TKT_DATE_OF_ISSUE",
      "TOOLTIP_MAN_VOID_TKT_DATE_OF_ISSUE", 5, "DATE_OF_ISSUE", true, ChooserSpec::date()},
-    {kPaymentLabel,
-     kFormOfPayment,
+    {IDC_MANVOID_PAYMENT_LABEL,
+     IDC_MANVOID_PAYMENT,
      "LAB_MAN_VOID_TKT_FOP",
      "TOOLTIP_MAN_VOID_TKT_FOP",
      2,
      "FORM_OR_PAYMENT",
      false,
      {}},
-    {kItineraryLabel,
-     kItineraryIndicator,
+    {IDC_MANVOID_ITINERARY_LABEL,
+     IDC_MANVOID_ITINERARY,
      "LAB_MAN_VOID_TKT_ITNR_INDCTR",
      "TOOLTIP_MAN_VOID_TKT_ITNR_INDCTR",
      1,
@@ -113,45 +95,50 @@ const std::array<PersistedField, 8> kProfile = [] {
     return fields;
 }();
 
-constexpr std::array<Check, 22> kChecks = {{
-    {Test::Mandatory, kAirlineCode, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"},
-    {Test::MinLength, kAirlineCode, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD", 3},
-    {Test::Numeric, kAirlineCode, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"},
-    {Test::Mandatory, kTicketNumber, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"},
-    {Test::MinLength, kTicketNumber, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN", 10},
-    {Test::NumericEx, kTicketNumber, "ERR_MAN_VOID_TKT_TKTNO_NUM", 0, "-"},
-    {Test::Mandatory, kCurrencyCode, "ERR_SITACC_CURR_CODE_MANDATORY"},
-    {Test::MinLength, kCurrencyCode, "ERR_SAPBAS_CURRENCYCODE_MINVAL", 3},
-    {Test::Alpha, kCurrencyCode, "ERR_CARQUOTE_CURRCODE_ALPHA"},
-    {Test::Mandatory, kTotalFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MANDATORY"},
-    {Test::MinLength, kTotalFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_MINLEN", 2},
-    {Test::Numeric, kTotalFare, "ERR_MAN_VOID_TKT_TOTAL_FARE_NUM"},
-    {Test::Mandatory, kRecordLocator, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD"},
-    {Test::MinLength, kRecordLocator, "ERR_RETPNR_LOCATOR_MINVAL_FIELD1", 6},
-    {Test::Alpha, kRecordLocator, "ERR_MAN_VOID_TKT_PNR_LOCATOR_ALPHA"},
-    {Test::Mandatory, kDateOfIssue, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"},
-    {Test::Date, kDateOfIssue, "ERR_SITAMILEAGE_DEPDATE_INVALID"},
-    {Test::Mandatory, kFormOfPayment, "ERR_MAN_VOID_TKT_FOP_MANDATORY"},
-    {Test::MinLength, kFormOfPayment, "ERR_FOP_MINLEN", 2},
-    {Test::Alpha, kFormOfPayment, "ERR_MAN_VOID_TKT_FOP_ALPHA"},
-    {Test::Mandatory, kItineraryIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_MANDATORY"},
-    {Test::Alpha, kItineraryIndicator, "ERR_MAN_VOID_TKT_ITNR_INDCTR_ALPHA"},
-}};
+constexpr std::array<Check, 22> kChecks = {
+    check::Mandatory(IDC_MANVOID_AIRLINE, "ERR_TKTREISSUE_EXTTKT1_MANDATORY_FIELD"),
+    check::MinLength(IDC_MANVOID_AIRLINE, 3, "ERR_TKTREISSUE_EXTTKT1_MINVAL_FIELD"),
+    check::Numeric(IDC_MANVOID_AIRLINE, "ERR_TKTREISSUE_EXTTKT1_NUM_FIELD"),
+    check::Mandatory(IDC_MANVOID_TICKET, "ERR_MAN_VOID_TKT_TKTNO_MANDATORY"),
+    check::MinLength(IDC_MANVOID_TICKET, 10, "ERR_MAN_VOID_TKT_TKT_NO_MINLEN"),
+    check::NumericEx(IDC_MANVOID_TICKET, "-", "ERR_MAN_VOID_TKT_TKTNO_NUM"),
+    check::Mandatory(IDC_MANVOID_CURRENCY, "ERR_SITACC_CURR_CODE_MANDATORY"),
+    check::MinLength(IDC_MANVOID_CURRENCY, 3, "ERR_SAPBAS_CURRENCYCODE_MINVAL"),
+    check::Alpha(IDC_MANVOID_CURRENCY, "ERR_CARQUOTE_CURRCODE_ALPHA"),
+    check::Mandatory(IDC_MANVOID_FARE, "ERR_MAN_VOID_TKT_TOTAL_FARE_MANDATORY"),
+    check::MinLength(IDC_MANVOID_FARE, 2, "ERR_MAN_VOID_TKT_TOTAL_FARE_MINLEN"),
+    check::Numeric(IDC_MANVOID_FARE, "ERR_MAN_VOID_TKT_TOTAL_FARE_NUM"),
+    check::Mandatory(IDC_MANVOID_LOCATOR, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD"),
+    check::MinLength(IDC_MANVOID_LOCATOR, 6, "ERR_RETPNR_LOCATOR_MINVAL_FIELD1"),
+    check::Alpha(IDC_MANVOID_LOCATOR, "ERR_MAN_VOID_TKT_PNR_LOCATOR_ALPHA"),
+    check::Mandatory(IDC_MANVOID_DATE, "ERR_TKTREISSUE_DATEOFISSUE_MANDATORY_FIELD"),
+    check::Date(IDC_MANVOID_DATE, "ERR_SITAMILEAGE_DEPDATE_INVALID"),
+    check::Mandatory(IDC_MANVOID_PAYMENT, "ERR_MAN_VOID_TKT_FOP_MANDATORY"),
+    check::MinLength(IDC_MANVOID_PAYMENT, 2, "ERR_FOP_MINLEN"),
+    check::Alpha(IDC_MANVOID_PAYMENT, "ERR_MAN_VOID_TKT_FOP_ALPHA"),
+    check::Mandatory(IDC_MANVOID_ITINERARY, "ERR_MAN_VOID_TKT_ITNR_INDCTR_MANDATORY"),
+    check::Alpha(IDC_MANVOID_ITINERARY, "ERR_MAN_VOID_TKT_ITNR_INDCTR_ALPHA"),
+};
 
 }  // namespace
 
 const framework::MaskInfo CIssManualVoidTkt::kInfo = {
-    "IssManualVoidTkt",
-    "CIssManualVoidTkt",
-    "BSP Manual Void Ticket (Manual Void)",
-    119,
-    {842, 843, 844, 845, 846},
-    "TKT_ISSMANUALVOID_SECTION",
-    &ids::IID_IIssManualVoidTkt,
-    &ids::DIID__IIssManualVoidTktEvents,
-    true,
-    true,
-    true,
+    .component = "IssManualVoidTkt",
+    .helpSection = "CIssManualVoidTkt",
+    .title = "BSP Manual Void Ticket (Manual Void)",
+    .form = {.form = IDD_ISSMANUALVOIDTKT,
+             .buttons = {.send = IDC_MANVOID_SEND,
+                         .recall = IDC_MANVOID_RECALL,
+                         .clear = IDC_MANVOID_CLEAR,
+                         .cancel = IDC_MANVOID_CANCEL,
+                         .help = IDC_MANVOID_HELP},
+             .keys = framework::FormKeys::SendAndRecall},
+    .profileSection = "TKT_ISSMANUALVOID_SECTION",
+    .iid = &ids::IID_IIssManualVoidTkt,
+    .eventsIid = &ids::DIID__IIssManualVoidTktEvents,
+    .hasInitParam = true,
+    .logsLangPut = true,
+    .keepsHostFields = true,
 };
 
 CIssManualVoidTkt::CIssManualVoidTkt() : ZenkorMaskT(widgets::standardChoosers()) {}
@@ -175,16 +162,16 @@ bool CIssManualVoidTkt::RunChecks() {
 
 std::string CIssManualVoidTkt::ComposeEntry(const ui::Dialog& form) {
     // A date of issue with a one-digit day (5JAN) gets its leading zero.
-    std::string date = form.text(kDateOfIssue);
+    std::string date = form.text(IDC_MANVOID_DATE);
     if (date.size() == 4)
         date.insert(0, "0");
     std::string entry = "WV";
     entry.append(framework::kItemSeparator);
     for (const std::string& piece :
-         {form.text(kAirlineCode), form.text(kTicketNumber), std::string("/"),
-          form.text(kCurrencyCode), form.text(kTotalFare), std::string("/"),
-          form.text(kRecordLocator), std::string("/"), date, std::string("/"),
-          form.text(kFormOfPayment), std::string("/"), form.text(kItineraryIndicator)}) {
+         {form.text(IDC_MANVOID_AIRLINE), form.text(IDC_MANVOID_TICKET), std::string("/"),
+          form.text(IDC_MANVOID_CURRENCY), form.text(IDC_MANVOID_FARE), std::string("/"),
+          form.text(IDC_MANVOID_LOCATOR), std::string("/"), date, std::string("/"),
+          form.text(IDC_MANVOID_PAYMENT), std::string("/"), form.text(IDC_MANVOID_ITINERARY)}) {
         entry.append(piece);
     }
     return entry;
@@ -198,8 +185,8 @@ void CIssManualVoidTkt::SaveProfile(framework::ProfilePass& pass) {
     pass.save(form(), kProfile);
 }
 
-void CIssManualVoidTkt::RestoreProfile() {
-    framework::ProfilePass(kInfo.profileSection).restore(form(), kProfile);
+void CIssManualVoidTkt::RestoreProfile(framework::ProfilePass& pass) {
+    pass.restore(form(), kProfile);
 }
 
 HRESULT CreateIssManualVoidTkt(REFIID riid, void** ppv) {

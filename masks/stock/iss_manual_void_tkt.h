@@ -21,7 +21,7 @@ class CIssManualVoidTkt final : public framework::ZenkorMaskT<CIssManualVoidTkt>
     bool RunChecks() override;
     std::string BuildEntry() override;
     void SaveProfile(framework::ProfilePass& pass) override;
-    void RestoreProfile() override;
+    void RestoreProfile(framework::ProfilePass& pass) override;
 };
 
 }  // namespace masks

@@ -43,6 +43,8 @@ enum class Icon { None, Error, Warning, Information };
 
 struct Font {
     std::string face;
+    // Logical units, as a LOGFONT height: positive the cell height, negative the character
+    // height (what a size in points becomes).
     int height = 0;
     int weight = 400;
     bool italic = false;

@@ -1,5 +1,7 @@
 // GoogleMock fakes of the dialog layer: a dialog and a toolkit that hands out prepared
-// dialogs, running WM_INITDIALOG on them as a real one does.
+// dialogs, running WM_INITDIALOG on them as a real one does. Their constructors and
+// destructors are defined out of line (mock_dialog.cpp), so that every test that includes
+// this header does not compile the mocks' members again.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -15,8 +17,8 @@ namespace fakes {
 
 class MockDialog : public ui::Dialog {
   public:
-    MockDialog() { EXPECT_CALL(*this, destroyed()).Times(testing::AnyNumber()); }
-    ~MockDialog() override { destroyed(); }
+    MockDialog();
+    ~MockDialog() override;
 
     // Called when the dialog (and with it its window and hosted controls) goes away.
     MOCK_METHOD(void, destroyed, ());
@@ -63,6 +65,8 @@ class MockDialog : public ui::Dialog {
 
 class MockToolkit : public ui::Toolkit {
   public:
+    MockToolkit();
+    ~MockToolkit() override;
     MOCK_METHOD(std::unique_ptr<ui::Dialog>, createDialog,
                 (ui::DialogId templateId, ui::DialogProc& proc, ui::Dialog* owner), (override));
     MOCK_METHOD(void, messageBox, (std::string_view text, std::string_view title, ui::Icon icon),

@@ -1,0 +1,16 @@
+#include "tests/support/mock_dialog.h"
+
+namespace fakes {
+
+MockDialog::MockDialog() {
+    EXPECT_CALL(*this, destroyed()).Times(testing::AnyNumber());
+}
+
+MockDialog::~MockDialog() {
+    destroyed();
+}
+
+MockToolkit::MockToolkit() = default;
+MockToolkit::~MockToolkit() = default;
+
+}  // namespace fakes
