@@ -114,9 +114,12 @@ constexpr Effect kItCodeEffects[] = {
     {IDC_REISS_ITCODE, Act::Empty},
 };
 
-constexpr ui::ControlId kCopiesFields[] = {IDC_REISS_AGENTCOUPON, IDC_REISS_PASSRECEIPT,
-                                           IDC_REISS_AUDITCOUPON, IDC_REISS_CCCHGFORM,
-                                           IDC_REISS_EXCHG_AUTH_FORM};
+// Any choice of a printing option opens the copies.
+constexpr Effect kPrintingOptionEffects[] = {
+    {IDC_REISS_AGENTCOUPON, Act::EnabledIf},     {IDC_REISS_PASSRECEIPT, Act::EnabledIf},
+    {IDC_REISS_AUDITCOUPON, Act::EnabledIf},     {IDC_REISS_CCCHGFORM, Act::EnabledIf},
+    {IDC_REISS_EXCHG_AUTH_FORM, Act::EnabledIf},
+};
 
 constexpr Effect kElectronicTicketingEffects[] = {
     {IDC_REISS_OVERRIDE_ETKT, Act::EnabledIf, When(1)},
@@ -157,6 +160,24 @@ constexpr Effect kValueCodeEffects[] = {
     {IDC_REISS_CONTRACT_CODE, Act::Empty, When(0)},
 };
 
+constexpr ui::ControlId kEndorsementType[] = {IDC_REISS_ENDORSE_TYPE};
+constexpr ui::ControlId kItCodeType[] = {IDC_REISS_ITCODE_TYPE};
+constexpr ui::ControlId kPrintingOption[] = {IDC_REISS_PRINTOPTION};
+constexpr ui::ControlId kSecondTicket[] = {IDC_REISS_2TKTISSUE};
+constexpr ui::ControlId kElectronicTicketing[] = {IDC_REISS_ETKT};
+
+using Source = framework::ChoiceSource;
+
+// The rules that follow one choice alone, in the order they are applied; the printing option
+// rule opens the copies that the electronic ticketing rule may close again.
+constexpr framework::ChoiceRule kChoiceRules[] = {
+    {{Source::Kind::List, kEndorsementType}, kEndorsementEffects},
+    {{Source::Kind::List, kItCodeType}, kItCodeEffects},
+    {{Source::Kind::List, kPrintingOption}, kPrintingOptionEffects},
+    {{Source::Kind::CheckBox, kSecondTicket}, kSecondTicketEffects},
+    {{Source::Kind::CheckBox, kElectronicTicketing}, kElectronicTicketingEffects},
+};
+
 // A change of the form and the rule it runs.
 struct Trigger {
     ui::ControlId id;
@@ -167,12 +188,7 @@ struct Trigger {
 constexpr Trigger kTriggers[] = {
     {IDC_REISS_FOP, ui::Notify::SelChange, &FormRules::OriginalPaymentRule},
     {IDC_REISS_ADDPAYMENT, ui::Notify::SelChange, &FormRules::AdditionalPaymentRule},
-    {IDC_REISS_ENDORSE_TYPE, ui::Notify::SelChange, &FormRules::EndorsementRule},
-    {IDC_REISS_ITCODE_TYPE, ui::Notify::SelChange, &FormRules::ItCodeRule},
-    {IDC_REISS_PRINTOPTION, ui::Notify::SelChange, &FormRules::PrintingOptionRule},
-    {IDC_REISS_2TKTISSUE, ui::Notify::Clicked, &FormRules::SecondTicketRule},
     {IDC_REISS_NETREMIT, ui::Notify::Clicked, &FormRules::NetRemitRule},
-    {IDC_REISS_ETKT, ui::Notify::Clicked, &FormRules::ElectronicTicketingRule},
     {IDC_REISS_NETREMITAMT, ui::Notify::Changed, &FormRules::ValueCodeRule},
 };
 
@@ -199,29 +215,10 @@ void FormRules::PopulateLists() {
     }
 }
 
-void FormRules::ResetForm() {
-    for (ui::ControlId box :
-         {IDC_REISS_2TKTISSUE, IDC_REISS_NETREMIT, IDC_REISS_ETKT, IDC_REISS_OVERRIDE_ETKT}) {
-        form_.setChecked(box, false);
-    }
-    for (ui::ControlId field :
-         {IDC_REISS_EXCHG_AUTH_FORM, IDC_REISS_VALUE_CODE, IDC_REISS_CONTRACT_CODE}) {
-        form_.enable(field, false);
-    }
-    ApplyAllRules();
-}
-
-void FormRules::ApplyAllRules() {
-    if (!restoring_)
-        form_.select(IDC_REISS_ENDORSE_TYPE, 0);
-    EndorsementRule();
-    ItCodeRule();
-    PrintingOptionRule();
-    SecondTicketRule();
+void FormRules::ApplyPaymentRules() {
     NetRemitRule();
     OriginalPaymentRule();
     PaymentLayout();
-    ElectronicTicketingRule();
 }
 
 bool FormRules::OnCommand(ui::ControlId id, ui::Notify code) {
@@ -344,29 +341,13 @@ void FormRules::ValueCodeRule() {
     ApplyEffects(form_, controls_, kValueCodeEffects, given ? 1 : 0, restoring_);
 }
 
-void FormRules::SecondTicketRule() {
-    ApplyEffects(form_, controls_, kSecondTicketEffects,
-                 form_.isChecked(IDC_REISS_2TKTISSUE) ? 1 : 0, restoring_);
-}
-
-void FormRules::EndorsementRule() {
-    ApplyEffects(form_, controls_, kEndorsementEffects, SelectedCode(form_, IDC_REISS_ENDORSE_TYPE),
-                 restoring_);
-}
-
 void FormRules::ItCodeRule() {
     ApplyEffects(form_, controls_, kItCodeEffects, SelectedCode(form_, IDC_REISS_ITCODE_TYPE),
                  restoring_);
 }
 
-void FormRules::ElectronicTicketingRule() {
-    ApplyEffects(form_, controls_, kElectronicTicketingEffects,
-                 form_.isChecked(IDC_REISS_ETKT) ? 1 : 0, restoring_);
-}
-
-void FormRules::PrintingOptionRule() {
-    for (ui::ControlId id : kCopiesFields)
-        form_.enable(id, true);
+std::span<const framework::ChoiceRule> ChoiceRules() {
+    return kChoiceRules;
 }
 
 }  // namespace masks::reissue

@@ -2,12 +2,20 @@
 // Recall restores the form, no rule empties a field or resets a selection.
 #pragma once
 
+#include <span>
+
+#include "framework/choice_rules.h"
 #include "framework/decorated_controls.h"
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
 
 namespace masks::reissue {
 
+// The endorsement, IT code, printing option, second ticket and electronic ticketing rules,
+// which follow one choice each.
+std::span<const framework::ChoiceRule> ChoiceRules();
+
+// The rules of the payments and of net remit, which refill lists and lay out fields.
 class FormRules {
   public:
     FormRules(ui::Dialog& form, framework::DecoratedControls& controls, CZenkorLog& log,
@@ -20,11 +28,8 @@ class FormRules {
 
     // The lists filled at start-up, each on its first entry.
     void PopulateLists();
-    // The state of start-up and of Clear: the boxes cleared, the fields that depend on others
-    // disabled, every rule applied.
-    void ResetForm();
-    // Every rule in its order, as at start-up.
-    void ApplyAllRules();
+    // The net remit rule, the original payment rule and the payment layout, as at start-up.
+    void ApplyPaymentRules();
     // Runs the rule of a change on the form; false when the change has none.
     bool OnCommand(ui::ControlId id, ui::Notify code);
 
@@ -35,11 +40,7 @@ class FormRules {
     // The IT code list refilled for the net remit state, on its empty entry.
     void RefillItCodes();
     void ValueCodeRule();
-    void SecondTicketRule();
-    void EndorsementRule();
     void ItCodeRule();
-    void ElectronicTicketingRule();
-    void PrintingOptionRule();
 
   private:
     enum class Original { Clear, Keep };

@@ -27,12 +27,14 @@ const framework::MaskInfo CTicketingReIssuance::kInfo = {
                          .clear = IDC_REISS_CLEAR,
                          .cancel = IDC_REISS_CANCEL,
                          .help = IDC_REISS_HELP},
-             .keys = framework::FormKeys::SendAndRecall},
+             .keys = framework::FormKeys::SendAndRecall,
+             .rules = ChoiceRules()},
     .profileSection = "TKT_REISS_SECTION",
     .iid = &ids::IID_ITicketingReIssuance,
     .eventsIid = &ids::DIID__ITicketingReIssuanceEvents,
     .hasInitParam = true,
     .logsLangPut = true,
+    .saveTime = framework::SaveTime::BeforeEntry,
 };
 
 CTicketingReIssuance::CTicketingReIssuance() : ZenkorMaskT(widgets::standardChoosers()) {}
@@ -72,9 +74,8 @@ void CTicketingReIssuance::SetupForm() {
 }
 
 void CTicketingReIssuance::AfterActivation() {
-    FormRules r = rules();
-    r.PopulateLists();
-    r.ResetForm();
+    rules().PopulateLists();
+    ResetForm();
     if (auto tfr = framework::ReadStartupField("ID_TICKETING_REISSUANCE", "TFR"))
         form().setText(IDC_REISS_TFR, *tfr);
 }
@@ -103,7 +104,26 @@ void CTicketingReIssuance::ClearForm() {
                 form().select(c.id, 0);
         }
     }
-    rules().ResetForm();
+    ResetForm();
+}
+
+void CTicketingReIssuance::ResetForm() {
+    for (ui::ControlId box :
+         {IDC_REISS_2TKTISSUE, IDC_REISS_NETREMIT, IDC_REISS_ETKT, IDC_REISS_OVERRIDE_ETKT}) {
+        form().setChecked(box, false);
+    }
+    for (ui::ControlId field :
+         {IDC_REISS_EXCHG_AUTH_FORM, IDC_REISS_VALUE_CODE, IDC_REISS_CONTRACT_CODE}) {
+        form().enable(field, false);
+    }
+    ApplyAllRules();
+}
+
+void CTicketingReIssuance::ApplyAllRules() {
+    if (!restoring())
+        form().select(IDC_REISS_ENDORSE_TYPE, 0);
+    ApplyChoiceRules();
+    rules().ApplyPaymentRules();
 }
 
 void CTicketingReIssuance::BeforeRecall() {
@@ -116,7 +136,7 @@ void CTicketingReIssuance::RestoreProfile(framework::ProfilePass& pass) {
     r.NetRemitRule();
     r.RefillItCodes();
     pass.restore(form(), RestoredAfterNetRemit());
-    r.ApplyAllRules();
+    ApplyAllRules();
 }
 
 void CTicketingReIssuance::AfterCancel() {

@@ -26,6 +26,13 @@ class CTicketingReIssuance final : public framework::ZenkorMaskT<CTicketingReIss
     void OnFormCommand(ui::ControlId id, ui::Notify code) override;
     void AfterCancel() override;
 
+    // The state of start-up and of Clear: the boxes cleared, the fields that depend on others
+    // disabled, every rule applied.
+    void ResetForm();
+    // Every rule in its order, as at start-up (the endorsement type first on its empty entry,
+    // unless Recall restores it).
+    void ApplyAllRules();
+
     reissue::FormRules rules();
 };
 
