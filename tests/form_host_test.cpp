@@ -9,7 +9,6 @@
 #include <deque>
 #include <functional>
 #include <span>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -177,30 +176,21 @@ const framework::MaskInfo TestMask::kInfo = {
 
 // The agent's actions while a modal loop runs, one each time the loop asks for input; the
 // input ends when none is left.
-class Agent {
-  public:
+struct Agent {
     Agent() {
-        headlessToolkit().setInputPump([this] { return step(); });
+        headlessToolkit().setInputPump([this] {
+            if (actions.empty())
+                return false;
+            std::function<void()> next = std::move(actions.front());
+            actions.pop_front();
+            next();
+            return true;
+        });
     }
     ~Agent() { headlessToolkit().setInputPump({}); }
-    Agent(const Agent&) = delete;
-    Agent& operator=(const Agent&) = delete;
+    void then(std::function<void()> action) { actions.push_back(std::move(action)); }
 
-    void then(std::function<void()> action) { actions_.push_back(std::move(action)); }
-    // Drops what the agent did not get to do; answers how many actions that was.
-    std::size_t forget() { return std::exchange(actions_, {}).size(); }
-
-  private:
-    bool step() {
-        if (actions_.empty())
-            return false;
-        std::function<void()> next = std::move(actions_.front());
-        actions_.pop_front();
-        next();
-        return true;
-    }
-
-    std::deque<std::function<void()>> actions_;
+    std::deque<std::function<void()>> actions;
 };
 
 class FormMachinery : public ::testing::Test {
@@ -221,18 +211,7 @@ class FormMachinery : public ::testing::Test {
         return std::string(details().isWindowVisible() ? "details " : "") +
                (mask.form().isWindowEnabled() ? "form live" : "form disabled");
     }
-    std::string section(const std::string& name) {
-        std::istringstream in(mask.home().read("Quorvex.ini"));
-        std::string lines;
-        bool inside = false;
-        for (std::string line; std::getline(in, line);) {
-            if (line.starts_with("["))
-                inside = line == "[" + name + "]";
-            else if (inside && !line.empty())
-                lines += (lines.empty() ? "" : " ") + line;
-        }
-        return lines;
-    }
+    std::string section(const char* name) { return mask.home().section(name); }
 
     MaskHarness mask{TestMask::Create, kEventsIid, IDD_TEST_MASK};
     Agent agent;
@@ -295,7 +274,7 @@ TEST_F(FormMachinery, TheSubDialogRunsOverTheDisabledFormUntilItIsDismissed) {
         mask.click(IDC_TEST_OPEN_DETAILS);
         // A dismissing click ends the loop: the probe after it never runs.
         const bool dismissed = c.clicks.back() != IDC_TEST_DETAILS_HELP;
-        EXPECT_EQ(agent.forget(), dismissed ? 1u : 0u);
+        EXPECT_EQ(std::exchange(agent.actions, {}).size(), dismissed ? 1u : 0u);
         EXPECT_EQ(seenInLoop.size(), c.clicks.size() + (dismissed ? 0 : 1));
         for (const std::string& s : seenInLoop)
             EXPECT_EQ(s, "details form disabled");

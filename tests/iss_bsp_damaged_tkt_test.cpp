@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,6 @@ namespace {
 using testing_support::MaskHarness;
 
 constexpr const char* kTitle = "BSP Manual Void Ticket (Damaged Tickets)";
-constexpr const char* kSection = "[TKT_ISSBSPDAMAGED_SECTION]";
 
 // What the ticket-type rule decides: ticks, live edits and the colours of their labels.
 constexpr const char* kOptatState = "OPTAT 1 ATB2 0 ticket on 0x0000FF SCN off 0x010000";
@@ -55,20 +53,7 @@ class DamagedTicket : public ::testing::Test {
         mask.type(IDC_DAMAGED_CHECK_DIGIT, f.digit);
     }
 
-    // The mask's profile section, its lines in file order joined by blanks.
-    std::string section() {
-        std::istringstream in(mask.home().read("Quorvex.ini"));
-        std::string lines;
-        bool inside = false;
-        for (std::string line; std::getline(in, line);) {
-            if (line.starts_with("[")) {
-                inside = line == kSection;
-            } else if (inside && !line.empty()) {
-                lines += (lines.empty() ? "" : " ") + line;
-            }
-        }
-        return lines;
-    }
+    std::string section() { return mask.home().section("TKT_ISSBSPDAMAGED_SECTION"); }
 
     // A paint colour as "0xBBGGRR" (or "none").
     static std::string hex(std::optional<ui::Colorref> colour) {
@@ -244,8 +229,9 @@ TEST_F(DamagedTicket, RecallOfAProfileWithoutATypeClearsAndBothTypesKeepOnlyOpta
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        mask.home().write("Quorvex.ini",
-                          std::string("[User]\nLANG=XX9\n") + kSection + "\n" + c.profile);
+        mask.home().write(
+            "Quorvex.ini",
+            std::string("[User]\nLANG=XX9\n[TKT_ISSBSPDAMAGED_SECTION]\n") + c.profile);
         fill(with(&Fields::spoiled, "5", true));
         mask.click(IDC_DAMAGED_RECALL);
         EXPECT_EQ(typeState(), c.state);

@@ -34,6 +34,19 @@ std::string TempHome::read(const std::string& name) const {
     return out.str();
 }
 
+std::string TempHome::section(const std::string& name) const {
+    std::istringstream in(read("Quorvex.ini"));
+    std::string lines;
+    bool inside = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("["))
+            inside = line == "[" + name + "]";
+        else if (inside && !line.empty())
+            lines += (lines.empty() ? "" : " ") + line;
+    }
+    return lines;
+}
+
 class RecordingSink final : public com::DispatchReceiver {
   public:
     std::vector<std::string> events;

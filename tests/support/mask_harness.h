@@ -27,6 +27,8 @@ class TempHome {
     // Writes a file relative to the home.
     void write(const std::string& name, const std::string& content) const;
     std::string read(const std::string& name) const;
+    // The lines of a section of "Quorvex.ini" in file order, joined by blanks.
+    std::string section(const std::string& name) const;
 
   private:
     host::FreshHome fresh_;
