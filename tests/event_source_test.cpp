@@ -121,6 +121,9 @@ TEST(EventSource, BelongsToItsContainer) {
     IID iid{};
     EXPECT_EQ(events.GetConnectionInterface(&iid), S_OK);
     EXPECT_TRUE(iid == kEvents);
+    void* other = &events;
+    EXPECT_EQ(events.QueryInterface(IID_IDispatch, &other), E_NOINTERFACE);
+    EXPECT_EQ(other, nullptr);
 
     com::Ptr<IConnectionPointContainer> back;
     EXPECT_EQ(events.GetConnectionPointContainer(back.out()), S_OK);

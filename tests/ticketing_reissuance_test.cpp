@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/class_ids.h"
+#include "framework/decorated_controls.h"
 #include "masks/catalog.h"
 #include "masks/reissuance/reissue_checks.h"
 #include "masks/reissuance/reissue_form.h"
@@ -374,6 +375,21 @@ TEST(ReissueChecks, AmountAgainstNetRemit) {
         EXPECT_EQ(masks::reissue::NetRemitExceedsAmount(c.amount, c.netRemit), c.refused)
             << c.amount << " against " << c.netRemit;
     }
+}
+
+// At start only the labels of the mandatory fields are in the mandatory colour.
+TEST(ReissueForm, OnlyTheLabelsOfMandatoryFieldsStartInTheirColour) {
+    Reissue r;
+    std::set<int> mandatory;
+    for (const ui::ControlTemplate& c : ui::findTemplate(IDD_TICKETINGREISSUANCE)->controls) {
+        const auto paint = r.mask.form().proc().onCtlColor(c.id);
+        if (c.kind != ui::ControlKind::Edit && paint && paint->text == framework::kMandatoryText)
+            mandatory.insert(c.id);
+    }
+    EXPECT_EQ(mandatory,
+              (std::set<int>{IDC_REISS_CARRIER_LABEL, IDC_REISS_FOP_LABEL, IDC_REISS_EXTKT_LABEL,
+                             IDC_REISS_CPN_LABEL, IDC_REISS_IATA_LABEL, IDC_REISS_DATEOFISSUE_LINK,
+                             IDC_REISS_PLACEOFISSUE_LABEL}));
 }
 
 TEST(ReissueForm, PaymentDetailsFollowBothPayments) {
