@@ -7,8 +7,8 @@
 
 #include "platform/zenkor/log.h"
 #include "resources/resource.h"
-#include "support/fake_outside_controls.h"
-#include "support/mock_dialog.h"
+#include "tests/support/fake_outside_controls.h"
+#include "tests/support/mock_dialog.h"
 #include "widgets/event_sink.h"
 #include "widgets/standard_choosers.h"
 

@@ -1,6 +1,7 @@
 // GoogleMock fakes of the two outside controls the choosers host. Advise keeps the sink and
 // Unadvise lets it go, as a real control does; fire() raises an event on the advised sink the
-// way the control would.
+// way the control would. The mocks are compiled once, in fake_outside_controls.cpp (see
+// mock_dialog.h).
 #pragma once
 
 #include <gmock/gmock.h>
@@ -63,18 +64,8 @@ class SinkHolder {
 
 class MockEncoderControl : public ui::EncoderControl, public SinkHolder {
   public:
-    MockEncoderControl() {
-        ON_CALL(*this, Advise).WillByDefault([this](IDispatch* sink) { return advise(sink); });
-        ON_CALL(*this, Unadvise).WillByDefault([this] { return unadvise(); });
-        ON_CALL(*this, SetCodeList).WillByDefault([this](BSTR list) {
-            lastList = std::u16string(com::Bstr::view(list));
-            return S_OK;
-        });
-        ON_CALL(*this, GetSecondText).WillByDefault([this](BSTR* text) {
-            *text = com::Bstr(secondText).release();
-            return S_OK;
-        });
-    }
+    MockEncoderControl();
+    ~MockEncoderControl() override;
     MOCK_METHOD(HRESULT, SetCodeList, (BSTR list), (override));
     MOCK_METHOD(HRESULT, GetSecondText, (BSTR * text), (override));
     MOCK_METHOD(HRESULT, Advise, (IDispatch * sink), (override));
@@ -94,15 +85,8 @@ inline auto answer(const SHORT* value) {
 
 class MockCalendarControl : public ui::CalendarControl, public SinkHolder {
   public:
-    MockCalendarControl() {
-        ON_CALL(*this, Advise).WillByDefault([this](IDispatch* sink) { return advise(sink); });
-        ON_CALL(*this, Unadvise).WillByDefault([this] { return unadvise(); });
-        ON_CALL(*this, SetDateFormat).WillByDefault(testing::Return(S_OK));
-        ON_CALL(*this, Start).WillByDefault(testing::Return(S_OK));
-        ON_CALL(*this, GetDay).WillByDefault(answer(&day));
-        ON_CALL(*this, GetMonth).WillByDefault(answer(&month));
-        ON_CALL(*this, GetYear).WillByDefault(answer(&year));
-    }
+    MockCalendarControl();
+    ~MockCalendarControl() override;
     MOCK_METHOD(HRESULT, SetDateFormat, (SHORT kind), (override));
     MOCK_METHOD(HRESULT, Start, (), (override));
     MOCK_METHOD(HRESULT, GetDay, (SHORT * day), (override));
@@ -118,3 +102,8 @@ class MockCalendarControl : public ui::CalendarControl, public SinkHolder {
 };
 
 }  // namespace fakes
+
+extern template class testing::NiceMock<fakes::MockEncoderControl>;
+extern template class testing::StrictMock<fakes::MockEncoderControl>;
+extern template class testing::NiceMock<fakes::MockCalendarControl>;
+extern template class testing::StrictMock<fakes::MockCalendarControl>;

@@ -14,3 +14,8 @@ MockToolkit::MockToolkit() = default;
 MockToolkit::~MockToolkit() = default;
 
 }  // namespace fakes
+
+template class testing::NiceMock<fakes::MockDialog>;
+template class testing::StrictMock<fakes::MockDialog>;
+template class testing::NiceMock<fakes::MockToolkit>;
+template class testing::StrictMock<fakes::MockToolkit>;

@@ -1,7 +1,10 @@
 // GoogleMock fakes of the dialog layer: a dialog and a toolkit that hands out prepared
-// dialogs, running WM_INITDIALOG on them as a real one does. Their constructors and
-// destructors are defined out of line (mock_dialog.cpp), so that every test that includes
-// this header does not compile the mocks' members again.
+// dialogs, running WM_INITDIALOG on them as a real one does.
+//
+// The mocks are compiled once, in mock_dialog.cpp: their constructors and destructors are
+// defined there (the destructor is the key function, which places the members and tables),
+// and so are the nice and strict variants, which would otherwise be instantiated, with every
+// mocked member, in each test that names them.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -84,3 +87,8 @@ inline auto createsDialog(std::unique_ptr<ui::Dialog>& dialog) {
 }
 
 }  // namespace fakes
+
+extern template class testing::NiceMock<fakes::MockDialog>;
+extern template class testing::StrictMock<fakes::MockDialog>;
+extern template class testing::NiceMock<fakes::MockToolkit>;
+extern template class testing::StrictMock<fakes::MockToolkit>;
