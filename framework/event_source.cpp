@@ -8,7 +8,7 @@
 namespace framework {
 
 EventSource::EventSource(IConnectionPointContainer& container, REFIID eventIid)
-    : container_(container), eventIid_(eventIid) {}
+    : Part(container), container_(container), eventIid_(eventIid) {}
 
 void EventSource::fire(DISPID id, std::span<const std::string> ansiArgs) {
     if (sinks_.empty())
@@ -69,26 +69,6 @@ HRESULT EventSource::find(REFIID riid, IConnectionPoint** ppCP) {
     *ppCP = this;
     AddRef();
     return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE EventSource::QueryInterface(REFIID riid, void** ppvObject) {
-    if (ppvObject == nullptr)
-        return E_POINTER;
-    *ppvObject = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IConnectionPoint) {
-        *ppvObject = static_cast<IConnectionPoint*>(this);
-        AddRef();
-        return S_OK;
-    }
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE EventSource::AddRef() {
-    return container_.AddRef();
-}
-
-ULONG STDMETHODCALLTYPE EventSource::Release() {
-    return container_.Release();
 }
 
 HRESULT STDMETHODCALLTYPE EventSource::GetConnectionInterface(IID* pIID) {

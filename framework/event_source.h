@@ -2,7 +2,8 @@
 // of that interface's events to them.
 //
 // The connection point lives inside the mask object and shares its lifetime: AddRef and
-// Release go to the mask (the container given at construction).
+// Release go to the mask (the container given at construction). Its own IUnknown answers
+// IConnectionPoint only.
 #pragma once
 
 #include <span>
@@ -12,16 +13,16 @@
 
 #include "platform/com/com.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/object.h"
 
 namespace framework {
 
-class EventSource final : public IConnectionPoint {
+class EventSource final
+    : public com::Part<com::Implements<IConnectionPoint, IID_IConnectionPoint>> {
   public:
     // container: the mask that owns this connection point (and answers for its lifetime).
     // eventIid: the event dispinterface whose sinks connect here.
     EventSource(IConnectionPointContainer& container, REFIID eventIid);
-    EventSource(const EventSource&) = delete;
-    EventSource& operator=(const EventSource&) = delete;
     ~EventSource() = default;
 
     // Calls event `id` on every connected sink in connection order, by IDispatch::Invoke with
@@ -37,11 +38,6 @@ class EventSource final : public IConnectionPoint {
 
     const IID& eventIid() const { return eventIid_; }
     std::size_t connectionCount() const { return sinks_.size(); }
-
-    // IUnknown (delegated to the container for the reference count).
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IConnectionPoint
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* pIID) override;

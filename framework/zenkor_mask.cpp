@@ -58,7 +58,8 @@ void MaskBase::destroyForms() {
 }
 
 MaskBase::MaskBase(const MaskInfo& info, Choosers& choosers)
-    : FormHost(static_cast<FormOwner&>(*this), info.form, info.component),
+    : Object(*info.iid),
+      FormHost(static_cast<FormOwner&>(*this), info.form, info.component),
       info_(info),
       choosers_(choosers),
       events_(*this, *info.eventsIid) {
@@ -72,38 +73,6 @@ MaskBase::~MaskBase() {
     // Every load of this mask is matched by one unload, so the strings of other masks stay.
     for (; languageLoads_ > 0; --languageLoads_)
         LANG_unload();
-}
-
-// IUnknown
-
-HRESULT MaskBase::QueryInterface(REFIID riid, void** ppvObject) {
-    if (ppvObject == nullptr)
-        return E_POINTER;
-    *ppvObject = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == *info_.iid) {
-        *ppvObject = static_cast<IZenkorMask*>(this);
-    } else if (riid == IID_IConnectionPointContainer) {
-        *ppvObject = static_cast<IConnectionPointContainer*>(this);
-    } else if (riid == IID_IZenkorMaskView) {
-        *ppvObject = static_cast<IZenkorMaskView*>(this);
-    } else {
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG MaskBase::AddRef() {
-    return ++references_;
-}
-
-ULONG MaskBase::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        references_ = 1;  // references taken while the mask is destroyed do not destroy it again
-        delete this;
-    }
-    return left;
 }
 
 // The automation members

@@ -19,6 +19,7 @@
 #include "framework/object_count.h"
 #include "framework/sub_dialog.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/object.h"
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
 
@@ -29,17 +30,15 @@ class ProfilePass;
 // DISPIDs of the events every mask fires.
 enum EventDispid : DISPID { kEventCancel = 1, kEventSend = 2 };
 
-class MaskBase : public MaskDispatch<IZenkorMask>,
-                 public IConnectionPointContainer,
-                 public IZenkorMaskView,
-                 private FormOwner,
-                 public FormHost {
+// A mask answers IUnknown, IDispatch and its own interface, IConnectionPointContainer and
+// IZenkorMaskView.
+class MaskBase
+    : public com::Object<com::Implements<MaskDispatch<IZenkorMask>, IID_IDispatch>,
+                         com::Implements<IConnectionPointContainer, IID_IConnectionPointContainer>,
+                         com::Implements<IZenkorMaskView, IID_IZenkorMaskView>>,
+      private FormOwner,
+      public FormHost {
   public:
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
     // The automation members: every one answers S_OK, whatever it is given.
     HRESULT STDMETHODCALLTYPE get_Lang(BSTR* pVal) override;
     HRESULT STDMETHODCALLTYPE put_Lang(BSTR newVal) override;
@@ -71,7 +70,7 @@ class MaskBase : public MaskDispatch<IZenkorMask>,
 
   protected:
     MaskBase(const MaskInfo& info, Choosers& choosers);
-    virtual ~MaskBase();
+    ~MaskBase() override;
 
     bool HasInitParam() const override { return info_.hasInitParam; }
 
@@ -142,7 +141,6 @@ class MaskBase : public MaskDispatch<IZenkorMask>,
     const MaskInfo& info_;
     Choosers& choosers_;
     ModuleLock moduleLock_;
-    ULONG references_ = 1;
     std::string language_ = "EN1";
     std::string hostFields_;
     CZenkorLog log_;

@@ -1,5 +1,6 @@
 #include "server/class_factory.h"
 
+#include <atomic>
 #include <new>
 
 #include "framework/object_count.h"
@@ -25,29 +26,6 @@ com::Ptr<IClassFactory> ClassFactory::create(Creator creator) {
     if (creator == nullptr)
         return {};
     return com::Ptr<IClassFactory>::attach(new (std::nothrow) ClassFactory(creator));
-}
-
-HRESULT STDMETHODCALLTYPE ClassFactory::QueryInterface(REFIID riid, void** ppvObject) {
-    if (ppvObject == nullptr)
-        return E_POINTER;
-    *ppvObject = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-        *ppvObject = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE ClassFactory::AddRef() {
-    return ++refs_;
-}
-
-ULONG STDMETHODCALLTYPE ClassFactory::Release() {
-    const ULONG left = --refs_;
-    if (left == 0)
-        delete this;
-    return left;
 }
 
 HRESULT STDMETHODCALLTYPE ClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid,

@@ -2,25 +2,17 @@
 // the server loaded while the host holds a lock on it.
 #pragma once
 
-#include <atomic>
-
 #include "platform/com/com.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/object.h"
 #include "server/class_table.h"
 
 namespace server {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public com::Object<com::Implements<IClassFactory, IID_IClassFactory>> {
   public:
     // A new factory for creator (which must not be null); empty when out of memory.
     static com::Ptr<IClassFactory> create(Creator creator);
-
-    ClassFactory(const ClassFactory&) = delete;
-    ClassFactory& operator=(const ClassFactory&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pUnkOuter, REFIID riid,
                                              void** ppvObject) override;
@@ -30,10 +22,9 @@ class ClassFactory final : public IClassFactory {
 
   private:
     explicit ClassFactory(Creator creator) : creator_(creator) {}
-    ~ClassFactory() = default;
+    ~ClassFactory() override = default;
 
     Creator creator_;
-    std::atomic<ULONG> refs_{1};
 };
 
 }  // namespace server

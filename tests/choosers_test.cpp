@@ -286,13 +286,9 @@ class NoTarget : public widgets::EventTarget {
     HRESULT onEvent(DISPID, const DISPPARAMS&) override { return S_OK; }
 };
 
-TEST(EventSink, AnswersOnlyAsAnIDispatchCalledWithANullIid) {
+TEST(EventSink, AnswersOnlyCallsWithANullIid) {
     NoTarget target;
     com::Ptr<widgets::EventSink> sink = widgets::EventSink::create(target);
-
-    EXPECT_TRUE(sink.as<IDispatch>(IID_IDispatch));
-    EXPECT_FALSE(sink.as<IUnknown>(IID_IConnectionPoint));
-
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     EXPECT_EQ(sink->Invoke(1, IID_IDispatch, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
               DISP_E_UNKNOWNINTERFACE);

@@ -1,13 +1,24 @@
-// Automation strings and variants of the COM-compatible layer.
+// Automation strings and variants of the COM-compatible layer, and the IUnknown protocol of
+// every kind of object the module hands out.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "framework/mask_interface.h"
+#include "framework/object_count.h"
+#include "host/event_sink.h"
 #include "platform/com/bstr.h"
 #include "platform/com/com.h"
+#include "server/class_table.h"
+#include "server/create_by_name.h"
+#include "server/entry_points.h"
 #include "tests/support/com_fakes.h"
+#include "tests/support/mask_harness.h"
+#include "widgets/event_sink.h"
 
 namespace {
 
@@ -86,6 +97,190 @@ TEST(Variant, ClearFreesWhatItOwnsAndEmpties) {
     EXPECT_EQ(v.vt, VT_EMPTY);
     EXPECT_EQ(owned.view(), u"MINE");
     EXPECT_EQ(VariantClear(nullptr), E_INVALIDARG);
+}
+
+// ---- the IUnknown protocol ----
+
+// How a test tells that a pointer really is the interface it was asked for: a call beyond
+// IUnknown with a known answer.
+enum class Speaks { Dispatch, Container, View, Factory, ConnectionPoint };
+
+bool speaks(Speaks how, void* itf) {
+    switch (how) {
+        case Speaks::Dispatch: {
+            UINT count = 7;
+            return static_cast<IDispatch*>(itf)->GetTypeInfoCount(&count) == S_OK && count == 0;
+        }
+        case Speaks::Container: {
+            IConnectionPoint* point = nullptr;
+            return static_cast<IConnectionPointContainer*>(itf)->FindConnectionPoint(
+                       IID_NULL, &point) == CONNECT_E_NOCONNECTION;
+        }
+        case Speaks::View:  // a mask without a form
+            return static_cast<framework::IZenkorMaskView*>(itf)->Deactivate() == S_OK;
+        case Speaks::Factory:  // an unlock without a lock
+            return static_cast<IClassFactory*>(itf)->LockServer(FALSE) == E_UNEXPECTED;
+        case Speaks::ConnectionPoint: {
+            IID iid = IID_NULL;
+            return static_cast<IConnectionPoint*>(itf)->GetConnectionInterface(&iid) == S_OK &&
+                   !(iid == IID_NULL);
+        }
+    }
+    return false;
+}
+
+struct Answer {
+    IID iid;
+    Speaks how;
+};
+
+// One object under test: an interface pointer of it, and the object whose count its
+// references raise (itself, or the mask a connection point lives in).
+struct Made {
+    com::Ptr<IUnknown> object;
+    com::Ptr<IUnknown> counter;
+};
+
+struct ObjectKind {
+    std::string name;
+    std::function<Made()> make;
+    std::vector<Answer> answers;  // besides IID_IUnknown
+};
+
+ULONG count(IUnknown* object) {
+    object->AddRef();
+    return object->Release();
+}
+
+com::Ptr<IUnknown> mask(const server::ClassEntry& entry) {
+    com::Ptr<IUnknown> object;
+    EXPECT_EQ(
+        server::CreateMaskByName(entry.name, IID_IUnknown, reinterpret_cast<void**>(object.out())),
+        S_OK);
+    return object;
+}
+
+class Silent final : public widgets::EventTarget {
+  public:
+    HRESULT onEvent(DISPID, const DISPPARAMS&) override { return S_OK; }
+};
+
+std::vector<ObjectKind> objectKinds() {
+    std::vector<ObjectKind> kinds;
+    for (const server::ClassEntry& e : server::classTable()) {
+        if (e.create == nullptr)
+            continue;
+        kinds.push_back({"mask " + std::string(e.name),
+                         [&e] {
+                             com::Ptr<IUnknown> object = mask(e);
+                             return Made{object, object};
+                         },
+                         {{IID_IDispatch, Speaks::Dispatch},
+                          {e.iid, Speaks::Dispatch},
+                          {IID_IConnectionPointContainer, Speaks::Container},
+                          {framework::IID_IZenkorMaskView, Speaks::View}}});
+        kinds.push_back({"connection point of " + std::string(e.name),
+                         [&e] {
+                             Made made;
+                             made.counter = mask(e);
+                             com::Ptr<IConnectionPoint> point;
+                             made.counter
+                                 .as<IConnectionPointContainer>(IID_IConnectionPointContainer)
+                                 ->FindConnectionPoint(e.diid, point.out());
+                             made.object = point.get();
+                             return made;
+                         },
+                         {{IID_IConnectionPoint, Speaks::ConnectionPoint}}});
+        kinds.push_back({"class factory of " + std::string(e.name),
+                         [&e] {
+                             com::Ptr<IUnknown> factory;
+                             DllGetClassObject(e.clsid, IID_IUnknown,
+                                               reinterpret_cast<void**>(factory.out()));
+                             return Made{factory, factory};
+                         },
+                         {{IID_IClassFactory, Speaks::Factory}}});
+        kinds.push_back(
+            {"terminal's sink for " + std::string(e.name),
+             [&e] {
+                 com::Ptr<IUnknown> sink(static_cast<IDispatch*>(
+                     host::EventSink::create(e.diid, host::eventsOf(e.name), {}).get()));
+                 return Made{sink, sink};
+             },
+             {{IID_IDispatch, Speaks::Dispatch}, {e.diid, Speaks::Dispatch}}});
+    }
+    kinds.push_back({"chooser's sink",
+                     [] {
+                         static Silent target;
+                         com::Ptr<IUnknown> sink(
+                             static_cast<IDispatch*>(widgets::EventSink::create(target).get()));
+                         return Made{sink, sink};
+                     },
+                     {{IID_IDispatch, Speaks::Dispatch}}});
+    return kinds;
+}
+
+// Every IID the module knows, to be refused by the objects that do not answer it.
+std::vector<IID> knownIids() {
+    std::vector<IID> iids = {IID_NULL,
+                             IID_IDispatch,
+                             IID_IClassFactory,
+                             IID_IConnectionPointContainer,
+                             IID_IConnectionPoint,
+                             framework::IID_IZenkorMaskView};
+    for (const server::ClassEntry& e : server::classTable()) {
+        iids.push_back(e.iid);
+        iids.push_back(e.diid);
+        iids.push_back(e.clsid);
+    }
+    return iids;
+}
+
+TEST(UnknownProtocol, EveryObjectKind) {
+    testing_support::TempHome home;
+    const long modulesBefore = framework::moduleLockCount();
+    for (const ObjectKind& kind : objectKinds()) {
+        SCOPED_TRACE(kind.name);
+        {
+            Made made = kind.make();
+            ASSERT_TRUE(made.object && made.counter);
+            IUnknown* object = made.object.get();
+            const ULONG start = count(made.counter.get());
+            EXPECT_EQ(object->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+
+            for (const IID& iid : knownIids()) {
+                bool answered = false;
+                for (const Answer& a : kind.answers)
+                    answered = answered || a.iid == iid;
+                if (answered)
+                    continue;
+                void* out = &home;
+                EXPECT_EQ(object->QueryInterface(iid, &out), E_NOINTERFACE)
+                    << "IID " << std::hex << iid.Data1;
+                EXPECT_EQ(out, nullptr);
+            }
+            EXPECT_EQ(count(made.counter.get()), start) << "a refusal adds no reference";
+
+            com::Ptr<IUnknown> identity;
+            ASSERT_EQ(
+                object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(identity.out())),
+                S_OK);
+            EXPECT_EQ(count(made.counter.get()), start + 1);
+            for (const Answer& a : kind.answers) {
+                void* itf = nullptr;
+                ASSERT_EQ(object->QueryInterface(a.iid, &itf), S_OK) << std::hex << a.iid.Data1;
+                com::Ptr<IUnknown> held = com::Ptr<IUnknown>::attach(static_cast<IUnknown*>(itf));
+                EXPECT_EQ(count(made.counter.get()), start + 2) << "one reference per answer";
+                EXPECT_TRUE(speaks(a.how, itf)) << std::hex << a.iid.Data1;
+                // From every interface the others and the same identity are reached.
+                EXPECT_EQ(held.as<IUnknown>(IID_IUnknown).get(), identity.get());
+                for (const Answer& other : kind.answers)
+                    EXPECT_TRUE(held.as<IUnknown>(other.iid)) << std::hex << other.iid.Data1;
+            }
+            identity.reset();
+            EXPECT_EQ(count(made.counter.get()), start) << "every reference given back";
+        }
+        EXPECT_EQ(framework::moduleLockCount(), modulesBefore) << "the object has gone";
+    }
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST(EventSource, ConnectionsThatAreRefused) {
     EXPECT_EQ(container->events.Advise(static_cast<IDispatch*>(mute.get()), &cookie),
               CONNECT_E_CANNOTCONNECT);
     EXPECT_EQ(cookie, 0u);
-    EXPECT_EQ(mute->refs, 1u) << "a refused sink is not kept";
+    EXPECT_EQ(mute->refs(), 1u) << "a refused sink is not kept";
     EXPECT_EQ(container->events.Advise(nullptr, &cookie), E_POINTER);
     auto sink = RecordingSink::create("sink", calls);
     EXPECT_EQ(container->events.Advise(static_cast<IDispatch*>(sink.get()), nullptr), E_POINTER);
@@ -105,7 +105,7 @@ TEST(EventSource, ConnectionsThatAreRefused) {
     EXPECT_EQ(container->events.Unadvise(0), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(container->events.Unadvise(good), S_OK);
     EXPECT_EQ(container->events.Unadvise(good), CONNECT_E_NOCONNECTION) << "only once";
-    EXPECT_EQ(sink->refs, 1u);
+    EXPECT_EQ(sink->refs(), 1u);
     container->events.fire(1);
     EXPECT_TRUE(calls.empty());
 }
@@ -113,11 +113,6 @@ TEST(EventSource, ConnectionsThatAreRefused) {
 TEST(EventSource, BelongsToItsContainer) {
     auto container = FakeContainer::create(kEvents);
     framework::EventSource& events = container->events;
-
-    events.AddRef();
-    EXPECT_EQ(container->refs, 2u) << "references count on the container";
-    events.Release();
-
     IID iid{};
     EXPECT_EQ(events.GetConnectionInterface(&iid), S_OK);
     EXPECT_TRUE(iid == kEvents);
@@ -128,7 +123,7 @@ TEST(EventSource, BelongsToItsContainer) {
     com::Ptr<IConnectionPointContainer> back;
     EXPECT_EQ(events.GetConnectionPointContainer(back.out()), S_OK);
     EXPECT_EQ(back.get(), static_cast<IConnectionPointContainer*>(container.get()));
-    EXPECT_EQ(container->refs, 2u);
+    EXPECT_EQ(container->refs(), 2u);
     back.reset();
 
     com::Ptr<IConnectionPoint> found;
@@ -139,7 +134,7 @@ TEST(EventSource, BelongsToItsContainer) {
     EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &none), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(none, nullptr);
 
-    EXPECT_EQ(container->refs, 1u) << "every reference taken was given back";
+    EXPECT_EQ(container->refs(), 1u) << "every reference taken was given back";
 }
 
 }  // namespace

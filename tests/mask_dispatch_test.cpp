@@ -6,19 +6,16 @@
 
 #include "framework/mask_dispatch.h"
 #include "platform/com/bstr.h"
+#include "platform/com/object.h"
 
 namespace {
 
 // A mask that records what reached its members.
-class RecordingMask final : public framework::MaskDispatch<framework::IZenkorMask> {
+class RecordingMask final
+    : public com::Object<
+          com::Implements<framework::MaskDispatch<framework::IZenkorMask>, IID_IDispatch>> {
   public:
     bool HasInitParam() const override { return true; }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
     HRESULT STDMETHODCALLTYPE get_Lang(BSTR* pVal) override {
         calls.push_back("get_Lang");

@@ -33,13 +33,7 @@ void** slot(com::Ptr<T>& p) {
 }
 
 // An object that keeps the module loaded while it lives, as every mask does.
-class LockingObject final : public testing_support::Counted<IUnknown> {
-  public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        return answer(riid, IID_IUnknown, this, ppv);
-    }
-
-  private:
+class LockingObject final : public testing_support::Counted<com::Implements<IUnknown>> {
     framework::ModuleLock lock_;
 };
 
@@ -104,7 +98,7 @@ TEST(ServerClassObjects, FactoryCreatesAndRefusesAggregation) {
     EXPECT_EQ(factory->CreateInstance(outer, IID_IUnknown, &out), CLASS_E_NOAGGREGATION);
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(g_created, before) << "nothing is created for an aggregate";
-    EXPECT_EQ(outer->refs, 1u);
+    EXPECT_EQ(outer->refs(), 1u);
     outer->Release();
 
     out = &g_created;

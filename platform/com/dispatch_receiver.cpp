@@ -2,29 +2,6 @@
 
 namespace com {
 
-HRESULT STDMETHODCALLTYPE DispatchReceiver::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr)
-        return E_POINTER;
-    *object = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == eventIid_) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE DispatchReceiver::AddRef() {
-    return ++refs_;
-}
-
-ULONG STDMETHODCALLTYPE DispatchReceiver::Release() {
-    const ULONG left = --refs_;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
 HRESULT STDMETHODCALLTYPE DispatchReceiver::GetTypeInfoCount(UINT* count) {
     if (count == nullptr)
         return E_POINTER;

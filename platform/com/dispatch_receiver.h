@@ -3,30 +3,21 @@
 #pragma once
 
 #include "platform/com/com.h"
+#include "platform/com/object.h"
 
 namespace com {
 
-class DispatchReceiver : public IDispatch {
+// Answers IUnknown, IDispatch and the event interface given at construction (if any).
+class DispatchReceiver : public Object<Implements<IDispatch, IID_IDispatch>> {
   public:
-    DispatchReceiver(const DispatchReceiver&) = delete;
-    DispatchReceiver& operator=(const DispatchReceiver&) = delete;
-
-    // IUnknown, IDispatch and the event interface given at construction (if any).
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
                                             DISPID* ids) override;
 
   protected:
-    explicit DispatchReceiver(const IID& eventIid = IID_IDispatch) : eventIid_(eventIid) {}
-    virtual ~DispatchReceiver() = default;
-
-  private:
-    IID eventIid_;
-    ULONG refs_ = 1;
+    explicit DispatchReceiver(const IID& eventIid = IID_IDispatch) : Object(eventIid) {}
+    ~DispatchReceiver() override = default;
 };
 
 }  // namespace com

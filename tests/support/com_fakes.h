@@ -1,4 +1,4 @@
-// Small component objects for tests of the automation plumbing: a heap object with a live
+// Small component objects for tests of the automation plumbing: a heap object that shows its
 // reference count, a connection-point container with one event source, and an event sink
 // that records every Invoke.
 #pragma once
@@ -11,59 +11,41 @@
 #include "platform/com/bstr.h"
 #include "platform/com/com.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/object.h"
 
 namespace testing_support {
 
-// A reference count on top of a COM interface: starts at 1, deletes the object at zero and
-// notes it in *destroyed.
-template <class Interface>
-class Counted : public Interface {
+// A heap object of ours that shows its reference count and notes its destruction in
+// *destroyed.
+template <class... Entries>
+class Counted : public com::Object<Entries...> {
   public:
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --refs;
-        if (left == 0) {
-            if (destroyed_ != nullptr)
-                *destroyed_ = true;
-            delete this;
-        }
-        return left;
-    }
-    ULONG refs = 1;
+    ULONG refs() const { return this->references(); }
 
   protected:
     explicit Counted(bool* destroyed = nullptr) : destroyed_(destroyed) {}
-    virtual ~Counted() = default;
-    // Answers IUnknown and `also` with `self`.
-    HRESULT answer(REFIID riid, const IID& also, void* self, void** ppv) {
-        *ppv = nullptr;
-        if (!(riid == IID_IUnknown) && !(riid == also))
-            return E_NOINTERFACE;
-        *ppv = self;
-        AddRef();
-        return S_OK;
+    Counted(bool* destroyed, const IID& alias)
+        : com::Object<Entries...>(alias), destroyed_(destroyed) {}
+    ~Counted() override {
+        if (destroyed_ != nullptr)
+            *destroyed_ = true;
     }
 
   private:
     bool* destroyed_;
 };
 
-class CountedUnknown final : public Counted<IUnknown> {
+class CountedUnknown final : public Counted<com::Implements<IUnknown>> {
   public:
     explicit CountedUnknown(bool* destroyed = nullptr) : Counted(destroyed) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        return answer(riid, IID_IUnknown, this, ppv);
-    }
 };
 
 // A mask-like container: a heap object whose one connection point is an EventSource.
-class FakeContainer final : public Counted<IConnectionPointContainer> {
+class FakeContainer final
+    : public Counted<com::Implements<IConnectionPointContainer, IID_IConnectionPointContainer>> {
   public:
     static com::Ptr<FakeContainer> create(REFIID eventIid, bool* destroyed = nullptr) {
         return com::Ptr<FakeContainer>::attach(new FakeContainer(eventIid, destroyed));
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        return answer(riid, IID_IConnectionPointContainer, this, ppv);
     }
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override {
         return E_NOTIMPL;
@@ -92,16 +74,12 @@ struct InvokeCall {
 
 // An automation sink that records its calls into a shared list and may run an action inside
 // Invoke (to disconnect, release the container, ...).
-class RecordingSink final : public Counted<IDispatch> {
+class RecordingSink final : public Counted<com::Implements<IDispatch>> {
   public:
     static com::Ptr<RecordingSink> create(std::string name, std::vector<InvokeCall>& calls,
                                           bool answersDispatch = true) {
         return com::Ptr<RecordingSink>::attach(
             new RecordingSink(std::move(name), calls, answersDispatch));
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        return answer(riid, answersDispatch_ ? IID_IDispatch : IID_IUnknown,
-                      static_cast<IDispatch*>(this), ppv);
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
@@ -124,11 +102,13 @@ class RecordingSink final : public Counted<IDispatch> {
     std::function<void()> onInvoke;
 
   private:
+    // A sink that does not answer IDispatch is reached as IUnknown only.
     RecordingSink(std::string name, std::vector<InvokeCall>& calls, bool answersDispatch)
-        : name_(std::move(name)), calls_(calls), answersDispatch_(answersDispatch) {}
+        : Counted(nullptr, answersDispatch ? IID_IDispatch : IID_IUnknown),
+          name_(std::move(name)),
+          calls_(calls) {}
     std::string name_;
     std::vector<InvokeCall>& calls_;
-    bool answersDispatch_;
 };
 
 }  // namespace testing_support
