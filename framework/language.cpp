@@ -1,6 +1,7 @@
 #include "framework/language.h"
 
 #include <array>
+#include <utility>
 
 #include "framework/profile_names.h"
 #include "platform/zenkor/arch.h"
@@ -16,6 +17,18 @@ std::string ReadAgentLanguage() {
     std::array<char, 1024> buffer{};
     profile.getValue(buffer.data(), kDefaultLanguage, buffer.size());
     return buffer.data();
+}
+
+LoadedLanguage::~LoadedLanguage() {
+    if (held_)
+        LANG_unload(held_->c_str());
+}
+
+void LoadedLanguage::load(const std::string& language) {
+    LANG_load(language.c_str());
+    std::optional<std::string> previous = std::exchange(held_, language);
+    if (previous)
+        LANG_unload(previous->c_str());
 }
 
 std::optional<std::string> FindString(const char* key) {

@@ -10,7 +10,6 @@
 #include "platform/com/bstr.h"
 #include "platform/text/codepage.h"
 #include "platform/ui/toolkit.h"
-#include "platform/zenkor/arch.h"
 
 namespace framework {
 namespace {
@@ -70,9 +69,6 @@ MaskBase::~MaskBase() {
     // The sub-dialogs, members of the mask class, have gone already, each with its window.
     subDialogs_.clear();
     guarded("Destroy", [this] { destroyForms(); });
-    // Every load of this mask is matched by one unload, so the strings of other masks stay.
-    for (; languageLoads_ > 0; --languageLoads_)
-        LANG_unload();
 }
 
 // The automation members
@@ -189,8 +185,7 @@ void MaskBase::BeforeSetup() {
 
 void MaskBase::loadLanguage() {
     language_ = ReadAgentLanguage();
-    LANG_load(language_.c_str());
-    ++languageLoads_;
+    loadedLanguage_.load(language_);
 }
 
 // Buttons and requests

@@ -13,6 +13,7 @@
 #include "framework/choosers.h"
 #include "framework/event_source.h"
 #include "framework/form_host.h"
+#include "framework/language.h"
 #include "framework/mask_dispatch.h"
 #include "framework/mask_info.h"
 #include "framework/mask_interface.h"
@@ -145,7 +146,7 @@ class MaskBase
     std::string hostFields_;
     CZenkorLog log_;
     EventSource events_;
-    int languageLoads_ = 0;
+    LoadedLanguage loadedLanguage_;
     std::unique_ptr<Frame> frame_;
     std::vector<SubDialog*> subDialogs_;
     SubDialog* running_ = nullptr;   // the sub-dialog whose modal loop runs

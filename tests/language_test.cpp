@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/language.h"
 #include "platform/text/codepage.h"
 #include "platform/zenkor/arch.h"
 #include "platform/zenkor/language_table.h"
@@ -98,21 +99,53 @@ TEST(LanguageTest, TablesInTheLanguageDirectoriesAddAndOverride) {
     zenkor::setLanguageDirectories(nullptr, 0);
 }
 
-TEST(LanguageTest, LoadsAreCountedAndTheLatestIsUsed) {
+TEST(LanguageTest, LoadsAreCountedPerLanguageAndTheLatestIsInUse) {
     TempHome home;
     home.write("lang/FR1.lang", "CAPTION_BUTTON_SEND=Envoyer\n");
     EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), std::nullopt);  // nothing loaded
-    LANG_unload();                                           // an unload too many does no harm
-    Loaded languages;
-    ASSERT_TRUE(languages.load("EN1"));
-    ASSERT_TRUE(languages.load("EN1"));  // a second mask
-    ASSERT_TRUE(languages.load("FR1"));
-    EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), "Envoyer");
-    languages.unload();
-    EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), "Send");
-    languages.unload();  // one mask closes; the other still has its strings
-    EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), "Send");
-    languages.unload();
+    LANG_unload();                                           // unloads too many do no harm
+    LANG_unload("EN1");
+    const struct {
+        const char* load;
+        const char* unload;
+        std::optional<std::string> send;  // what a lookup finds afterwards
+    } steps[] = {
+        {"EN1", nullptr, "Send"},
+        {"EN1", nullptr, "Send"},  // a second mask
+        {"FR1", nullptr, "Envoyer"},
+        {nullptr, "EN1", "Envoyer"},  // an English mask closes: the French one keeps its strings
+        {"en1", nullptr, "Send"},     // loaded again, English comes back into use
+        {nullptr, "FR1", "Send"},
+        {nullptr, "EN1", "Send"},
+        {nullptr, "XX9", "Send"},          // a language never loaded unloads nothing
+        {nullptr, nullptr, std::nullopt},  // the load left, of the language in use
+    };
+    for (const auto& step : steps) {
+        if (step.load != nullptr)
+            LANG_load(step.load);
+        else
+            LANG_unload(step.unload);
+        EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), step.send)
+            << (step.load ? step.load : "unload ") << (step.unload ? step.unload : "");
+    }
+}
+
+TEST(LanguageTest, AHolderKeepsOneLoadAndGivesItBack) {
+    TempHome home;
+    home.write("lang/FR1.lang", "CAPTION_BUTTON_SEND=Envoyer\n");
+    {
+        framework::LoadedLanguage english;
+        framework::LoadedLanguage held;
+        english.load("EN1");
+        for (int activation = 0; activation < 3; ++activation)
+            held.load("FR1");
+        EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), "Envoyer");
+        held.load("EN1");  // the French load is given back
+        LANG_load("FR1");
+        LANG_unload("FR1");
+        EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), "Send") << "no French load left";
+        framework::LoadedLanguage never;  // a holder that never loaded unloads nothing
+    }
     EXPECT_EQ(lookup("CAPTION_BUTTON_SEND"), std::nullopt);
 }
 

@@ -1,7 +1,9 @@
 // Language strings: the loaded languages, counted, and lookups in the most recent one.
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file/file.h"
@@ -17,16 +19,25 @@ constexpr std::size_t kMaxCodeBytes = 32;
 // A table file is read up to this size (to its last whole line).
 constexpr std::size_t kMaxTableBytes = 4u << 20;
 
-struct Load {
+// A loaded language and how many loads of it are not yet unloaded.
+struct Loaded {
     std::string code;
-    std::shared_ptr<const zenkor::LanguageTable> table;  // null for an unknown language
+    std::unique_ptr<const zenkor::LanguageTable> table;  // null for an unknown language
+    std::size_t loads = 0;
 };
 
 struct Languages {
     std::mutex mutex;
-    std::vector<Load> loads;               // one per LANG_load not yet unloaded; the last is in use
+    // One entry per language, the most recently loaded last: that one is in use.
+    std::vector<Loaded> loaded;
     std::vector<std::string> directories;  // empty: the default
 };
+
+// The entry of a language, or loaded.end().
+std::vector<Loaded>::iterator findLoaded(std::vector<Loaded>& loaded, std::string_view code) {
+    return std::find_if(loaded.begin(), loaded.end(),
+                        [code](const Loaded& entry) { return entry.code == code; });
+}
 
 Languages& languages() {
     static Languages instance;
@@ -64,9 +75,9 @@ std::string_view wholeLines(std::string_view text, bool cut) {
 
 // The built-in table (for "EN1") with the tables of the language directories over it, in
 // order; null when neither knows the language.
-std::shared_ptr<const zenkor::LanguageTable> readLanguage(const std::string& code,
+std::unique_ptr<const zenkor::LanguageTable> readLanguage(const std::string& code,
                                                           const std::vector<std::string>& dirs) {
-    auto table = std::make_shared<zenkor::LanguageTable>();
+    auto table = std::make_unique<zenkor::LanguageTable>();
     bool known = false;
     if (code == kBuiltInLanguage) {
         table->merge(resources::builtinEnglishTable());
@@ -102,20 +113,17 @@ bool LANG_load(const char* language) try {
     std::string code = upper(language != nullptr ? language : "");
     Languages& state = languages();
     std::lock_guard lock(state.mutex);
-    std::shared_ptr<const zenkor::LanguageTable> table;
-    bool reused = false;
-    // A language already in use by another mask is shared, not read again.
-    for (const Load& load : state.loads) {
-        if (load.code == code) {
-            table = load.table;
-            reused = true;
-        }
+    // A language loaded already is counted again and comes into use, not read again.
+    auto entry = findLoaded(state.loaded, code);
+    if (entry == state.loaded.end()) {
+        auto table = isValidCode(code) ? readLanguage(code, state.directories) : nullptr;
+        // Counted even when unknown: the mask's unload is matched with this load.
+        state.loaded.push_back({code, std::move(table), 0});
+        entry = state.loaded.end() - 1;
     }
-    if (!reused && isValidCode(code))
-        table = readLanguage(code, state.directories);
-    // Counted even when unknown: the mask's unload is matched with this load.
-    state.loads.push_back({code, table});
-    return table != nullptr;
+    ++entry->loads;
+    std::rotate(entry, entry + 1, state.loaded.end());
+    return state.loaded.back().table != nullptr;
 } catch (...) {
     return false;  // out of memory: the language stays unloaded
 }
@@ -131,9 +139,9 @@ bool LANG_getString(const char* key, char* buffer, int size) {
         {
             Languages& state = languages();
             std::lock_guard lock(state.mutex);
-            if (state.loads.empty() || !state.loads.back().table)
+            if (state.loaded.empty() || !state.loaded.back().table)
                 return false;
-            auto found = state.loads.back().table->find(key);
+            auto found = state.loaded.back().table->find(key);
             if (!found)
                 return false;
             utf8 = *found;
@@ -145,11 +153,16 @@ bool LANG_getString(const char* key, char* buffer, int size) {
     }
 }
 
-void LANG_unload() {
+void LANG_unload(const char* language) {
     Languages& state = languages();
     std::lock_guard lock(state.mutex);
-    if (!state.loads.empty())
-        state.loads.pop_back();
+    auto entry = state.loaded.end();
+    if (language != nullptr)
+        entry = findLoaded(state.loaded, upper(language));
+    else if (!state.loaded.empty())
+        --entry;
+    if (entry != state.loaded.end() && --entry->loads == 0)
+        state.loaded.erase(entry);
 }
 
 namespace zenkor {
