@@ -6,7 +6,6 @@
 #include "platform/text/codepage.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/string_table.h"
-#include "platform/xml/growing_document.h"
 #include "platform/xml/xml_document.h"
 #include "resources/resource.h"
 
@@ -14,12 +13,11 @@ namespace framework {
 namespace {
 
 constexpr int kMarkerResource = IDS_CONTINUATION_MARK;
-constexpr const char* kRootName = "VELMORA";
-constexpr const char* kLineName = "LINE";
-constexpr const char* kTextName = "TEXT";
-// The largest accumulated response we produce: it must stay readable by the next merge and
-// by its consumer.
-constexpr std::size_t kMaxResponseBytes = 8u << 20;
+constexpr std::string_view kRootName = "VELMORA";
+constexpr std::string_view kLineName = "LINE";
+constexpr std::string_view kTextName = "TEXT";
+// What one screen, and the whole response, may hold.
+constexpr xml::Limits kLimits{};
 
 // The continuation marker as UTF-8, the form the screens are compared in.
 std::string continuationMarker() {
@@ -27,73 +25,107 @@ std::string continuationMarker() {
     return text::fromUtf16(text::fromAnsi(marker), text::kUtf8);
 }
 
-// The parsed form of the accumulated response this thread last produced, so that a long
-// answer is neither parsed nor written whole again for every screen. It serves only a caller
-// whose text is exactly the text it holds.
-thread_local std::optional<xml::GrowingDocument> tLastResponse;
+std::optional<xml::Document> readScreen(std::string_view screenUtf8) {
+    return xml::Document::parse(screenUtf8, kLimits);
+}
 
-std::optional<xml::GrowingDocument> parsedResponse(const std::string& accumulated) {
-    std::optional<xml::GrowingDocument> parsed;
-    if (tLastResponse && tLastResponse->text() == accumulated) {
-        parsed = std::move(tLastResponse);
-    } else {
-        parsed = xml::GrowingDocument::parse(accumulated, kRootName, kMaxResponseBytes);
-    }
-    tLastResponse.reset();
-    return parsed;
+bool continuedIn(const std::optional<xml::Document>& screen) {
+    const std::string marker = continuationMarker();
+    if (!screen || marker.empty())
+        return false;
+    const std::vector<xml::Element> texts = screen->elementsByName(kTextName);
+    if (texts.empty())
+        return false;
+    const std::string last = texts.back().text();
+    // A line made of the marker alone, or beginning with it, does not announce a next screen.
+    return last.ends_with(marker) && !last.starts_with(marker);
 }
 
 }  // namespace
+
+class ResponseMerge {
+  public:
+    static void merge(AccumulatedResponse& accumulated, std::string_view screenUtf8,
+                      const std::optional<xml::Document>& screen) {
+        if (accumulated.empty()) {
+            accumulated = AccumulatedResponse();
+            accumulated.text_ = screenUtf8;
+            return;
+        }
+        if (!screen)
+            return;
+        // A response still as it was received is read once, written as a document open at
+        // the end of its first VELMORA element; it replaces the received text only when the
+        // lines have joined it.
+        std::optional<AccumulatedResponse> opened;
+        if (accumulated.linesEnd_ == std::string::npos) {
+            opened = open(accumulated.text());
+            if (!opened)
+                return;
+        }
+        AccumulatedResponse& target = opened ? *opened : accumulated;
+        std::string lines;
+        xml::Markup markup = target.markup_;
+        for (const xml::Element& line : screen->elementsByName(kLineName)) {
+            if (target.anchorDepth_ + line.height() > xml::kMaxDepth)
+                return;  // it could not be read back
+            std::optional<std::string> written = line.write(kLimits.maxBytes - markup.bytes);
+            if (!written)
+                return;
+            markup += xml::measure(*written);
+            if (!markup.within(kLimits))
+                return;
+            lines += *written;
+        }
+        target.text_.insert(target.linesEnd_, lines);
+        target.linesEnd_ += lines.size();
+        target.markup_ = markup;
+        if (opened)
+            accumulated = std::move(*opened);
+    }
+
+  private:
+    static std::optional<AccumulatedResponse> open(const std::string& received) {
+        std::optional<xml::Document> document = xml::Document::parse(received, kLimits);
+        if (!document)
+            return std::nullopt;
+        const std::vector<xml::Element> anchors = document->elementsByName(kRootName);
+        if (anchors.empty())
+            return std::nullopt;
+        std::optional<xml::Document::OpenText> written = document->serializeOpenAt(anchors[0]);
+        if (!written)
+            return std::nullopt;
+        AccumulatedResponse opened;
+        opened.text_ = std::move(written->text);
+        opened.linesEnd_ = written->end;
+        opened.anchorDepth_ = anchors[0].depth();
+        opened.markup_ = xml::measure(opened.text_);
+        if (!opened.markup_.within(kLimits))
+            return std::nullopt;
+        return opened;
+    }
+};
 
 std::string ResponseTextToUtf8(std::u16string_view automationText) {
     return text::fromUtf16(automationText, text::kUtf8);
 }
 
 bool IsContinued(std::string_view screenUtf8) {
-    const std::string marker = continuationMarker();
-    if (marker.empty()) {
-        return false;
-    }
-    const std::optional<xml::Document> screen = xml::Document::parse(screenUtf8);
-    if (!screen) {
-        return false;
-    }
-    const std::vector<xml::Element> texts = screen->elementsByName(kTextName);
-    if (texts.empty()) {
-        return false;
-    }
-    const std::string last = texts.back().text();
-    // A line made of the marker alone, or beginning with it, does not announce a next screen.
-    return last.ends_with(marker) && !last.starts_with(marker);
+    return continuedIn(readScreen(screenUtf8));
 }
 
-void MergeResponse(std::string& accumulated, std::string_view screenUtf8) {
-    if (accumulated.empty()) {
-        accumulated = screenUtf8;
-        return;
-    }
-    const std::optional<xml::Document> screen = xml::Document::parse(screenUtf8, kMaxResponseBytes);
-    if (!screen) {
-        return;
-    }
-    std::optional<xml::GrowingDocument> whole = parsedResponse(accumulated);
-    if (!whole) {
-        return;
-    }
-    const bool merged = whole->appendCopies(screen->elementsByName(kLineName));
-    if (merged) {
-        accumulated = whole->text();
-    }
-    tLastResponse = std::move(whole);
+void MergeResponse(AccumulatedResponse& accumulated, std::string_view screenUtf8) {
+    ResponseMerge::merge(accumulated, screenUtf8,
+                         accumulated.empty() ? std::nullopt : readScreen(screenUtf8));
 }
 
-bool AddResponsePage(ui::Dialog& maskWindow, std::string& accumulated,
+bool AddResponsePage(ui::Dialog& maskWindow, AccumulatedResponse& accumulated,
                      std::string_view screenUtf8) {
-    const bool continued = IsContinued(screenUtf8);
-    if (continued) {
+    const std::optional<xml::Document> screen = readScreen(screenUtf8);
+    const bool continued = continuedIn(screen);
+    if (continued)
         maskWindow.post(kResponseContinuedMessage);
-    }
-    MergeResponse(accumulated, screenUtf8);
+    ResponseMerge::merge(accumulated, screenUtf8, screen);
     return continued;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/xml/limits.h"
+
 namespace ui {
 class Dialog;
 }
@@ -15,6 +17,25 @@ namespace framework {
 
 // The private message a continued screen posts to the mask's window.
 inline constexpr unsigned kResponseContinuedMessage = 3014;
+
+// The XML text of all screens of one answer received so far. Once a second screen has been
+// joined it is kept as the text of a document together with the place where the next lines
+// go, so that a screen costs what it holds, however long the answer already is. Its text stays
+// within the default xml::Limits, so that whoever reads the whole answer can.
+class AccumulatedResponse {
+  public:
+    const std::string& text() const { return text_; }
+    bool empty() const { return text_.empty(); }
+    void clear() { *this = AccumulatedResponse(); }
+
+  private:
+    friend class ResponseMerge;
+    std::string text_;
+    // Where the next lines go in text_, or npos while text_ is a screen as it was received.
+    std::size_t linesEnd_ = std::string::npos;
+    int anchorDepth_ = 0;  // of the element that takes the lines
+    xml::Markup markup_;   // what text_ holds, once it has been written by a join
+};
 
 // An automation string of the host as UTF-8 text, the form screens are read in.
 std::string ResponseTextToUtf8(std::u16string_view automationText);
@@ -25,11 +46,13 @@ bool IsContinued(std::string_view screenUtf8);
 
 // Appends the "LINE" elements of the screen to the first "VELMORA" element of the accumulated
 // response (an empty accumulated response becomes the screen). When either text cannot be
-// read, the accumulated response stays as it was.
-void MergeResponse(std::string& accumulated, std::string_view screenUtf8);
+// read, or the lines would take the response past its limits, it stays as it was.
+void MergeResponse(AccumulatedResponse& accumulated, std::string_view screenUtf8);
 
 // One screen received: checks for continuation (posting kResponseContinuedMessage to the
-// mask's window when continued), merges it, and answers whether more screens follow.
-bool AddResponsePage(ui::Dialog& maskWindow, std::string& accumulated, std::string_view screenUtf8);
+// mask's window when continued), merges it, and answers whether more screens follow. The
+// screen is read once for both.
+bool AddResponsePage(ui::Dialog& maskWindow, AccumulatedResponse& accumulated,
+                     std::string_view screenUtf8);
 
 }  // namespace framework

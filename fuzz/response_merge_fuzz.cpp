@@ -42,37 +42,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     framework::IsContinued(first);
     framework::IsContinued(second);
 
-    std::string accumulated;
+    framework::AccumulatedResponse accumulated;
     framework::MergeResponse(accumulated, first);
-    check(accumulated == first);
+    check(accumulated.text() == first);
 
-    const std::string before = accumulated;
+    const std::string before = accumulated.text();
     framework::MergeResponse(accumulated, second);
     if (before.empty()) {
-        check(accumulated == second);  // an empty response takes the screen as it is
+        check(accumulated.text() == second);  // an empty response takes the screen as it is
         return 0;
     }
-    if (accumulated == before) {
+    if (accumulated.text() == before) {
         return 0;
     }
-    const auto merged = xml::Document::parse(accumulated);
+    const auto merged = xml::Document::parse(accumulated.text());
     check(merged.has_value());
     const auto old = xml::Document::parse(before);
     check(old.has_value());
     check(texts(*merged, "LINE").size() >= texts(*old, "LINE").size());
 
-    // The join made on the text just produced (kept parsed) must equal the join made from
-    // scratch on the same content (a trailing newline makes the text differ).
-    std::string kept = accumulated;
-    std::string fresh = accumulated + "\n";
-    framework::MergeResponse(kept, second);
+    // A join on the response as it was joined (kept open) must equal a join on the same text
+    // received afresh.
+    framework::AccumulatedResponse fresh;
+    framework::MergeResponse(fresh, accumulated.text());
+    framework::MergeResponse(accumulated, second);
     framework::MergeResponse(fresh, second);
-    const auto keptDoc = xml::Document::parse(kept);
-    const auto freshDoc = xml::Document::parse(fresh);
-    check(keptDoc.has_value() == freshDoc.has_value());
-    if (keptDoc) {
-        check(texts(*keptDoc, "LINE") == texts(*freshDoc, "LINE"));
-        check(texts(*keptDoc, "TEXT") == texts(*freshDoc, "TEXT"));
-    }
+    const auto keptDoc = xml::Document::parse(accumulated.text());
+    const auto freshDoc = xml::Document::parse(fresh.text());
+    check(keptDoc.has_value() && freshDoc.has_value());
+    check(texts(*keptDoc, "LINE") == texts(*freshDoc, "LINE"));
+    check(texts(*keptDoc, "TEXT") == texts(*freshDoc, "TEXT"));
     return 0;
 }

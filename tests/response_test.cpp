@@ -86,18 +86,29 @@ TEST_F(ResponseTest, TheMarkerFollowsTheSystemCodePage) {
     EXPECT_FALSE(framework::IsContinued(screen({kGhe})));
 }
 
+// A response holding first as it was received.
+framework::AccumulatedResponse received(const std::string& first) {
+    framework::AccumulatedResponse response;
+    framework::MergeResponse(response, first);
+    return response;
+}
+
 TEST_F(ResponseTest, ContinuedScreensPostTheNoticeAndAreJoinedInOrder) {
     const std::string only = screen({"1     12JAN05  12FEB05 ", kYen});  // a marker alone ends
-    std::string accumulated;
+    framework::AccumulatedResponse accumulated;
     EXPECT_FALSE(framework::AddResponsePage(window, accumulated, only));
-    EXPECT_EQ(accumulated, only) << "a single screen is the response as it is";
+    EXPECT_EQ(accumulated.text(), only) << "a single screen is the response as it is";
 
     accumulated.clear();
     EXPECT_CALL(window, post(3014u)).Times(2);
     EXPECT_TRUE(framework::AddResponsePage(window, accumulated, screen({"L1", "L2 " + kYen})));
     EXPECT_TRUE(framework::AddResponsePage(window, accumulated, screen({"L3", "L4 " + kYen})));
     EXPECT_FALSE(framework::AddResponsePage(window, accumulated, screen({"L5", "END"})));
-    EXPECT_EQ(lineTexts(accumulated), (Lines{"L1", "L2 " + kYen, "L3", "L4 " + kYen, "L5", "END"}));
+    EXPECT_EQ(lineTexts(accumulated.text()),
+              (Lines{"L1", "L2 " + kYen, "L3", "L4 " + kYen, "L5", "END"}));
+    accumulated.clear();
+    framework::MergeResponse(accumulated, only);
+    EXPECT_EQ(accumulated.text(), only) << "after clear() the next answer starts afresh";
 }
 
 TEST_F(ResponseTest, AMergeThatAddsNothingLeavesTheTextAsItWas) {
@@ -115,89 +126,136 @@ TEST_F(ResponseTest, AMergeThatAddsNothingLeavesTheTextAsItWas) {
         {"accumulated text malformed", "<VELMORA><LINE>", screen({"L2"})},
         {"accumulated text without VELMORA", "<OTHER><LINE><TEXT>L1</TEXT></LINE></OTHER>",
          screen({"L2"})},
+        {"accumulated text not XML", "not xml at all", screen({"L2"})},
     };
     for (const Case& c : cases) {
-        std::string accumulated = c.accumulated;
+        framework::AccumulatedResponse accumulated = received(c.accumulated);
+        EXPECT_EQ(accumulated.text(), c.accumulated) << c.what;
         framework::MergeResponse(accumulated, c.screen);
-        EXPECT_EQ(accumulated, c.accumulated) << c.what;
+        framework::MergeResponse(accumulated, c.screen);
+        EXPECT_EQ(accumulated.text(), c.accumulated) << c.what;
     }
     // A screen without lines adds none.
     for (const char* empty : {"<VELMORA/>", "<OTHER><TEXT>x</TEXT></OTHER>"}) {
-        std::string accumulated = screen({"L1"});
+        framework::AccumulatedResponse accumulated = received(screen({"L1"}));
         framework::MergeResponse(accumulated, empty);
-        EXPECT_EQ(lineTexts(accumulated), Lines{"L1"}) << empty;
-    }
-    // Into an empty response the screen goes as it is, even when it is not XML.
-    for (const std::string& first : {screen({"L1"}), std::string("not xml at all")}) {
-        std::string accumulated;
-        framework::MergeResponse(accumulated, first);
-        EXPECT_EQ(accumulated, first);
+        EXPECT_EQ(lineTexts(accumulated.text()), Lines{"L1"}) << empty;
     }
 }
 
 TEST_F(ResponseTest, LinesAreCopiedUnchangedFromAnywhereInTheScreen) {
-    std::string accumulated = screen({"L1"});
+    framework::AccumulatedResponse accumulated = received(screen({"L1"}));
     framework::MergeResponse(
         accumulated,
-        "<VELMORA><PAGE><LINE n=\"2\"><TEXT>L2 &amp; &lt;x&gt;</TEXT></LINE></PAGE>"
-        "<LINE n=\"3\"><TEXT><![CDATA[L3]]></TEXT><EXTRA/></LINE></VELMORA>");
-    EXPECT_EQ(lineTexts(accumulated), (Lines{"L1", "L2 & <x>", "L3"}));
-    EXPECT_NE(accumulated.find("<LINE n=\"3\">"), std::string::npos) << accumulated;
-    EXPECT_NE(accumulated.find("<EXTRA/>"), std::string::npos) << accumulated;
-    EXPECT_EQ(accumulated.find("<PAGE>"), std::string::npos) << "only LINE elements move";
+        "<VELMORA xmlns:q=\"urn:q\"><PAGE><LINE n=\"2\"><TEXT>L2 &amp; &lt;x&gt;</TEXT></LINE>"
+        "</PAGE><LINE q:n=\"3\"><TEXT><![CDATA[L3]]></TEXT><EXTRA/></LINE></VELMORA>");
+    const std::string& text = accumulated.text();
+    EXPECT_EQ(lineTexts(text), (Lines{"L1", "L2 & <x>", "L3"}));
+    EXPECT_NE(text.find("<LINE n=\"2\">"), std::string::npos) << text;
+    EXPECT_NE(text.find("<EXTRA/>"), std::string::npos) << text;
+    EXPECT_NE(text.find("xmlns:q=\"urn:q\""), std::string::npos) << "the namespace travels";
+    EXPECT_EQ(text.find("<PAGE>"), std::string::npos) << "only LINE elements move";
 }
 
-TEST_F(ResponseTest, LinesGoToTheFirstVelmoraElement) {
-    std::string accumulated = "<R><VELMORA><LINE><TEXT>first</TEXT></LINE></VELMORA><VELMORA/></R>";
-    framework::MergeResponse(accumulated, screen({"added"}));
-    const auto doc = xml::Document::parse(accumulated);
-    ASSERT_TRUE(doc);
-    const auto roots = doc->elementsByName("VELMORA");
-    ASSERT_EQ(roots.size(), 2u);
-    EXPECT_EQ(roots[0].text(), "firstadded");
-    EXPECT_EQ(roots[1].text(), "");
-}
-
-// Answers that interleave or texts that the caller changed must be read from the caller's
-// text, never from what an earlier merge produced.
-TEST_F(ResponseTest, EachMergeReadsTheCallersText) {
-    std::string first;
-    std::string second;
-    for (int screenNo = 1; screenNo <= 3; ++screenNo) {
-        const std::string n = std::to_string(screenNo);
-        framework::MergeResponse(first, screen({"A" + n}));
-        framework::MergeResponse(second, screen({"B" + n}));
+TEST_F(ResponseTest, LinesGoToTheFirstVelmoraElementWhateverTheTextHolds) {
+    // Processing instructions like the mark that finds the end of VELMORA in the written text.
+    const std::string marks = "<?fw-end-x?><?fw-end-xx?><!--<?fw-end-xxx?>-->";
+    const std::string cases[] = {
+        "<R><VELMORA><LINE><TEXT>first</TEXT></LINE></VELMORA><VELMORA/></R>",
+        "<R><X><VELMORA>" + marks + "<LINE><TEXT>first</TEXT></LINE></VELMORA></X>" + marks +
+            "<VELMORA/></R>",
+        "<R><VELMORA/><VELMORA><LINE><TEXT>first</TEXT></LINE></VELMORA></R>",
+    };
+    for (const std::string& first : cases) {
+        framework::AccumulatedResponse accumulated = received(first);
+        framework::MergeResponse(accumulated, screen({"added"}));
+        framework::MergeResponse(accumulated, screen({"again"}));
+        const auto doc = xml::Document::parse(accumulated.text());
+        ASSERT_TRUE(doc) << first;
+        const auto roots = doc->elementsByName("VELMORA");
+        ASSERT_EQ(roots.size(), 2u) << first;
+        EXPECT_EQ(roots[0].text() + "|" + roots[1].text(),
+                  first.find("<VELMORA/><VELMORA>") != std::string::npos ? "addedagain|first"
+                                                                         : "firstaddedagain|")
+            << accumulated.text();
     }
-    EXPECT_EQ(lineTexts(first), (Lines{"A1", "A2", "A3"}));
-    EXPECT_EQ(lineTexts(second), (Lines{"B1", "B2", "B3"}));
-
-    // The same length and position, different content.
-    std::string edited = first;
-    edited.replace(edited.find("A2"), 2, "Z9");
-    framework::MergeResponse(edited, screen({"A4"}));
-    EXPECT_EQ(lineTexts(edited), (Lines{"A1", "Z9", "A3", "A4"}));
-    framework::MergeResponse(first, screen({"A4"}));
-    EXPECT_EQ(lineTexts(first), (Lines{"A1", "A2", "A3", "A4"}));
 }
 
 TEST_F(ResponseTest, AScreenWhoseLinesCannotAllBeAddedAddsNone) {
     // VELMORA nested 200 deep cannot take a line 100 levels tall: the result would be too
     // deep to read back.
-    std::string accumulated = repeat("<a>", 200) + screen({"L1"}).substr(22) + repeat("</a>", 200);
-    const std::string before = accumulated;
+    framework::AccumulatedResponse accumulated =
+        received(repeat("<a>", 200) + screen({"L1"}).substr(22) + repeat("</a>", 200));
+    framework::MergeResponse(accumulated, screen({"L0"}));
+    const std::string before = accumulated.text();
     framework::MergeResponse(accumulated, "<VELMORA><LINE><TEXT>half</TEXT></LINE><LINE>" +
                                               repeat("<b>", 100) + repeat("</b>", 100) +
                                               "</LINE></VELMORA>");
-    EXPECT_EQ(accumulated, before);
+    EXPECT_EQ(accumulated.text(), before);
     framework::MergeResponse(accumulated, screen({"L2"}));
-    EXPECT_EQ(lineTexts(accumulated), (Lines{"L1", "L2"}));
+    EXPECT_EQ(lineTexts(accumulated.text()), (Lines{"L1", "L0", "L2"}));
 }
 
-TEST_F(ResponseTest, AResponseTooLargeToReadBackIsNotProduced) {
-    std::string accumulated = screen({std::string(5u << 20, 'A')});
-    const std::string before = accumulated;
-    framework::MergeResponse(accumulated, screen({std::string(4u << 20, 'B')}));
-    EXPECT_TRUE(accumulated == before) << "sizes " << accumulated.size() << " " << before.size();
+// Screens within the size cap that would keep a parser busy for seconds or a merge in
+// gigabytes: the budget refuses them before they are read or while they are joined, and the
+// response stays readable.
+TEST_F(ResponseTest, ScreensBeyondTheBudgetAreRefused) {
+    const std::string last = "<LINE><TEXT>MORE " + kYen + "</TEXT></LINE>";
+    auto attributes = [](int count) {
+        std::string tag = "<A";
+        for (int i = 0; i < count; ++i)
+            tag += " a" + std::to_string(i) + "=\"\"";
+        return tag + "/>";
+    };
+    // 20 lines nested in each other, the innermost holding 6,000 elements: each line is
+    // copied with all it holds.
+    const std::string nestedLines =
+        repeat("<LINE>", 20) + repeat("<a/>", 6000) + repeat("</LINE>", 20);
+    const struct {
+        const char* what;
+        std::string screen;
+        bool read;  // continuation is read: the screen itself is within the budget
+    } cases[] = {
+        {"65 attributes on one element", "<VELMORA>" + attributes(65) + last + "</VELMORA>", false},
+        {"100,000 attributes on one element",
+         "<VELMORA>" + attributes(100'000) + last + "</VELMORA>", false},
+        {"100,001 elements", "<VELMORA>" + repeat("<a/>", 100'000) + last + "</VELMORA>", false},
+        {"larger than 8 MiB", "<VELMORA>" + std::string(8u << 20, ' ') + last + "</VELMORA>",
+         false},
+        {"lines that copied hold 120,000 elements", "<VELMORA>" + nestedLines + last + "</VELMORA>",
+         true},
+        {"lines that copied take 100 MiB",
+         "<VELMORA>" + repeat("<LINE>", 200) + std::string(500'000, 'x') + repeat("</LINE>", 200) +
+             last + "</VELMORA>",
+         true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(framework::IsContinued(c.screen), c.read) << c.what;
+        framework::AccumulatedResponse accumulated = received(screen({"L1"}));
+        framework::MergeResponse(accumulated, c.screen);
+        EXPECT_EQ(lineTexts(accumulated.text()), Lines{"L1"}) << c.what;
+    }
+}
+
+TEST_F(ResponseTest, TheResponseStaysWithinWhatItsReaderTakes) {
+    struct Case {
+        const char* what;
+        std::string line;
+        int screens;  // joined after the first
+    } const cases[] = {
+        {"8 MiB of text", std::string(1u << 20, 'A'), 8},
+        {"100,000 nodes", repeat("<a/>", 998), 150},  // with LINE and TEXT, 1,000 a screen
+    };
+    for (const Case& c : cases) {
+        framework::AccumulatedResponse accumulated = received(screen({c.line}));
+        const std::string next = screen({c.line});
+        for (int i = 0; i < c.screens; ++i)
+            framework::MergeResponse(accumulated, next);
+        const std::size_t lines = lineTexts(accumulated.text()).size();
+        EXPECT_GT(lines, 1u) << c.what;
+        EXPECT_LT(lines, static_cast<std::size_t>(c.screens) + 1) << c.what;
+        EXPECT_TRUE(xml::measure(accumulated.text()).within(xml::Limits{})) << c.what;
+    }
 }
 
 TEST_F(ResponseTest, AutomationTextIsReadAsUtf8) {

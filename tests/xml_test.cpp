@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/xml/growing_document.h"
+#include "platform/xml/limits.h"
 #include "platform/xml/sax_reader.h"
 #include "platform/xml/xml_document.h"
 
@@ -148,6 +148,9 @@ std::vector<RefusedCase> refusedCases(const SecretFile& secret) {
         {"entity from external subset", dtd + "<a>&leak;</a>"},
         {"entity from external subset in attribute", dtd + "<a b=\"x&leak;\"/>"},
         {"entity expansion bomb", billionLaughs()},
+        {"element declaration", "<!DOCTYPE a [<!ELEMENT a (#PCDATA)>]><a>x</a>"},
+        {"attribute list declaration", "<!DOCTYPE a [<!ATTLIST a b CDATA \"&lt;\">]><a>x</a>"},
+        {"notation declaration", "<!DOCTYPE a [<!NOTATION n SYSTEM \"n\">]><a/>"},
         {"nesting far too deep", nested(100000)},
         {"nesting just past the limit", nested(300)},
     };
@@ -165,12 +168,11 @@ TEST(Xml, DocumentAndSaxRefuseWhatIsNotASafeWellFormedDocument) {
     }
 }
 
-TEST(XmlDocument, AcceptsADoctypeWithoutEntitiesAndFetchesNothing) {
+TEST(XmlDocument, AcceptsADoctypeWithoutDeclarationsAndFetchesNothing) {
     const SecretFile secret;
     for (const std::string& text : {
-             std::string("<!DOCTYPE a [<!ELEMENT a (#PCDATA)>]><a>x</a>"),
              "<!DOCTYPE a SYSTEM \"" + secret.dtdUrl() + "\"><a>x</a>",
-             std::string("<!DOCTYPE a [<!ATTLIST a b CDATA \"&lt;\">]><a>x</a>"),
+             std::string("<!DOCTYPE a [<!-- nothing declared -->]><a>x</a>"),
          }) {
         const auto doc = xml::Document::parse(text);
         ASSERT_TRUE(doc) << text;
@@ -181,15 +183,46 @@ TEST(XmlDocument, AcceptsADoctypeWithoutEntitiesAndFetchesNothing) {
     }
 }
 
-TEST(XmlDocument, NestingAndSizeLimitsAreInclusive) {
-    Recorder recorder;
-    EXPECT_TRUE(xml::Document::parse(nested(200)));
-    EXPECT_TRUE(xml::parseSax(nested(200), recorder));
-    const std::string text = "<a>0123456789</a>";  // the size limit counts bytes
-    EXPECT_TRUE(xml::Document::parse(text, text.size()));
-    EXPECT_FALSE(xml::Document::parse(text, text.size() - 1));
-    EXPECT_TRUE(xml::parseSax(text, recorder, text.size()));
-    EXPECT_FALSE(xml::parseSax(text, recorder, text.size() - 1));
+TEST(XmlLimits, MarkupIsCountedAsAParserReadsIt) {
+    const struct {
+        std::string text;
+        std::size_t nodes;
+        std::size_t mostAttributes;
+    } cases[] = {
+        {"<a b=\"1\" c='2'><d/>text = x</a>", 4, 2},
+        {"<a b=\"x=y>z\" c = '>'/>", 3, 2},  // "=" and ">" inside values
+        {"<!--<a b=1>--><![CDATA[<a b=1>]]><?pi <a b=1>?><a/>", 4, 0},
+        {"</a b=1><a b=1 <c d=1 e=2>", 5, 2},  // an unquoted "<" ends a tag
+        {"<a b=\"unterminated", 2, 1},
+        {"no markup = none", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const xml::Markup markup = xml::measure(c.text);
+        EXPECT_EQ(markup.bytes, c.text.size()) << c.text;
+        EXPECT_EQ(markup.nodes, c.nodes) << c.text;
+        EXPECT_EQ(markup.mostAttributes, c.mostAttributes) << c.text;
+    }
+}
+
+TEST(XmlLimits, AreInclusiveForBothReaders) {
+    const std::string flat = "<a b=\"1\" c=\"2\"><d/><e/></a>";  // 5 nodes, 2 attributes
+    const struct {
+        std::string fits;
+        std::string refused;
+        xml::Limits limits;
+    } cases[] = {
+        {nested(256), nested(257), {}},
+        {flat, flat + " ", {.maxBytes = flat.size()}},
+        {flat, "<x>" + flat + "</x>", {.maxNodes = 5}},
+        {flat, "<a b=\"1\" c=\"2\" d=\"3\"/>", {.maxAttributes = 2}},
+    };
+    for (const auto& c : cases) {
+        Recorder recorder;
+        EXPECT_TRUE(xml::Document::parse(c.fits, c.limits)) << c.fits;
+        EXPECT_TRUE(xml::parseSax(c.fits, recorder, c.limits)) << c.fits;
+        EXPECT_FALSE(xml::Document::parse(c.refused, c.limits)) << c.refused;
+        EXPECT_FALSE(xml::parseSax(c.refused, recorder, c.limits)) << c.refused;
+    }
 }
 
 TEST(XmlDocument, ParseErrorsAreNotPrinted) {
@@ -204,95 +237,30 @@ TEST(XmlDocument, ParseErrorsAreNotPrinted) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
-TEST(XmlDocument, AppendCopyMovesLinesIntoItsOwnDocumentOnly) {
-    auto whole = xml::Document::parse("<VELMORA><LINE><TEXT>1</TEXT></LINE></VELMORA>");
-    const auto screen = xml::Document::parse(
-        "<VELMORA xmlns:q=\"urn:q\"><LINE q:at=\"x\"><TEXT>2</TEXT></LINE>"
-        "<LINE><TEXT>3 &amp; \xC3\xA9</TEXT></LINE></VELMORA>");
-    ASSERT_TRUE(whole && screen);
-    const xml::Element root = whole->elementsByName("VELMORA").front();
-    for (const xml::Element& line : screen->elementsByName("LINE")) {
-        ASSERT_TRUE(whole->appendCopy(root, line));
+TEST(XmlDocument, ElementsWrittenAtTheOpenEndReadBackAsItsLastChildren) {
+    auto doc = xml::Document::parse("<R><V><LINE>1</LINE></V><V/></R>");
+    const auto other = xml::Document::parse(
+        "<S xmlns:q=\"urn:q\"><LINE q:at=\"x\">2</LINE><LINE>3 &amp; \xC3\xA9</LINE></S>");
+    ASSERT_TRUE(doc && other);
+    auto open = doc->serializeOpenAt(doc->elementsByName("V").front());
+    ASSERT_TRUE(open);
+    for (const xml::Element& line : other->elementsByName("LINE")) {
+        const auto written = line.write(100);
+        ASSERT_TRUE(written);
+        open->text.insert(open->end, *written);
+        open->end += written->size();
     }
-    const auto reread = xml::Document::parse(whole->serialize());
-    ASSERT_TRUE(reread) << whole->serialize();
-    EXPECT_EQ(texts(*reread, "TEXT"), (std::vector<std::string>{"1", "2", "3 & \xC3\xA9"}));
-    EXPECT_NE(whole->serialize().find("xmlns:q=\"urn:q\""), std::string::npos)
-        << "a namespace used by a copied line travels with it:\n"
-        << whole->serialize();
-    // The parent must belong to the document copied into.
-    EXPECT_FALSE(whole->appendCopy(screen->elementsByName("VELMORA").front(), root));
-    EXPECT_EQ(screen->elementsByName("LINE").size(), 2u);
-}
+    const auto reread = xml::Document::parse(open->text);
+    ASSERT_TRUE(reread) << open->text;
+    EXPECT_EQ(texts(*reread, "V"), (std::vector<std::string>{"123 & \xC3\xA9", ""}));
+    EXPECT_NE(open->text.find("xmlns:q=\"urn:q\""), std::string::npos)
+        << "a namespace used by a written element travels with it:\n"
+        << open->text;
 
-// Appends the LINE elements of screen.
-void appendLines(xml::GrowingDocument& growing, const std::string& screen) {
-    const auto doc = xml::Document::parse(screen);
-    ASSERT_TRUE(doc) << screen;
-    ASSERT_TRUE(growing.appendCopies(doc->elementsByName("LINE"))) << screen;
-}
-
-std::vector<std::string> lineTexts(const std::string& text) {
-    const auto doc = xml::Document::parse(text);
-    return doc ? texts(*doc, "LINE") : std::vector<std::string>{"<unparseable>"};
-}
-
-TEST(GrowingDocument, AppendedElementsGoAtTheEndOfTheAnchorWhateverTheTextHolds) {
-    const std::string marks =
-        "<?fw-anchor-end-1?><?fw-anchor-end-2?><?fw-anchor-end-3?>"
-        "<!--<?fw-anchor-end-4?>-->";
-    using Lines = std::vector<std::string>;
-    struct Case {
-        const char* what;
-        std::string text;
-        Lines before;
-        Lines after;  // after appending 2, 3 and 4
-    } const cases[] = {
-        {"plain", "<V><LINE>1</LINE></V>", {"1"}, {"1", "2", "3 &", "4"}},
-        {"empty anchor", "<V/>", {}, {"2", "3 &", "4"}},
-        {"anchor not the root, more after it",
-         "<R><X><V><LINE>1</LINE></V></X><V><LINE>9</LINE></V><LINE>10</LINE></R>",
-         {"1", "9", "10"},
-         {"1", "2", "3 &", "4", "9", "10"}},
-        {"text that holds the marks the writer uses",
-         "<V>" + marks + "<LINE>1</LINE></V>",
-         {"1"},
-         {"1", "2", "3 &", "4"}},
-        {"marks after the anchor",
-         "<R><V><LINE>1</LINE></V>" + marks + marks + "</R>",
-         {"1"},
-         {"1", "2", "3 &", "4"}},
-    };
-    for (const Case& c : cases) {
-        auto growing = xml::GrowingDocument::parse(c.text, "V");
-        ASSERT_TRUE(growing) << c.what;
-        EXPECT_EQ(lineTexts(growing->text()), c.before) << c.what;
-        appendLines(*growing,
-                    "<S xmlns:p=\"urn:p\"><LINE p:a=\"1\">2</LINE><LINE>3 &amp;</LINE></S>");
-        appendLines(*growing, "<S><LINE>4</LINE></S>");
-        EXPECT_EQ(lineTexts(growing->text()), c.after) << c.what << "\n" << growing->text();
-    }
-}
-
-TEST(GrowingDocument, RefusesAnAppendThatWouldNestTooDeepOrGrowTooLarge) {
-    auto deep = xml::GrowingDocument::parse(nested(200).insert(600, "<V/>"), "V");
-    ASSERT_TRUE(deep);
-    const std::string before = deep->text();
-    const auto tall =
-        xml::Document::parse("<S><LINE>ok</LINE><LINE>" + nested(100) + "</LINE></S>");
-    ASSERT_TRUE(tall);
-    EXPECT_FALSE(deep->appendCopies(tall->elementsByName("LINE")));
-    EXPECT_EQ(deep->text(), before);
-    appendLines(*deep, "<S><LINE>fits</LINE></S>");
-    EXPECT_EQ(lineTexts(deep->text()), std::vector<std::string>{"fits"});
-
-    auto small = xml::GrowingDocument::parse("<V/>", "V", 100);
-    ASSERT_TRUE(small);
-    const auto big = xml::Document::parse("<S><LINE>" + std::string(100, 'x') + "</LINE></S>");
-    ASSERT_TRUE(big);
-    EXPECT_FALSE(small->appendCopies(big->elementsByName("LINE")));
-    EXPECT_LE(small->text().size(), 100u);
-    EXPECT_FALSE(xml::GrowingDocument::parse("<R/>", "V")) << "no anchor";
+    const auto line = other->elementsByName("LINE").front();
+    const std::size_t size = line.write(1000)->size();
+    EXPECT_TRUE(line.write(size));
+    EXPECT_FALSE(line.write(size - 1));
 }
 
 TEST(XmlSax, ReportsElementsAttributesAndText) {

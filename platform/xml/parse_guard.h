@@ -1,57 +1,44 @@
-// What every parse of untrusted XML shares: the parser options, the nesting limit, a silent
-// error sink, and a scope during which external entities are refused.
+// The one way both XML readers parse untrusted text: measured against the limits first, then
+// parsed with libxml2 under the callbacks that refuse what is not safe. Refused are any
+// declaration in a document type (entities, elements, attribute lists, notations: no
+// document needs them and each costs memory or time), any reference to an entity that is not
+// predefined, attribute values holding one, and nesting beyond kMaxDepth. Nothing is fetched.
 #pragma once
 
 #include <libxml/parser.h>
-#include <libxml/xmlerror.h>
+#include <libxml/tree.h>
 
-#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/xml/limits.h"
+
 namespace xml::guard {
 
-// Deepest element nesting a document may have (the root element is at depth 1).
-inline constexpr int kMaxDepth = 256;
+struct DocDeleter {
+    void operator()(xmlDocPtr doc) const { xmlFreeDoc(doc); }
+};
+using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
 
-// Never fetch, never substitute entities, never load or apply a DTD, never relax the
-// parser's own limits; read the text as UTF-8 whatever its declaration says.
-inline constexpr int kParseOptions =
-    XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC;
-
-// Whether a text of this size may be parsed at all.
-bool sizeAllowed(std::string_view utf8, std::size_t maxBytes);
-
-// The value of an attribute as the SAX2 start-element callback gives it: an ampersand arrives
-// as "&#38;"; any other "&" is a reference to an entity we do not know.
-std::string_view attributeValue(const xmlChar* begin, const xmlChar* end);
-std::string decodeAttributeValue(std::string_view raw);
-bool attributeHasUnknownEntity(std::string_view raw);
-// Whether every attribute of a start-element callback (five pointers each) is free of
-// references to entities we do not know.
-bool attributesKnown(int count, const xmlChar** attributes);
-
-// Swallows a parse error (installed as the structured error handler of every context).
-void silentError(void* context, xmlErrorPtr error);
-
-// While one lives on a thread, that thread's parses load no external entity (whatever asks
-// for one gets nothing) and libxml2's generic error output goes nowhere. Parses outside such
-// a scope keep whatever loader was installed before.
-class ParseScope {
-  public:
-    ParseScope();
-    ParseScope(const ParseScope&) = delete;
-    ParseScope& operator=(const ParseScope&) = delete;
-    ~ParseScope();
-
-  private:
-    xmlGenericErrorFunc savedGeneric_ = nullptr;
-    void* savedGenericContext_ = nullptr;
+struct Result {
+    bool read = false;  // a well-formed document, read to its end with nothing refused
+    DocPtr doc;         // the tree, when the reader builds one
 };
 
-// Owns a parser context.
-struct ContextDeleter {
-    void operator()(xmlParserCtxtPtr ctxt) const { xmlFreeParserCtxt(ctxt); }
-};
+// Parses utf8 with the callbacks of reader (libxml2's tree builder or a handler of our own):
+// its element callbacks run behind the guard's checks, and reader's own state is handed to
+// them as readerState (see readerStateOf).
+Result read(std::string_view utf8, const Limits& limits, const xmlSAXHandler& reader,
+            void* readerState);
+
+// The readerState given to read(), from the context a callback receives.
+void* readerStateOf(void* ctx);
+// Ends the parse as refused.
+void refuse(void* ctx);
+
+// The value of an attribute as the start-element callback gives it, with the ampersand that
+// the callback hands over as "&#38;" given back.
+std::string attributeValue(const xmlChar* begin, const xmlChar* end);
 
 }  // namespace xml::guard

@@ -1,10 +1,12 @@
 // A SAX2 reader over untrusted XML: element and character callbacks only, no entity
-// callbacks, nothing fetched, bounded size and depth.
+// callbacks, nothing fetched, bounded by Limits.
 #pragma once
 
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "platform/xml/limits.h"
 
 namespace xml {
 
@@ -20,8 +22,10 @@ class SaxHandler {
     virtual void characters(std::string_view text) { (void)text; }
 };
 
-// Reads utf8 to its end, calling handler. Answers false when the text is not well-formed,
-// carries entity declarations, or exceeds the limits (callbacks made so far stand).
-bool parseSax(std::string_view utf8, SaxHandler& handler, std::size_t maxBytes = 8u << 20);
+// Reads utf8 to its end, calling handler. Answers false when the text is not well-formed, is
+// refused by the parse guard (declarations in a document type, unknown entities) or goes beyond
+// the limits (callbacks made so far stand). An exception of the handler ends the parse and
+// reaches the caller.
+bool parseSax(std::string_view utf8, SaxHandler& handler, const Limits& limits = {});
 
 }  // namespace xml

@@ -1,17 +1,19 @@
-// An XML document read from untrusted text: never fetches anything, never expands external
-// entities, bounded in size and depth. UTF-8 in and out.
+// An XML document read from untrusted text: never fetches anything, never expands entities,
+// bounded by Limits. UTF-8 in and out.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/xml/limits.h"
+
 namespace xml {
 
 class Document;
-class GrowingDocument;
 
 // An element of a document; valid while its document lives.
 class Element {
@@ -19,33 +21,43 @@ class Element {
     // The concatenated text content of the element (UTF-8).
     std::string text() const;
     std::string name() const;
+    // Levels of elements from the root down to this one (the root is at 1).
+    int depth() const;
+    // Levels of elements in this one's subtree (a childless element counts as 1).
+    int height() const;
+    // The element and its content written on their own, with the namespace declarations they
+    // need from outside; nullopt when that would take more than maxBytes.
+    std::optional<std::string> write(std::size_t maxBytes) const;
 
   private:
     friend class Document;
-    friend class GrowingDocument;
     explicit Element(void* node) : node_(node) {}
     void* node_;
 };
 
 class Document {
   public:
-    // Answers nullopt for text that is not a well-formed document, carries a DTD with
-    // entities, is larger than maxBytes or nests deeper than the limit.
-    static std::optional<Document> parse(std::string_view utf8, std::size_t maxBytes = 8u << 20);
+    // Answers nullopt for text that is not a well-formed document, is refused by the parse
+    // guard (declarations in a document type, unknown entities) or goes beyond the limits.
+    static std::optional<Document> parse(std::string_view utf8, const Limits& limits = {});
     Document(Document&&) noexcept;
     Document& operator=(Document&&) noexcept;
     ~Document();
 
     // Every element with this name, anywhere in the document, in document order.
     std::vector<Element> elementsByName(std::string_view name) const;
-    // Copies an element of another document (with everything inside it) and appends the copy
-    // as the last child of parent, an element of this document. Answers false on failure.
-    bool appendCopy(Element parent, Element fromOther);
     // The document as text (UTF-8).
     std::string serialize() const;
 
+    // The document as text, and where in it the content of anchor ends: an element written
+    // (Element::write) and inserted there is read back as the last child of anchor.
+    struct OpenText {
+        std::string text;
+        std::size_t end = 0;
+    };
+    std::optional<OpenText> serializeOpenAt(Element anchor);
+
   private:
-    friend class GrowingDocument;
     struct Impl;
     explicit Document(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
