@@ -64,21 +64,22 @@ class ResponseMerge {
                 return;
         }
         AccumulatedResponse& target = opened ? *opened : accumulated;
-        std::string lines;
+        // Each line is checked as it is written, so that lines nested in lines stop being
+        // copied as soon as they pass the limits.
         xml::Markup markup = target.markup_;
+        xml::ElementWriter lines(kLimits.maxBytes - markup.bytes);
         for (const xml::Element& line : screen->elementsByName(kLineName)) {
             if (target.anchorDepth_ + line.height() > xml::kMaxDepth)
                 return;  // it could not be read back
-            std::optional<std::string> written = line.write(kLimits.maxBytes - markup.bytes);
-            if (!written)
+            const std::size_t from = lines.text().size();
+            if (!lines.write(line))
                 return;
-            markup += xml::measure(*written);
+            markup += xml::measure(std::string_view(lines.text()).substr(from));
             if (!markup.within(kLimits))
                 return;
-            lines += *written;
         }
-        target.text_.insert(target.linesEnd_, lines);
-        target.linesEnd_ += lines.size();
+        target.text_.insert(target.linesEnd_, lines.text());
+        target.linesEnd_ += lines.text().size();
         target.markup_ = markup;
         if (opened)
             accumulated = std::move(*opened);

@@ -244,12 +244,10 @@ TEST(XmlDocument, ElementsWrittenAtTheOpenEndReadBackAsItsLastChildren) {
     ASSERT_TRUE(doc && other);
     auto open = doc->serializeOpenAt(doc->elementsByName("V").front());
     ASSERT_TRUE(open);
-    for (const xml::Element& line : other->elementsByName("LINE")) {
-        const auto written = line.write(100);
-        ASSERT_TRUE(written);
-        open->text.insert(open->end, *written);
-        open->end += written->size();
-    }
+    xml::ElementWriter writer(100);
+    for (const xml::Element& line : other->elementsByName("LINE"))
+        ASSERT_TRUE(writer.write(line));
+    open->text.insert(open->end, writer.text());
     const auto reread = xml::Document::parse(open->text);
     ASSERT_TRUE(reread) << open->text;
     EXPECT_EQ(texts(*reread, "V"), (std::vector<std::string>{"123 & \xC3\xA9", ""}));
@@ -257,10 +255,14 @@ TEST(XmlDocument, ElementsWrittenAtTheOpenEndReadBackAsItsLastChildren) {
         << "a namespace used by a written element travels with it:\n"
         << open->text;
 
-    const auto line = other->elementsByName("LINE").front();
-    const std::size_t size = line.write(1000)->size();
-    EXPECT_TRUE(line.write(size));
-    EXPECT_FALSE(line.write(size - 1));
+    const std::size_t size = writer.text().size();
+    for (const std::size_t limit : {size, size - 1}) {
+        xml::ElementWriter bounded(limit);
+        bool all = true;
+        for (const xml::Element& line : other->elementsByName("LINE"))
+            all = bounded.write(line) && all;
+        EXPECT_EQ(all, limit == size) << "the limit holds for all that is written";
+    }
 }
 
 TEST(XmlSax, ReportsElementsAttributesAndText) {

@@ -58,26 +58,6 @@ xmlNodePtr nextInOrder(xmlNodePtr node, xmlNodePtr top) {
     return nullptr;
 }
 
-// Appends what the writer gives to a string until it would grow past its limit; what comes
-// after is dropped (the writer carries on without an error to report).
-struct BoundedText {
-    std::string text;
-    std::size_t maxBytes;
-    bool overflowed = false;
-};
-
-int appendBounded(void* context, const char* bytes, int length) {
-    auto& out = *static_cast<BoundedText*>(context);
-    const auto size = static_cast<std::size_t>(length);
-    if (out.overflowed || size > out.maxBytes - out.text.size()) {
-        out.overflowed = true;
-        out.text.clear();
-    } else {
-        out.text.append(bytes, size);
-    }
-    return length;
-}
-
 std::string write(xmlDocPtr doc) {
     xmlChar* buffer = nullptr;
     int size = 0;
@@ -147,26 +127,6 @@ int Element::height() const {
     return deepest;
 }
 
-std::optional<std::string> Element::write(std::size_t maxBytes) const {
-    const xmlNodePtr source = asNode(node_);
-    // A copy outside the tree carries the declarations of the namespaces it uses.
-    xmlNodePtr copy = xmlDocCopyNode(source, source->doc, 1);
-    if (copy == nullptr)
-        return std::nullopt;
-    BoundedText out{{}, maxBytes, false};
-    xmlSaveCtxtPtr save = xmlSaveToIO(appendBounded, nullptr, &out, "UTF-8", 0);
-    long written = -1;
-    if (save != nullptr) {
-        written = xmlSaveTree(save, copy);
-        if (xmlSaveClose(save) < 0)
-            written = -1;
-    }
-    xmlFreeNode(copy);
-    if (written < 0 || out.overflowed)
-        return std::nullopt;
-    return std::move(out.text);
-}
-
 std::optional<Document> Document::parse(std::string_view utf8, const Limits& limits) {
     xmlSAXHandler builder{};
     xmlSAXVersion(&builder, 2);
@@ -225,6 +185,45 @@ std::optional<Document::OpenText> Document::serializeOpenAt(Element anchor) {
         return std::nullopt;
     open.text.erase(open.end, written.size());
     return open;
+}
+
+ElementWriter::ElementWriter(std::size_t maxBytes)
+    : out_{{}, maxBytes}, save_(xmlSaveToIO(append, nullptr, &out_, "UTF-8", 0)) {
+    out_.failed = save_ == nullptr;
+}
+
+ElementWriter::~ElementWriter() {
+    if (save_ != nullptr)
+        xmlSaveClose(static_cast<xmlSaveCtxtPtr>(save_));
+}
+
+// Past the limit nothing more is kept; the writer carries on without an error to report.
+int ElementWriter::append(void* context, const char* bytes, int length) {
+    Out& out = *static_cast<Out*>(context);
+    const auto size = static_cast<std::size_t>(length);
+    if (out.failed || size > out.maxBytes - out.text.size()) {
+        out.failed = true;
+    } else {
+        out.text.append(bytes, size);
+    }
+    return length;
+}
+
+bool ElementWriter::write(Element element) {
+    if (out_.failed)
+        return false;
+    const xmlNodePtr source = asNode(element.node_);
+    // A copy outside the tree carries the declarations of the namespaces it uses.
+    xmlNodePtr copy = xmlDocCopyNode(source, source->doc, 1);
+    if (copy == nullptr) {
+        out_.failed = true;
+        return false;
+    }
+    auto* save = static_cast<xmlSaveCtxtPtr>(save_);
+    if (xmlSaveTree(save, copy) < 0 || xmlSaveFlush(save) < 0)
+        out_.failed = true;
+    xmlFreeNode(copy);
+    return !out_.failed;
 }
 
 }  // namespace xml

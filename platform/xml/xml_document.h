@@ -25,12 +25,10 @@ class Element {
     int depth() const;
     // Levels of elements in this one's subtree (a childless element counts as 1).
     int height() const;
-    // The element and its content written on their own, with the namespace declarations they
-    // need from outside; nullopt when that would take more than maxBytes.
-    std::optional<std::string> write(std::size_t maxBytes) const;
 
   private:
     friend class Document;
+    friend class ElementWriter;
     explicit Element(void* node) : node_(node) {}
     void* node_;
 };
@@ -61,6 +59,31 @@ class Document {
     struct Impl;
     explicit Document(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
+};
+
+// Writes elements one after the other into one text, each with its content and the namespace
+// declarations it needs from outside, so that the text can be inserted into another document.
+class ElementWriter {
+  public:
+    explicit ElementWriter(std::size_t maxBytes);
+    ElementWriter(const ElementWriter&) = delete;
+    ElementWriter& operator=(const ElementWriter&) = delete;
+    ~ElementWriter();
+
+    // Appends element; false when the text would take more than maxBytes or cannot be
+    // written (the writer is then done with).
+    bool write(Element element);
+    const std::string& text() const { return out_.text; }
+
+  private:
+    struct Out {
+        std::string text;
+        std::size_t maxBytes;
+        bool failed = false;
+    };
+    static int append(void* context, const char* bytes, int length);
+    Out out_;
+    void* save_;
 };
 
 }  // namespace xml
