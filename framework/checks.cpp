@@ -4,6 +4,7 @@
 
 #include "framework/language.h"
 #include "framework/list_entries.h"
+#include "platform/text/trim.h"
 #include "platform/zenkor/validate.h"
 
 namespace framework {
@@ -177,7 +178,7 @@ bool Refuse(Dialog& form, ControlId id, std::string_view title, const char* key)
 }
 
 bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos;
+    return text::trim(text).empty();
 }
 
 bool IsFieldEmpty(const Dialog& form, ControlId id) {

@@ -6,6 +6,8 @@
 
 #include "host/suggest.h"
 
+#include "platform/text/codepage.h"
+
 namespace host {
 namespace {
 
@@ -26,32 +28,8 @@ int hexValue(char16_t c) {
     return -1;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-void appendUtf16(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out += static_cast<char16_t>(cp);
-    } else {
-        cp -= 0x10000;
-        out += static_cast<char16_t>(0xD800 | (cp >> 10));
-        out += static_cast<char16_t>(0xDC00 | (cp & 0x3FF));
-    }
+std::string utf8(std::u16string_view text) {
+    return text::fromUtf16(text, text::kUtf8);
 }
 
 LineWords lineError(std::string why) {
@@ -100,7 +78,7 @@ std::string readQuoted(std::u16string_view line, std::size_t& pos, std::u16strin
                     unit = unit * 16 + static_cast<unsigned>(v);
                 }
                 if (!valid) {
-                    return "bad escape \\u" + toUtf8(line.substr(pos, digits)) +
+                    return "bad escape \\u" + utf8(line.substr(pos, digits)) +
                            " (\\u takes four hex digits)";
                 }
                 word += static_cast<char16_t>(unit);
@@ -108,7 +86,7 @@ std::string readQuoted(std::u16string_view line, std::size_t& pos, std::u16strin
                 break;
             }
             default:
-                return "bad escape \\" + toUtf8(line.substr(pos - 1, 1));
+                return "bad escape \\" + utf8(line.substr(pos - 1, 1));
         }
     }
     return "unterminated quote";
@@ -117,7 +95,7 @@ std::string readQuoted(std::u16string_view line, std::size_t& pos, std::u16strin
 }  // namespace
 
 std::string ScriptCommand::argumentUtf8(std::size_t i) const {
-    return i < arguments.size() ? toUtf8(arguments[i]) : std::string();
+    return i < arguments.size() ? utf8(arguments[i]) : std::string();
 }
 
 std::string ScriptError::message() const {
@@ -145,78 +123,12 @@ std::string quoted(std::string_view utf8) {
     return out + "\"";
 }
 
-std::string toUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
-        }
-        appendUtf8(out, c);
-    }
-    return out;
-}
-
-std::optional<std::u16string> utf8ToUtf16(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            out += static_cast<char16_t>(lead);
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t cp = 0;
-        unsigned char low = 0x80;  // the range of the second byte
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            cp = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            cp = lead & 0x0F;
-            low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-            high = lead == 0xED ? 0x9F : 0xBF;  // no encoded surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            cp = lead & 0x07;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing above U+10FFFF
-        } else {
-            return std::nullopt;
-        }
-        if (text.size() - i < length) {
-            return std::nullopt;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            auto byte = static_cast<unsigned char>(text[i + k]);
-            unsigned char min = k == 1 ? low : 0x80;
-            unsigned char max = k == 1 ? high : 0xBF;
-            if (byte < min || byte > max) {
-                return std::nullopt;
-            }
-            cp = (cp << 6) | (byte & 0x3F);
-        }
-        appendUtf16(out, cp);
-        i += length;
-    }
-    return out;
-}
-
 LineWords splitScriptLine(std::string_view line) {
     std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == '#') {
         return {};
     }
-    std::optional<std::u16string> decoded = utf8ToUtf16(line);
+    std::optional<std::u16string> decoded = text::utf8ToUtf16Strict(line);
     if (!decoded) {
         return lineError("invalid UTF-8");
     }
@@ -300,7 +212,7 @@ std::optional<ScriptCommand> ScriptReader::next() {
         }
         ScriptCommand command;
         command.line = lineNumber_;
-        command.word = toUtf8(words.words.front());
+        command.word = utf8(words.words.front());
         command.arguments.assign(std::make_move_iterator(words.words.begin() + 1),
                                  std::make_move_iterator(words.words.end()));
         const std::size_t first = line.find_first_not_of(" \t");

@@ -59,12 +59,6 @@ struct ScriptError {
 // characters, so that it reads on one line and pastes back into a script.
 std::string quoted(std::string_view utf8);
 
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string toUtf8(std::u16string_view text);
-// Strict UTF-8 to UTF-16: none for overlong forms, encoded surrogates, code points above
-// U+10FFFF, stray or missing continuation bytes.
-std::optional<std::u16string> utf8ToUtf16(std::string_view text);
-
 // The words of one line (without its line end): none for an empty or comment line, else the
 // command word and its arguments. error is non-empty (and words empty) for a malformed line:
 // "invalid UTF-8", "unterminated quote", "bad escape \x", "text after a closing quote".

@@ -89,26 +89,31 @@ struct Utf8Case {
     const char* what;
     std::string bytes;
     std::u16string decoded;
+    bool wellFormed;
 };
 
 const Utf8Case kUtf8Cases[] = {
-    {"two bytes", "\xC2\xA5", u"\u00A5"},
-    {"lone continuation", "A\x80", u"A\uFFFD"},
-    {"three bytes", "\xE2\x82\xAC", u"\u20AC"},
-    {"four bytes", "\xF0\x9F\x98\x80", u"\U0001F600"},
-    {"largest code point", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
-    {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD"},
-    {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
-    {"above U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-    {"invalid lead", "\xF5\xFF", u"\uFFFD\uFFFD"},
-    {"truncated at the end", "A\xE2\x82", u"A\uFFFD"},
-    {"truncated before a lead", "\xC2\xC2\xA5", u"\uFFFD\u00A5"},
-    {"NUL kept", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+    {"two bytes", "\xC2\xA5", u"\u00A5", true},
+    {"lone continuation", "A\x80", u"A\uFFFD", false},
+    {"three bytes", "\xE2\x82\xAC", u"\u20AC", true},
+    {"four bytes", "\xF0\x9F\x98\x80", u"\U0001F600", true},
+    {"largest code point", "\xF4\x8F\xBF\xBF", u"\U0010FFFF", true},
+    {"a replacement character as such", "\xEF\xBF\xBD", u"\uFFFD", true},
+    {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD", false},
+    {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD", false},
+    {"above U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", false},
+    {"invalid lead", "\xF5\xFF", u"\uFFFD\uFFFD", false},
+    {"truncated at the end", "A\xE2\x82", u"A\uFFFD", false},
+    {"truncated before a lead", "\xC2\xC2\xA5", u"\uFFFD\u00A5", false},
+    {"NUL kept", std::string("a\0b", 3), std::u16string(u"a\0b", 3), true},
 };
 
 TEST_F(CodePageTest, Utf8IsDecodedStrictly) {
     for (const Utf8Case& c : kUtf8Cases) {
         EXPECT_EQ(hex(text::toUtf16(c.bytes, text::kUtf8)), hex(c.decoded)) << c.what;
+        const std::optional<std::u16string> strict = text::utf8ToUtf16Strict(c.bytes);
+        EXPECT_EQ(strict.has_value(), c.wellFormed) << c.what;
+        EXPECT_EQ(hex(strict.value_or(c.decoded)), hex(c.decoded)) << c.what;
     }
 }
 
@@ -123,7 +128,8 @@ TEST_F(CodePageTest, Utf16EncodesAsUtf8WithUnpairedSurrogatesReplaced) {
          "\xEF\xBF\xBD"
          "A"},
         {u"A" + std::u16string(1, u'\xDE00'), "A\xEF\xBF\xBD"},
-        {std::u16string{u'\xDE00', u'\xD83D'}, "\xEF\xBF\xBD\xEF\xBF\xBD"}  // reversed pair
+        {std::u16string{u'\xDE00', u'\xD83D'}, "\xEF\xBF\xBD\xEF\xBF\xBD"},  // reversed pair
+        {std::u16string(u"\0", 1), std::string(1, '\0')},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(hex(text::fromUtf16(c.in, text::kUtf8)), hex(c.out)) << hex(c.in);

@@ -10,6 +10,7 @@
 #include "host/script.h"
 #include "host/transcript_diff.h"
 #include "platform/file/file.h"
+#include "platform/text/codepage.h"
 #include "tests/support/mask_harness.h"
 
 namespace {
@@ -25,7 +26,7 @@ TEST(Quoting, TextsReadBackAsTheScriptWroteThem) {
         EXPECT_EQ(host::quoted(text), written);
         const host::LineWords words = host::splitScriptLine("x " + written);
         ASSERT_EQ(words.words.size(), 2u) << written;
-        EXPECT_EQ(host::toUtf8(words.words[1]), text);
+        EXPECT_EQ(::text::fromUtf16(words.words[1], ::text::kUtf8), text);
     }
 }
 

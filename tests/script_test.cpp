@@ -80,17 +80,6 @@ TEST(ScriptLine, WordsQuotesAndEscapes) {
     }
 }
 
-TEST(ScriptText, Utf8RoundTripAndLoneSurrogates) {
-    const std::string sound = "a\xC2\xA5\xE2\x82\xAC\xF0\x9F\x98\x80";
-    std::optional<std::u16string> wide = host::utf8ToUtf16(sound);
-    ASSERT_TRUE(wide.has_value());
-    EXPECT_EQ(*wide, u"a\u00A5\u20AC\U0001F600");
-    EXPECT_EQ(host::toUtf8(*wide), sound);
-    EXPECT_EQ(host::toUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
-    EXPECT_EQ(host::toUtf8(std::u16string(1, char16_t(0xDC00))), "\xEF\xBF\xBD");
-    EXPECT_EQ(host::toUtf8(std::u16string_view(u"\0", 1)), std::string(1, '\0'));
-}
-
 std::vector<ScriptCommand> readAll(ScriptReader& reader) {
     std::vector<ScriptCommand> commands;
     while (auto command = reader.next()) {

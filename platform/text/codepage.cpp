@@ -150,8 +150,10 @@ const Utf8Lead* findLead(unsigned char b) {
     return nullptr;
 }
 
-// Strict UTF-8: each maximal ill-formed part of a sequence becomes one U+FFFD.
-std::u16string decodeUtf8(std::string_view text) {
+// Strict UTF-8: each maximal ill-formed part of a sequence becomes one U+FFFD, and makes
+// wellFormed false.
+std::u16string decodeUtf8(std::string_view text, bool& wellFormed) {
+    wellFormed = true;
     std::u16string out;
     out.reserve(text.size());
     std::size_t i = 0;
@@ -166,6 +168,7 @@ std::u16string decodeUtf8(std::string_view text) {
         ++i;
         if (lead == nullptr) {
             out.push_back(kReplacement);
+            wellFormed = false;
             continue;
         }
         char32_t c = b & lead->bits;
@@ -189,6 +192,7 @@ std::u16string decodeUtf8(std::string_view text) {
             appendUtf16(out, c);
         } else {
             out.push_back(kReplacement);
+            wellFormed = false;
         }
     }
     return out;
@@ -253,9 +257,18 @@ std::string fromUtf16(std::u16string_view text, unsigned codePage) {
 
 std::u16string toUtf16(std::string_view text, unsigned codePage) {
     if (codePage == kUtf8) {
-        return decodeUtf8(text);
+        bool wellFormed = true;
+        return decodeUtf8(text, wellFormed);
     }
     return decodeSingleByte(text, findSingleByte(codePage));
+}
+
+std::optional<std::u16string> utf8ToUtf16Strict(std::string_view text) {
+    bool wellFormed = true;
+    std::u16string decoded = decodeUtf8(text, wellFormed);
+    if (!wellFormed)
+        return std::nullopt;
+    return decoded;
 }
 
 }  // namespace text

@@ -154,6 +154,16 @@ void refuse(void* ctx) {
     xmlStopParser(static_cast<xmlParserCtxtPtr>(ctx));
 }
 
+std::string qualifiedName(const xmlChar* prefix, const xmlChar* local) {
+    std::string name;
+    if (prefix != nullptr) {
+        name = view(prefix);
+        name += ':';
+    }
+    name += view(local);
+    return name;
+}
+
 std::string attributeValue(const xmlChar* begin, const xmlChar* end) {
     const std::string_view raw = rawValue(begin, end);
     std::string value;

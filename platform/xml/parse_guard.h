@@ -37,6 +37,13 @@ void* readerStateOf(void* ctx);
 // Ends the parse as refused.
 void refuse(void* ctx);
 
+// A libxml2 string as a view ("" for none).
+inline std::string_view view(const xmlChar* text) {
+    return text == nullptr ? std::string_view() : reinterpret_cast<const char*>(text);
+}
+// A name as written: prefix:local, or local without a prefix.
+std::string qualifiedName(const xmlChar* prefix, const xmlChar* local);
+
 // The value of an attribute as the start-element callback gives it, with the ampersand that
 // the callback hands over as "&#38;" given back.
 std::string attributeValue(const xmlChar* begin, const xmlChar* end);

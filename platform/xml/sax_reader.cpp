@@ -17,20 +17,6 @@ struct ReadState {
     std::exception_ptr thrown;  // from the handler, carried past libxml2's frames
 };
 
-std::string_view view(const xmlChar* text) {
-    return text == nullptr ? std::string_view() : reinterpret_cast<const char*>(text);
-}
-
-std::string qualified(const xmlChar* prefix, const xmlChar* localname) {
-    std::string name;
-    if (prefix != nullptr) {
-        name = view(prefix);
-        name += ':';
-    }
-    name += view(localname);
-    return name;
-}
-
 // Runs a handler callback; an exception stops the parse and is rethrown after it.
 template <typename Call>
 void guarded(void* ctx, Call&& call) {
@@ -54,16 +40,18 @@ void onStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
         list.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
             const xmlChar** attribute = attributes + 5 * i;  // local, prefix, URI, value, end
-            names[i] = qualified(attribute[1], attribute[0]);
+            names[i] = guard::qualifiedName(attribute[1], attribute[0]);
             values[i] = guard::attributeValue(attribute[3], attribute[4]);
             list.emplace_back(names[i], values[i]);
         }
-        handler.startElement(qualified(prefix, localname), list);
+        handler.startElement(guard::qualifiedName(prefix, localname), list);
     });
 }
 
 void onEndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar*) {
-    guarded(ctx, [&](SaxHandler& handler) { handler.endElement(qualified(prefix, localname)); });
+    guarded(ctx, [&](SaxHandler& handler) {
+        handler.endElement(guard::qualifiedName(prefix, localname));
+    });
 }
 
 void onCharacters(void* ctx, const xmlChar* text, int length) {

@@ -22,19 +22,7 @@ xmlNodePtr asNode(void* node) {
     return static_cast<xmlNodePtr>(node);
 }
 
-std::string_view view(const xmlChar* text) {
-    return text == nullptr ? std::string_view() : reinterpret_cast<const char*>(text);
-}
-
-std::string qualifiedName(const xmlNode* node) {
-    std::string name;
-    if (node->ns != nullptr && node->ns->prefix != nullptr) {
-        name = view(node->ns->prefix);
-        name += ':';
-    }
-    name += view(node->name);
-    return name;
-}
+using guard::view;
 
 // Whether node is named name, written as prefix:local when it has a prefix.
 bool hasName(const xmlNode* node, std::string_view name) {
@@ -95,7 +83,8 @@ std::string Element::text() const {
 }
 
 std::string Element::name() const {
-    return qualifiedName(asNode(node_));
+    const xmlNodePtr node = asNode(node_);
+    return guard::qualifiedName(node->ns != nullptr ? node->ns->prefix : nullptr, node->name);
 }
 
 int Element::depth() const {

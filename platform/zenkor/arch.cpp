@@ -8,6 +8,7 @@
 
 #include "platform/file/file.h"
 #include "platform/text/codepage.h"
+#include "platform/text/plain_name.h"
 #include "platform/zenkor/arch.h"
 #include "platform/zenkor/language_table.h"
 #include "resources/en1_table.h"
@@ -46,15 +47,7 @@ Languages& languages() {
 
 // Codes name files, so only plain names are taken: no path can be smuggled in.
 bool isValidCode(std::string_view code) {
-    if (code.empty() || code.size() > kMaxCodeBytes)
-        return false;
-    for (char c : code) {
-        bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                  c == '_' || c == '-';
-        if (!ok)
-            return false;
-    }
-    return true;
+    return text::isPlainName(code, kMaxCodeBytes, "_-");
 }
 
 std::string upper(std::string_view s) {

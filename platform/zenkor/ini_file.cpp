@@ -1,12 +1,12 @@
 #include "platform/zenkor/ini_file.h"
 
+#include "platform/text/trim.h"
+
 namespace zenkor {
 namespace {
 
 // The blanks that the reader drops around names and values.
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
-}
+constexpr std::string_view kBlanks = " \t\v\f\x1a";
 bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
 }
@@ -15,11 +15,7 @@ char lower(char c) {
 }
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
+    return text::trim(s, kBlanks);
 }
 
 // One line of text from pos: [begin, end) without its line break, which ends at next.

@@ -1,30 +1,20 @@
 #include "platform/zenkor/language_table.h"
 
+#include "platform/text/plain_name.h"
+#include "platform/text/trim.h"
+
 namespace zenkor {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+// The blanks dropped around keys and texts.
+constexpr std::string_view kBlanks = " \t";
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
+    return text::trim(s, kBlanks);
 }
 
 bool isValidKey(std::string_view key) {
-    if (key.empty() || key.size() > LanguageTable::kMaxKeyBytes)
-        return false;
-    for (char c : key) {
-        bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                  c == '_' || c == '-' || c == '.';
-        if (!ok)
-            return false;
-    }
-    return true;
+    return text::isPlainName(key, LanguageTable::kMaxKeyBytes, "_-.");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "platform/file/file.h"
 #include "platform/file/file_lock.h"
+#include "platform/text/plain_name.h"
 #include "platform/zenkor/arch.h"
 
 namespace {
@@ -20,15 +21,7 @@ constexpr int kLockWaitMs = 2000;
 
 // Queue names name files, so only plain names are taken: no path can be smuggled in.
 bool isValidQueueName(std::string_view name) {
-    if (name.empty() || name.size() > kMaxNameBytes || name.front() == '.')
-        return false;
-    for (char c : name) {
-        bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                  c == '_' || c == '-' || c == '.';
-        if (!ok)
-            return false;
-    }
-    return true;
+    return text::isPlainName(name, kMaxNameBytes, "_-.") && name.front() != '.';
 }
 
 bool isValidKey(std::string_view key) {
