@@ -32,6 +32,10 @@ std::string repeat(const std::string& piece, int times) {
     return text;
 }
 
+std::string nested(int depth) {
+    return repeat("<b>", depth) + repeat("</b>", depth);
+}
+
 // The texts of //VELMORA/LINE/TEXT, as the consumer of a response reads them; a marker when
 // the text does not parse.
 std::vector<std::string> lineTexts(const std::string& response) {
@@ -59,6 +63,7 @@ TEST_F(ResponseTest, ContinuationIsDecidedByTheLastTextOfTheScreen) {
         const char* what;
         std::string screen;
         bool continued;
+        unsigned codePage = 1252;  // the marker is the character of the byte 0xA5
     } const cases[] = {
         {"last line ends with the marker", screen({"A", "MORE " + kYen}), true},
         {"marker given as a character reference", screen({"MORE &#xA5;"}), true},
@@ -73,17 +78,14 @@ TEST_F(ResponseTest, ContinuationIsDecidedByTheLastTextOfTheScreen) {
         {"malformed screen", "<VELMORA><LINE><TEXT>A" + kYen + "</TEXT></VELMORA>", false},
         {"not XML", "A" + kYen, false},
         {"entity declared", "<!DOCTYPE V [<!ENTITY m \"&#xA5;\">]><V><TEXT>A&m;</TEXT></V>", false},
+        {"Cyrillic marker", screen({"A " + kGhe}), true, 1251},
+        {"Latin marker in the Cyrillic code page", screen({"A " + kYen}), false, 1251},
+        {"Cyrillic marker alone", screen({kGhe}), false, 1251},
     };
     for (const Case& c : cases) {
+        ASSERT_TRUE(text::setSystemCodePage(c.codePage));
         EXPECT_EQ(framework::IsContinued(c.screen), c.continued) << c.what << "\n" << c.screen;
     }
-}
-
-TEST_F(ResponseTest, TheMarkerFollowsTheSystemCodePage) {
-    ASSERT_TRUE(text::setSystemCodePage(1251));
-    EXPECT_TRUE(framework::IsContinued(screen({"A " + kGhe})));
-    EXPECT_FALSE(framework::IsContinued(screen({"A " + kYen})));
-    EXPECT_FALSE(framework::IsContinued(screen({kGhe})));
 }
 
 // A response holding first as it was received.
@@ -181,24 +183,9 @@ TEST_F(ResponseTest, LinesGoToTheFirstVelmoraElementWhateverTheTextHolds) {
     }
 }
 
-TEST_F(ResponseTest, AScreenWhoseLinesCannotAllBeAddedAddsNone) {
-    // VELMORA nested 200 deep cannot take a line 100 levels tall: the result would be too
-    // deep to read back.
-    framework::AccumulatedResponse accumulated =
-        received(repeat("<a>", 200) + screen({"L1"}).substr(22) + repeat("</a>", 200));
-    framework::MergeResponse(accumulated, screen({"L0"}));
-    const std::string before = accumulated.text();
-    framework::MergeResponse(accumulated, "<VELMORA><LINE><TEXT>half</TEXT></LINE><LINE>" +
-                                              repeat("<b>", 100) + repeat("</b>", 100) +
-                                              "</LINE></VELMORA>");
-    EXPECT_EQ(accumulated.text(), before);
-    framework::MergeResponse(accumulated, screen({"L2"}));
-    EXPECT_EQ(lineTexts(accumulated.text()), (Lines{"L1", "L0", "L2"}));
-}
-
 // Screens within the size cap that would keep a parser busy for seconds or a merge in
-// gigabytes: the budget refuses them before they are read or while they are joined, and the
-// response stays readable.
+// gigabytes, and lines too tall for where they go: the budget refuses them before they are
+// read or while they are joined, and the response stays as it was, ready for the next screen.
 TEST_F(ResponseTest, ScreensBeyondTheBudgetAreRefused) {
     const std::string last = "<LINE><TEXT>MORE " + kYen + "</TEXT></LINE>";
     auto attributes = [](int count) {
@@ -211,10 +198,12 @@ TEST_F(ResponseTest, ScreensBeyondTheBudgetAreRefused) {
     // copied with all it holds.
     const std::string nestedLines =
         repeat("<LINE>", 20) + repeat("<a/>", 6000) + repeat("</LINE>", 20);
+    const std::string first = screen({"L1"});
     const struct {
         const char* what;
         std::string screen;
         bool read;  // continuation is read: the screen itself is within the budget
+        std::string first = {};
     } cases[] = {
         {"65 attributes on one element", "<VELMORA>" + attributes(65) + last + "</VELMORA>", false},
         {"100,000 attributes on one element",
@@ -228,12 +217,19 @@ TEST_F(ResponseTest, ScreensBeyondTheBudgetAreRefused) {
          "<VELMORA>" + repeat("<LINE>", 200) + std::string(500'000, 'x') + repeat("</LINE>", 200) +
              last + "</VELMORA>",
          true},
+        // VELMORA 200 deep cannot take a line 100 levels tall: it would not read back.
+        {"a line too tall for VELMORA",
+         "<VELMORA>" + last + "<LINE>" + nested(100) + "</LINE></VELMORA>", true,
+         repeat("<a>", 200) + first.substr(22) + repeat("</a>", 200)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(framework::IsContinued(c.screen), c.read) << c.what;
-        framework::AccumulatedResponse accumulated = received(screen({"L1"}));
+        framework::AccumulatedResponse accumulated = received(c.first.empty() ? first : c.first);
+        framework::MergeResponse(accumulated, screen({"L0"}));
         framework::MergeResponse(accumulated, c.screen);
-        EXPECT_EQ(lineTexts(accumulated.text()), Lines{"L1"}) << c.what;
+        EXPECT_EQ(lineTexts(accumulated.text()), (Lines{"L1", "L0"})) << c.what;
+        framework::MergeResponse(accumulated, screen({"L2"}));
+        EXPECT_EQ(lineTexts(accumulated.text()), (Lines{"L1", "L0", "L2"})) << c.what;
     }
 }
 
