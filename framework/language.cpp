@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/profile_names.h"
+#include "platform/text/ascii_case.h"
 #include "platform/zenkor/arch.h"
 #include "platform/zenkor/profile.h"
 
@@ -45,12 +46,7 @@ std::string StringOrKey(const char* key) {
 }
 
 std::string HelpKey(const std::string& language) {
-    std::string key = "HELP_" + (language == "EN1" ? std::string("EN") : language) + "_URL";
-    for (char& c : key) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return key;
+    return text::asciiUpper("HELP_" + (language == "EN1" ? std::string("EN") : language) + "_URL");
 }
 
 }  // namespace framework

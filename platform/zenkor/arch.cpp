@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/file/file.h"
+#include "platform/text/ascii_case.h"
 #include "platform/text/codepage.h"
 #include "platform/text/plain_name.h"
 #include "platform/zenkor/arch.h"
@@ -48,15 +49,6 @@ Languages& languages() {
 // Codes name files, so only plain names are taken: no path can be smuggled in.
 bool isValidCode(std::string_view code) {
     return text::isPlainName(code, kMaxCodeBytes, "_-");
-}
-
-std::string upper(std::string_view s) {
-    std::string result(s);
-    for (char& c : result) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return result;
 }
 
 std::string_view wholeLines(std::string_view text, bool cut) {
@@ -103,7 +95,7 @@ void copyOut(std::string_view text, char* buffer, int size) {
 }  // namespace
 
 bool LANG_load(const char* language) try {
-    std::string code = upper(language != nullptr ? language : "");
+    std::string code = text::asciiUpper(language != nullptr ? language : "");
     Languages& state = languages();
     std::lock_guard lock(state.mutex);
     // A language loaded already is counted again and comes into use, not read again.
@@ -151,7 +143,7 @@ void LANG_unload(const char* language) {
     std::lock_guard lock(state.mutex);
     auto entry = state.loaded.end();
     if (language != nullptr)
-        entry = findLoaded(state.loaded, upper(language));
+        entry = findLoaded(state.loaded, text::asciiUpper(language));
     else if (!state.loaded.empty())
         --entry;
     if (entry != state.loaded.end() && --entry->loads == 0)

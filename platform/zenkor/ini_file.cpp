@@ -1,5 +1,6 @@
 #include "platform/zenkor/ini_file.h"
 
+#include "platform/text/ascii_case.h"
 #include "platform/text/trim.h"
 
 namespace zenkor {
@@ -9,9 +10,6 @@ namespace {
 constexpr std::string_view kBlanks = " \t\v\f\x1a";
 bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
-}
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::string_view trim(std::string_view s) {
@@ -67,18 +65,12 @@ bool hasAny(std::string_view name, std::string_view chars) {
 std::size_t IniFile::NameHash::operator()(std::string_view name) const {
     std::size_t hash = 14695981039346656037ull;
     for (char c : name)
-        hash = (hash ^ static_cast<unsigned char>(lower(c))) * 1099511628211ull;
+        hash = (hash ^ static_cast<unsigned char>(text::asciiLower(c))) * 1099511628211ull;
     return hash;
 }
 
 bool IniFile::NameEqual::operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
+    return text::equalsIgnoringAsciiCase(a, b);
 }
 
 IniFile::IniFile(std::string text) : text_(std::make_unique<const std::string>(std::move(text))) {

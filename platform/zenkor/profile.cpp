@@ -6,6 +6,7 @@
 
 #include "platform/file/file.h"
 #include "platform/file/file_lock.h"
+#include "platform/text/ascii_case.h"
 #include "platform/zenkor/ini_file.h"
 
 namespace {
@@ -14,18 +15,6 @@ namespace {
 constexpr std::size_t kMaxProfileBytes = 16u << 20;
 // How long a save waits for another save of the same file to finish.
 constexpr int kLockWaitMs = 10000;
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] - 'A' + 'a') : a[i];
-        char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] - 'A' + 'a') : b[i];
-        if (x != y)
-            return false;
-    }
-    return true;
-}
 
 std::string parentOf(const std::string& path) {
     std::size_t slash = path.find_last_of('/');
@@ -83,7 +72,8 @@ unsigned long CZenkorProfile::getValue(char* buffer, const char* defaultValue, u
     if (!file_.empty() && !section_.empty() && !key_.empty()) {
         bool pending = false;
         for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
-            if (sameName(it->first.first, section_) && sameName(it->first.second, key_)) {
+            if (text::equalsIgnoringAsciiCase(it->first.first, section_) &&
+                text::equalsIgnoringAsciiCase(it->first.second, key_)) {
                 value = it->second;
                 pending = true;
                 break;
