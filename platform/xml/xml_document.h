@@ -56,6 +56,7 @@ class Document {
     std::optional<OpenText> serializeOpenAt(Element anchor);
 
   private:
+    friend class ElementWriter;
     struct Impl;
     explicit Document(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
@@ -73,17 +74,14 @@ class ElementWriter {
     // Appends element; false when the text would take more than maxBytes or cannot be
     // written (the writer is then done with).
     bool write(Element element);
-    const std::string& text() const { return out_.text; }
+    const std::string& text() const { return text_; }
 
   private:
-    struct Out {
-        std::string text;
-        std::size_t maxBytes;
-        bool failed = false;
-    };
-    static int append(void* context, const char* bytes, int length);
-    Out out_;
-    void* save_;
+    friend struct ElementWriterOutput;
+    std::string text_;
+    std::size_t maxBytes_;
+    bool failed_ = false;
+    void* backend_ = nullptr;  // what the XML backend writes through, if anything
 };
 
 }  // namespace xml

@@ -8,9 +8,15 @@
 #include "platform/com/bstr.h"
 #include "platform/text/codepage.h"
 #include "platform/xml/msxml/safe_text.h"
+#include "platform/xml/open_mark.h"
 
 namespace xml {
 namespace msxml {
+
+com::Bstr bstr(std::u16string_view text) {
+    return com::Bstr(text);
+}
+
 namespace {
 
 // {88D96A05-F192-11D4-A65F-0040963251E5} and {F5078F32-C551-11D3-89B9-0000F81FE221}.
@@ -21,10 +27,6 @@ constexpr CLSID kDomDocument30 = {
 // IXMLDOMDocument2, {2933BF95-7B36-11D2-B20E-00C04F983E60}.
 constexpr IID kDomDocument2 = {
     0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
-
-com::Bstr bstr(std::u16string_view text) {
-    return com::Bstr(text);
-}
 
 com::Ptr<IXMLDOMDocument2> createDocument() {
     // The masks live in the host's apartment; a thread of our own (a test) joins one here.
@@ -153,13 +155,21 @@ std::string Element::name() const {
     return msxml::nodeName(static_cast<IXMLDOMNode*>(node_));
 }
 
+int Element::depth() const {
+    return msxml::depthOf(static_cast<IXMLDOMNode*>(node_));
+}
+
+int Element::height() const {
+    return msxml::depthBelow(static_cast<IXMLDOMNode*>(node_));
+}
+
 Document::Document(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Document::Document(Document&&) noexcept = default;
 Document& Document::operator=(Document&&) noexcept = default;
 Document::~Document() = default;
 
-std::optional<Document> Document::parse(std::string_view utf8, std::size_t maxBytes) {
-    if (utf8.size() > maxBytes)
+std::optional<Document> Document::parse(std::string_view utf8, const Limits& limits) {
+    if (!measure(utf8).within(limits))
         return std::nullopt;
     com::Ptr<IXMLDOMDocument2> doc = msxml::load(utf8);
     if (!doc)
@@ -181,23 +191,6 @@ std::vector<Element> Document::elementsByName(std::string_view name) const {
     return elements;
 }
 
-bool Document::appendCopy(Element parent, Element fromOther) {
-    auto* target = static_cast<IXMLDOMNode*>(parent.node_);
-    auto* source = static_cast<IXMLDOMNode*>(fromOther.node_);
-    // An element of this document is one it handed out (the DOM's own wrappers of a node need
-    // not be the same object twice).
-    const bool ours =
-        std::any_of(impl_->handedOut.begin(), impl_->handedOut.end(),
-                    [&](const com::Ptr<IXMLDOMNode>& p) { return p.get() == target; });
-    if (!ours || msxml::depthOf(target) + msxml::depthBelow(source) > msxml::kMaxDepth) {
-        return false;
-    }
-    com::Ptr<IXMLDOMNode> copy;
-    com::Ptr<IXMLDOMNode> appended;
-    return SUCCEEDED(source->cloneNode(VARIANT_TRUE, copy.out())) && copy &&
-           SUCCEEDED(target->appendChild(copy.get(), appended.out()));
-}
-
 // The document's nodes as text, but for its document type: what a parse takes from it was
 // taken already, and the DOM writes its declarations back unescaped.
 std::string Document::serialize() const {
@@ -209,6 +202,49 @@ std::string Document::serialize() const {
             text += msxml::toUtf8(part.get());
     }
     return text;
+}
+
+// The end of the anchor's content is found by writing the document with a processing
+// instruction as the anchor's last child, whose target the text does not hold otherwise.
+std::optional<Document::OpenText> Document::serializeOpenAt(Element anchor) {
+    auto* parent = static_cast<IXMLDOMNode*>(anchor.node_);
+    const std::string target = unusedMarkTarget(serialize());
+    com::Ptr<IXMLDOMProcessingInstruction> mark;
+    com::Ptr<IXMLDOMNode> added;
+    if (FAILED(impl_->doc->createProcessingInstruction(
+            msxml::bstr(text::toUtf16(target, text::kUtf8)).get(), msxml::bstr(u"").get(),
+            mark.out())) ||
+        !mark || FAILED(parent->appendChild(mark.get(), added.out())) || !added) {
+        return std::nullopt;
+    }
+    OpenText open{serialize(), 0};
+    com::Ptr<IXMLDOMNode> removed;
+    parent->removeChild(added.get(), removed.out());
+    const std::string written = "<?" + target + "?>";
+    open.end = open.text.find(written);
+    if (open.end == std::string::npos)
+        return std::nullopt;
+    open.text.erase(open.end, written.size());
+    return open;
+}
+
+ElementWriter::ElementWriter(std::size_t maxBytes) : maxBytes_(maxBytes) {}
+
+ElementWriter::~ElementWriter() = default;
+
+bool ElementWriter::write(Element element) {
+    com::Bstr written;
+    if (failed_ || FAILED(static_cast<IXMLDOMNode*>(element.node_)->get_xml(written.out()))) {
+        failed_ = true;
+        return false;
+    }
+    const std::string utf8 = msxml::toUtf8(written.get());
+    if (utf8.size() > maxBytes_ - text_.size()) {
+        failed_ = true;
+        return false;
+    }
+    text_ += utf8;
+    return true;
 }
 
 }  // namespace xml

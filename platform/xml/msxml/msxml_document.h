@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/com/bstr.h"
 #include "platform/com/com_ptr.h"
 #include "platform/xml/xml_document.h"
 
@@ -22,8 +23,7 @@ struct Document::Impl {
 
 namespace msxml {
 
-// Deepest element nesting a document may have (the root element is at depth 1).
-inline constexpr int kMaxDepth = 256;
+com::Bstr bstr(std::u16string_view text);
 
 // Reads untrusted text into a new document: refuses text that is not UTF-8, holds a NUL,
 // declares an entity or refers to one other than the five predefined ones, nests deeper than

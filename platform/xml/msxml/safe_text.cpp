@@ -1,33 +1,13 @@
 #include "platform/xml/msxml/safe_text.h"
 
-#include <array>
+#include "platform/text/codepage.h"
 
 namespace xml::msxml {
 namespace {
 
+// Well-formed UTF-8 without NUL.
 bool validUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = c < 0x80           ? 1
-                             : (c >> 5) == 0x6  ? 2
-                             : (c >> 4) == 0xE  ? 3
-                             : (c >> 3) == 0x1E ? 4
-                                                : 0;
-        if (c == 0 || length == 0 || i + length > text.size())
-            return false;
-        unsigned code = length == 1 ? c : c & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next >> 6) != 0x2)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        constexpr std::array<unsigned, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
+    return text.find('\0') == std::string_view::npos && text::utf8ToUtf16Strict(text).has_value();
 }
 
 bool isHex(char c) {

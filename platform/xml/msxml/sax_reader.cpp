@@ -53,8 +53,8 @@ void walk(IXMLDOMNode* node, SaxHandler& handler) {
 
 }  // namespace
 
-bool parseSax(std::string_view utf8, SaxHandler& handler, std::size_t maxBytes) {
-    if (utf8.size() > maxBytes)
+bool parseSax(std::string_view utf8, SaxHandler& handler, const Limits& limits) {
+    if (!measure(utf8).within(limits))
         return false;
     const com::Ptr<IXMLDOMDocument2> doc = msxml::load(utf8);
     if (!doc)

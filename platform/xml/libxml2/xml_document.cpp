@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-#include "platform/xml/parse_guard.h"
+#include "platform/xml/libxml2/parse_guard.h"
+#include "platform/xml/open_mark.h"
 
 namespace xml {
 
@@ -55,20 +56,6 @@ std::string write(xmlDocPtr doc) {
     std::string text(reinterpret_cast<const char*>(buffer), size > 0 ? size : 0);
     xmlFree(buffer);
     return text;
-}
-
-// A processing-instruction target that text does not hold anywhere: longer than every run of
-// "x" that follows the prefix in it.
-std::string unusedTarget(std::string_view text) {
-    constexpr std::string_view kPrefix = "fw-end-";
-    std::size_t longest = 0;
-    for (std::size_t at = text.find(kPrefix); at != std::string_view::npos;
-         at = text.find(kPrefix, at + 1)) {
-        const std::size_t from = at + kPrefix.size();
-        const std::size_t run = std::min(text.find_first_not_of('x', from), text.size()) - from;
-        longest = std::max(longest, run);
-    }
-    return std::string(kPrefix) + std::string(longest + 1, 'x');
 }
 
 }  // namespace
@@ -156,7 +143,7 @@ std::string Document::serialize() const {
 // instruction as the anchor's last child, whose target the text does not hold otherwise.
 std::optional<Document::OpenText> Document::serializeOpenAt(Element anchor) {
     xmlDocPtr doc = impl_->doc.get();
-    const std::string target = unusedTarget(write(doc));
+    const std::string target = unusedMarkTarget(write(doc));
     const auto* name = reinterpret_cast<const xmlChar*>(target.c_str());
     xmlNodePtr mark = xmlNewDocPI(doc, name, nullptr);
     if (mark == nullptr)
@@ -176,43 +163,46 @@ std::optional<Document::OpenText> Document::serializeOpenAt(Element anchor) {
     return open;
 }
 
+// Past the limit nothing more is kept; the writer carries on without an error to report.
+struct ElementWriterOutput {
+    static int append(void* context, const char* bytes, int length) {
+        auto& writer = *static_cast<ElementWriter*>(context);
+        const auto size = static_cast<std::size_t>(length);
+        if (writer.failed_ || size > writer.maxBytes_ - writer.text_.size()) {
+            writer.failed_ = true;
+        } else {
+            writer.text_.append(bytes, size);
+        }
+        return length;
+    }
+};
+
 ElementWriter::ElementWriter(std::size_t maxBytes)
-    : out_{{}, maxBytes}, save_(xmlSaveToIO(append, nullptr, &out_, "UTF-8", 0)) {
-    out_.failed = save_ == nullptr;
+    : maxBytes_(maxBytes),
+      backend_(xmlSaveToIO(ElementWriterOutput::append, nullptr, this, "UTF-8", 0)) {
+    failed_ = backend_ == nullptr;
 }
 
 ElementWriter::~ElementWriter() {
-    if (save_ != nullptr)
-        xmlSaveClose(static_cast<xmlSaveCtxtPtr>(save_));
-}
-
-// Past the limit nothing more is kept; the writer carries on without an error to report.
-int ElementWriter::append(void* context, const char* bytes, int length) {
-    Out& out = *static_cast<Out*>(context);
-    const auto size = static_cast<std::size_t>(length);
-    if (out.failed || size > out.maxBytes - out.text.size()) {
-        out.failed = true;
-    } else {
-        out.text.append(bytes, size);
-    }
-    return length;
+    if (backend_ != nullptr)
+        xmlSaveClose(static_cast<xmlSaveCtxtPtr>(backend_));
 }
 
 bool ElementWriter::write(Element element) {
-    if (out_.failed)
+    if (failed_)
         return false;
     const xmlNodePtr source = asNode(element.node_);
     // A copy outside the tree carries the declarations of the namespaces it uses.
     xmlNodePtr copy = xmlDocCopyNode(source, source->doc, 1);
     if (copy == nullptr) {
-        out_.failed = true;
+        failed_ = true;
         return false;
     }
-    auto* save = static_cast<xmlSaveCtxtPtr>(save_);
+    auto* save = static_cast<xmlSaveCtxtPtr>(backend_);
     if (xmlSaveTree(save, copy) < 0 || xmlSaveFlush(save) < 0)
-        out_.failed = true;
+        failed_ = true;
     xmlFreeNode(copy);
-    return !out_.failed;
+    return !failed_;
 }
 
 }  // namespace xml

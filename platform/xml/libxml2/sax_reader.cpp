@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/xml/parse_guard.h"
+#include "platform/xml/libxml2/parse_guard.h"
 
 namespace xml {
 namespace {

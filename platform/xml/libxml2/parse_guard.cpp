@@ -1,4 +1,4 @@
-#include "platform/xml/parse_guard.h"
+#include "platform/xml/libxml2/parse_guard.h"
 
 #include <libxml/SAX2.h>
 #include <libxml/xmlIO.h>
