@@ -109,6 +109,14 @@ ProfilePass& ProfilePass::section(const char* name) {
     return *this;
 }
 
+void ProfilePass::commit(CZenkorLog& log, const char* component, const char* operation) {
+    const zenkor::SaveResult saved = profile_.commit();
+    if (!saved) {
+        log.error(component, operation, kSaveFailed, "Not able to save %s: %s", kQuorvexIni,
+                  saved.failure.c_str());
+    }
+}
+
 void ProfilePass::save(const Dialog& form, std::span<const PersistedField> fields) {
     for (const PersistedField& f : fields) {
         switch (f.kind) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "platform/zenkor/log.h"
 #include "platform/zenkor/profile.h"
 
 namespace framework {
@@ -88,6 +89,9 @@ class FieldTable {
     std::vector<PersistedField> fields_;
 };
 
+// The error code of a save that could not be written.
+inline constexpr int kSaveFailed = 502;
+
 // A profile pass over "Quorvex.ini": values of one or several sections read, or set and
 // written together in one atomic replacement of the file.
 class ProfilePass {
@@ -100,9 +104,9 @@ class ProfilePass {
     ProfilePass& section(const char* name);
     void save(const Dialog& form, std::span<const PersistedField> fields);
     void restore(Dialog& form, std::span<const PersistedField> fields);
-    // Writes every value set so far; false when the file could not be replaced (the values
-    // are then kept for a later commit).
-    bool commit() { return profile_.commit(); }
+    // Writes the values saved. The agent cannot mend a save that fails, so it goes to the log:
+    // error kSaveFailed of the operation, "Not able to save FILE: REASON".
+    void commit(CZenkorLog& log, const char* component, const char* operation);
 
   private:
     CZenkorProfile profile_;

@@ -334,7 +334,7 @@ void MaskBase::saveForms(ProfilePass& pass) {
 }
 
 void MaskBase::writeProfile(ProfilePass& pass) {
-    pass.commit();
+    pass.commit(log_, info_.component, "OnSend");
 }
 
 void MaskBase::Recall() {

@@ -47,7 +47,7 @@ std::string writeHomeFile(std::string_view path, std::string_view content) {
     const std::string resolved = pathInHome(path, why);
     if (resolved.empty())
         return why;
-    if (!file::ensureDirectory(parentOf(resolved)) || !file::replaceFile(resolved, content))
+    if (!file::ensureDirectory(parentOf(resolved)) || file::replaceFile(resolved, content))
         return "cannot write " + resolved;
     return {};
 }

@@ -5,8 +5,14 @@
 #include <sys/stat.h>
 #endif
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/file/file_lock.h"
 #include "tests/support/mask_harness.h"
@@ -68,6 +74,14 @@ TEST(FileTest, ReadWholeFileReportsMissingFilesAndKeepsToItsBound) {
     EXPECT_TRUE(directory.error != 0 && directory.content.empty());
 }
 
+std::vector<std::string> filesIn(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 TEST(FileTest, ReplaceFileKeepsModeAndLinksAndLeavesNoTemporaryFile) {
     TempHome home;
     home.write("target.ini", "old");
@@ -81,7 +95,7 @@ TEST(FileTest, ReplaceFileKeepsModeAndLinksAndLeavesNoTemporaryFile) {
     ::chmod(target.c_str(), 0640);
     std::filesystem::create_symlink(target, home.path() / "link.ini");
 
-    ASSERT_TRUE(file::replaceFile("link.ini", "new content"));
+    ASSERT_EQ(file::replaceFile("link.ini", "new content"), std::error_code());
     EXPECT_TRUE(std::filesystem::is_symlink(home.path() / "link.ini"));
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
@@ -89,27 +103,74 @@ TEST(FileTest, ReplaceFileKeepsModeAndLinksAndLeavesNoTemporaryFile) {
 #endif
     EXPECT_EQ(home.read("target.ini"), "new content");
 
-    ASSERT_TRUE(file::replaceFile("fresh.ini", ""));
+    ASSERT_EQ(file::replaceFile("fresh.ini", ""), std::error_code());
     EXPECT_EQ(home.read("fresh.ini"), "");
-    EXPECT_FALSE(file::replaceFile("no/such/dir/x.ini", "x"));
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(home.path())) {
-        ++files;
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
-    }
-    EXPECT_EQ(files, 3);
+    EXPECT_EQ(file::replaceFile("no/such/dir/x.ini", "x"), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(filesIn(home.path()), (std::vector<std::string>{"fresh.ini", "link.ini", "target.ini"}));
 }
 
-TEST(FileTest, ALockIsExclusiveUntilReleased) {
+// Writers killed before their rename leave temporary files, with names that a later process
+// may be given again (the same process number in a container, or after wrap-around). They
+// never stop a replacement, and the next one removes them.
+TEST(FileTest, TemporaryFilesOfKilledWritersNeitherBlockNorStay) {
     TempHome home;
+    home.write("Quorvex.ini", "old");
+    for (int counter = 0; counter < 64; ++counter)
+        home.write("Quorvex.ini.tmp." + std::to_string(::getpid()) + "." + std::to_string(counter), "x");
+    home.write("Quorvex.ini.tmp.0123456789abcdef", "x");
+    home.write("Other.ini.tmp.1.0", "another file's");
+    ASSERT_EQ(file::replaceFile("Quorvex.ini", "new"), std::error_code());
+    EXPECT_EQ(home.read("Quorvex.ini"), "new");
+    EXPECT_EQ(filesIn(home.path()), (std::vector<std::string>{"Other.ini.tmp.1.0", "Quorvex.ini"}));
+}
+
+// A read-only file is refused, as the Windows file API refuses it, even where the directory
+// would let a rename replace it.
+TEST(FileTest, ReadOnlyFilesAreNotReplaced) {
+    TempHome home;
+    home.write("Quorvex.ini", "kept");
+    ASSERT_EQ(::chmod((home.path() / "Quorvex.ini").c_str(), 0444), 0);
+    EXPECT_EQ(file::replaceFile("Quorvex.ini", "lost"), file::Fault::readOnly);
+    EXPECT_EQ(home.read("Quorvex.ini"), "kept");
+}
+
+TEST(FileTest, ALockIsExclusiveUntilReleasedAndOneForEveryNameOfAFile) {
+    TempHome home;
+    home.write("target.ini", "");
+    std::filesystem::create_symlink(home.path() / "target.ini", home.path() / "link.ini");
     {
         auto first = file::FileLock::acquire("x.lock", 0);
         ASSERT_TRUE(first.has_value());
-        EXPECT_FALSE(file::FileLock::acquire("x.lock", 20).has_value());
+        std::error_code error;
+        EXPECT_FALSE(file::FileLock::acquire("x.lock", 20, &error).has_value());
+        EXPECT_EQ(error, file::Fault::locked);
         EXPECT_TRUE(file::FileLock::acquire("y.lock", 0).has_value());
+        // A file written through a link is locked under the link's target.
+        auto viaLink = file::FileLock::forFile("link.ini", 0);
+        ASSERT_TRUE(viaLink.has_value());
+        EXPECT_FALSE(file::FileLock::forFile("target.ini", 0).has_value());
     }
     EXPECT_TRUE(file::FileLock::acquire("x.lock", 0).has_value());
-    EXPECT_FALSE(file::FileLock::acquire("no/dir/x.lock", 0).has_value());
+    std::error_code error;
+    EXPECT_FALSE(file::FileLock::acquire("no/dir/x.lock", 0, &error).has_value());
+    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+}
+
+// A read is settled only when the file was last changed long enough before it that a later
+// change must show in the stamp.
+TEST(FileTest, StampsTellVersionsApart) {
+    TempHome home;
+    home.write("a.ini", "one");
+    const auto fresh = file::readWholeFile("a.ini");
+    EXPECT_FALSE(fresh.settled);
+    const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (home.path() / "a.ini").c_str(), anHourAgo, 0), 0);
+    const auto old = file::readWholeFile("a.ini");
+    EXPECT_TRUE(old.settled);
+    EXPECT_EQ(file::stampOf("a.ini"), old.stamp);
+    ASSERT_EQ(file::replaceFile("a.ini", "two"), std::error_code());
+    EXPECT_NE(file::stampOf("a.ini"), old.stamp);
+    EXPECT_FALSE(file::stampOf("missing.ini").has_value());
 }
 
 }  // namespace

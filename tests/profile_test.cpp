@@ -1,18 +1,26 @@
 #include "platform/zenkor/profile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
-#ifndef _WIN32
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
-#endif
 
+#include <algorithm>
 #include <array>
+#include <ctime>
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <random>
 #include <string>
+#include <vector>
 
+#include "platform/file/file.h"
+#include "platform/file/file_lock.h"
 #include "platform/zenkor/ini_file.h"
+#include "platform/zenkor/log.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/processes.h"
 
 namespace {
 
@@ -29,6 +37,14 @@ void save(const char* file, const char* section, const char* key, const char* va
     CZenkorProfile profile;
     aim(profile, file, section, key);
     ASSERT_EQ(profile.setValue(value), 1);
+}
+
+std::vector<std::string> filesIn(const TempHome& home) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(home.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string load(const char* file, const char* section, const char* key,
@@ -139,79 +155,241 @@ TEST(ProfileTest, ValuesAreSeenAtOnceAndSavedAtTheEndInTheFileTheyWereSetFor) {
     EXPECT_EQ(load("B.ini", "S", "K"), "  for B");
 }
 
-#ifndef _WIN32  // a FIFO in the file's place
-// A file too large to rewrite, or a fifo in its place, is read as far as it goes and is never
-// replaced; neither blocks.
-TEST(ProfileTest, FilesThatCannotBeRewrittenAreLeftAlone) {
-    TempHome home;
-    const std::string big = "[S]\nK=V\n" + std::string((16u << 20) + 10, 'x');
-    home.write("Big.ini", big);
-    ASSERT_EQ(::mkfifo((home.path() / "Fifo.ini").c_str(), 0600), 0);
-    for (const auto& [file, value] : {std::pair{"Big.ini", "V"}, std::pair{"Fifo.ini", "D"}}) {
-        CZenkorProfile profile;
-        aim(profile, file, "S", "K");
-        char buffer[8];
-        profile.getValue(buffer, "D", sizeof buffer);
-        EXPECT_EQ(std::string(buffer), value) << file;
-        profile.setValue("NEW");
-        EXPECT_FALSE(profile.commit()) << file;
-    }
-    EXPECT_EQ(std::filesystem::file_size(home.path() / "Big.ini"), big.size());
-    EXPECT_TRUE(std::filesystem::is_fifo(home.path() / "Fifo.ini"));
-}
-#endif
+constexpr std::size_t kLimit = 16u << 20;  // the largest profile
 
-#ifndef _WIN32  // the second process comes from fork()
-// Two processes save different keys of the same file many times over; neither loses a key.
-TEST(ProfileTest, ConcurrentSavesOfTwoProcessesKeepEveryKey) {
+// An INI text of exactly size bytes: one section of one long value.
+std::string profileOfSize(std::size_t size) {
+    std::string text = "[OTHER]\nLONG=";
+    text.append(size - text.size() - 1, 'x');
+    return text + "\n";
+}
+
+// Why a save fails is answered, and the file is left as it was: nothing written, nothing waited
+// on for long, nothing cut.
+TEST(ProfileTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesTheFileAsItWas) {
+    struct Case {
+        const char* what;
+        std::function<void(const TempHome&)> setUp;
+        std::string failure;
+    };
+    std::optional<file::FileLock> held;
+    const Case cases[] = {
+        {"held lock", [&](const TempHome&) { held = file::FileLock::forFile("Quorvex.ini", 0); },
+         "another process held it locked for more than 1000 ms"},
+        {"lock is a directory",
+         [](const TempHome& h) { std::filesystem::create_directory(h.path() / "Quorvex.ini.lock"); },
+         "cannot take its lock: Is a directory"},
+        {"profile is a directory",
+         [](const TempHome& h) { std::filesystem::create_directory(h.path() / "Quorvex.ini"); },
+         "cannot read it: Is a directory"},
+        {"profile is a FIFO",
+         [](const TempHome& h) { ::mkfifo((h.path() / "Quorvex.ini").c_str(), 0600); },
+         "cannot read it: not a regular file"},
+        {"profile too large", [](const TempHome& h) { h.write("Quorvex.ini", profileOfSize(kLimit + 1)); },
+         "it is larger than 16777216 bytes"},
+        // A file the next read would cut is never written.
+        {"profile would grow too large",
+         [](const TempHome& h) { h.write("Quorvex.ini", profileOfSize(kLimit - 10)); },
+         "it would grow past 16777216 bytes"},
+        {"read-only profile",
+         [](const TempHome& h) {
+             h.write("Quorvex.ini", "[S]\nK=old\n");
+             ::chmod((h.path() / "Quorvex.ini").c_str(), 0444);
+         },
+         "it is read-only"},
+        {"home is a file",
+         [](const TempHome& h) {
+             h.write("file", "");
+             file::setHomeDirectory((h.path() / "file").string());
+         },
+         "cannot create its directory: Not a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempHome home;
+        c.setUp(home);
+        const auto before = file::stampOf("Quorvex.ini");
+        CZenkorProfile profile;
+        aim(profile, "Quorvex.ini", "S", "K");
+        profile.setValue(std::string(100, 'v').c_str());
+        const zenkor::SaveResult saved = profile.commit();
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(saved.failure, c.failure);
+        EXPECT_EQ(file::stampOf("Quorvex.ini"), before);  // the same file, unchanged
+        held.reset();
+    }
+}
+
+// A write cut short (a full disk) leaves the profile as it was and no temporary file.
+TEST(ProfileTest, ASaveCutShortLeavesTheProfileAsItWas) {
     TempHome home;
+    const std::string content = profileOfSize(64 * 1024);
+    home.write("Quorvex.ini", content);
+    const int status = testing_support::WithFileSizeLimit(content.size() + 512, [] {
+        CZenkorProfile profile;
+        aim(profile, "Quorvex.ini", "S", "K");
+        profile.setValue(std::string(1000, 'v').c_str());
+        return profile.commit().failure == "cannot write it: File too large" ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(home.read("Quorvex.ini") == content);
+    EXPECT_EQ(filesIn(home), (std::vector<std::string>{"Quorvex.ini", "Quorvex.ini.lock"}));
+}
+
+// Reads are served from the file as read before while it is unchanged, and see every change.
+TEST(ProfileTest, ReadsSeeEveryChangeOfTheFile) {
+    TempHome home;
+    // Files written a while ago, as an agent's profile is.
+    const auto age = [&](int minutes) {
+        const timespec then = {::time(nullptr) - 60 * minutes, 0};
+        const timespec times[2] = {then, then};
+        ::utimensat(AT_FDCWD, (home.path() / "Quorvex.ini").c_str(), times, 0);
+    };
+    home.write("Quorvex.ini", "[User]\nLANG=DE1\n");
+    age(60);
+    EXPECT_EQ(load("Quorvex.ini", "User", "LANG"), "DE1");
+    EXPECT_EQ(load("Quorvex.ini", "User", "LANG"), "DE1");  // the same version again
+    home.write("Quorvex.ini", "[User]\nLANG=FR1\n");  // same size, in place
+    age(30);
+    EXPECT_EQ(load("Quorvex.ini", "User", "LANG"), "FR1");
+    save("Quorvex.ini", "User", "LANG", "IT1");
+    EXPECT_EQ(load("Quorvex.ini", "User", "LANG"), "IT1");
+    std::filesystem::remove(home.path() / "Quorvex.ini");
+    EXPECT_EQ(load("Quorvex.ini", "User", "LANG", "EN1"), "EN1");
+}
+
+// Processes save different keys of the same file many times over, one of them through a link
+// to it; neither loses a key.
+TEST(ProfileTest, ConcurrentSavesOfTwoProcessesKeepEveryKey) {
     constexpr int kPasses = 40;
     constexpr int kKeysPerPass = 5;
-    auto keyName = [](const std::string& owner, int pass, int k) {
-        return owner + "_" + std::to_string(pass) + "_" + std::to_string(k);
+    auto keyName = [](int owner, int pass, int k) {
+        return "P" + std::to_string(owner) + "_" + std::to_string(pass) + "_" + std::to_string(k);
     };
-    auto savePasses = [&](const std::string& owner) {
-        for (int pass = 0; pass < kPasses; ++pass) {
-            CZenkorProfile profile;
-            profile.setIniFile("Quorvex.ini");
-            profile.setSectionName(pass % 2 ? "SHARED" : owner.c_str());
-            for (int k = 0; k < kKeysPerPass; ++k) {
-                const std::string key = keyName(owner, pass, k);
-                profile.setKeyName(key.c_str());
-                if (profile.setValue(key.c_str()) != 1)
-                    return false;
+    for (bool viaLink : {false, true}) {
+        SCOPED_TRACE(viaLink ? "through a link" : "by its name");
+        TempHome home;
+        home.write("Quorvex.ini", "");
+        const std::string linked = (home.path() / "linked.ini").string();
+        std::filesystem::create_symlink(home.path() / "Quorvex.ini", linked);
+        const std::string names[2] = {"Quorvex.ini", viaLink ? linked : "Quorvex.ini"};
+        testing_support::Children children(2, [&](int owner) {
+            for (int pass = 0; pass < kPasses; ++pass) {
+                CZenkorProfile profile;
+                profile.setIniFile(names[owner].c_str());
+                profile.setSectionName(pass % 2 ? "SHARED" : names[owner].c_str());
+                for (int k = 0; k < kKeysPerPass; ++k) {
+                    const std::string key = keyName(owner, pass, k);
+                    profile.setKeyName(key.c_str());
+                    profile.setValue(key.c_str());
+                }
+                if (!profile.commit())
+                    return 1;
             }
-            if (!profile.commit())
-                return false;
-        }
-        return true;
-    };
-    pid_t child = ::fork();
-    ASSERT_NE(child, -1);
-    if (child == 0)
-        ::_exit(savePasses("CHILD") ? 0 : 1);
-    const bool parentSaved = savePasses("PARENT");
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(parentSaved);
-
-    zenkor::IniFile saved(home.read("Quorvex.ini"));
-    for (const std::string owner : {"CHILD", "PARENT"}) {
-        for (int pass = 0; pass < kPasses; ++pass) {
-            for (int k = 0; k < kKeysPerPass; ++k) {
-                const std::string key = keyName(owner, pass, k);
-                auto value = saved.find(pass % 2 ? "SHARED" : owner, key);
-                EXPECT_TRUE(value && *value == key) << "lost " << key;
+            return 0;
+        });
+        ASSERT_TRUE(children.succeeded());
+        zenkor::IniFile saved(home.read("Quorvex.ini"));
+        int lost = 0;
+        for (int owner = 0; owner < 2; ++owner) {
+            for (int pass = 0; pass < kPasses; ++pass) {
+                for (int k = 0; k < kKeysPerPass; ++k) {
+                    const std::string key = keyName(owner, pass, k);
+                    const auto value = saved.find(pass % 2 ? "SHARED" : names[owner], key);
+                    lost += !(value && *value == key);
+                }
             }
         }
-    }
-    // No temporary file is left beside the profile.
-    for (const auto& entry : std::filesystem::directory_iterator(home.path())) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == "Quorvex.ini" || name == "Quorvex.ini.lock") << name;
+        EXPECT_EQ(lost, 0);
+        EXPECT_EQ(filesIn(home),
+                  (std::vector<std::string>{"Quorvex.ini", "Quorvex.ini.lock", "linked.ini"}));
     }
 }
-#endif
+
+// Writers killed at any moment leave the profile whole, each pass all there or not at all,
+// and the temporary files they leave go with the next save.
+TEST(ProfileTest, KilledSavesLeaveTheProfileWhole) {
+    TempHome home;
+    // About 1 MB of other forms' sections, so that kills often land during a write.
+    std::string others;
+    for (int section = 0; others.size() < (1u << 20); ++section)
+        others += "[FORM_" + std::to_string(section) + "]\nKEY=" + std::string(100, 'v') + "\n";
+    home.write("Quorvex.ini", others);
+    constexpr int kKeys = 8;
+    std::mt19937 random(7);
+    for (int kill = 0; kill < 16; ++kill) {
+        testing_support::Children saver(1, [](int) {
+            for (int round = 1;; ++round) {
+                CZenkorProfile profile;
+                profile.setIniFile("Quorvex.ini");
+                profile.setSectionName("CRASH");
+                for (int k = 0; k < kKeys; ++k) {
+                    profile.setKeyName(("K" + std::to_string(k)).c_str());
+                    profile.setValue(std::to_string(round).c_str());
+                }
+            }
+            return 0;
+        });
+        saver.release();
+        ::usleep(std::uniform_int_distribution<useconds_t>(500, 20000)(random));
+        saver.kill();
+
+        const std::string text = home.read("Quorvex.ini");
+        ASSERT_EQ(text.compare(0, others.size(), others), 0) << "after kill " << kill;
+        zenkor::IniFile saved(text);
+        const auto first = saved.find("CRASH", "K0");
+        for (int k = 1; k < kKeys; ++k)
+            ASSERT_EQ(saved.find("CRASH", "K" + std::to_string(k)), first) << "after kill " << kill;
+    }
+    save("Quorvex.ini", "S", "K", "after the kills");
+    EXPECT_EQ(filesIn(home), (std::vector<std::string>{"Quorvex.ini", "Quorvex.ini.lock"}));
+}
+
+// Processes that save and log at once, while the log is due to be moved aside, lose no key,
+// no line of the old log and no line of their own.
+TEST(ProfileTest, ProcessesSavingAndLoggingAtOnceLoseNothing) {
+    TempHome home;
+    constexpr int kProcesses = 4, kRounds = 6, kPasses = 3;
+    std::string earlier;
+    for (int line = 0; earlier.size() <= (8u << 20); ++line)
+        earlier += "earlier line " + std::to_string(line) + std::string(1000, '.') + "\n";
+    auto key = [](int round, int process, int pass) {
+        return "R" + std::to_string(round) + "P" + std::to_string(process) + "_" +
+               std::to_string(pass);
+    };
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        home.write("farewright.log", earlier);
+        testing_support::Children children(kProcesses, [&](int process) {
+            for (int pass = 0; pass < kPasses; ++pass) {
+                CZenkorLog().diagnostic("Saver", "Send", 0, 100, 0, "%s",
+                                        key(round, process, pass).c_str());
+                CZenkorProfile profile;
+                aim(profile, "Quorvex.ini", "SHARED", key(round, process, pass).c_str());
+                profile.setValue("saved");
+                if (!profile.commit())
+                    return 1;
+            }
+            return 0;
+        });
+        ASSERT_TRUE(children.succeeded());
+        EXPECT_TRUE(home.read("farewright.log.old") == earlier) << "the old log is lost";
+        const std::string log = home.read("farewright.log");
+        for (int process = 0; process < kProcesses; ++process) {
+            for (int pass = 0; pass < kPasses; ++pass) {
+                EXPECT_NE(log.find(" Saver Send 0 " + key(round, process, pass) + "\n"),
+                          std::string::npos)
+                    << key(round, process, pass);
+            }
+        }
+    }
+    zenkor::IniFile saved(home.read("Quorvex.ini"));
+    for (int round = 0; round < kRounds; ++round) {
+        for (int process = 0; process < kProcesses; ++process) {
+            for (int pass = 0; pass < kPasses; ++pass)
+                EXPECT_TRUE(saved.find("SHARED", key(round, process, pass))) << key(round, process, pass);
+        }
+    }
+}
 
 }  // namespace

@@ -10,8 +10,11 @@ constexpr std::string_view kStartTag = "<ticketformcode>";
 constexpr std::string_view kEndTag = "</ticketformcode>";
 constexpr std::size_t kFormCodeLength = 3;
 
+// Spaces, line feeds and tabs, and the control bytes that no form code holds (a NUL would end
+// the code where the form shows it); carriage returns stay.
 bool isRemoved(char c) {
-    return c == ' ' || c == '\n' || c == '\t';
+    const auto byte = static_cast<unsigned char>(c);
+    return c == ' ' || ((byte < 0x20 || byte == 0x7F) && c != '\r');
 }
 
 }  // namespace

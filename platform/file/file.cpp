@@ -1,4 +1,4 @@
-// Files on a POSIX system: paths, the home directory, whole-file reads and atomic replacement.
+// Files on a POSIX system: paths, the home directory, stamps and whole-file reads.
 #include "platform/file/file.h"
 
 #include <dlfcn.h>
@@ -6,10 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <mutex>
 
@@ -40,33 +40,25 @@ std::string defaultHome() {
                     ".config/quorvex");
 }
 
+// A file changed at least this long before a read has a stamp that any later change alters,
+// even on file systems whose timestamps are coarse (two seconds on some).
+constexpr std::int64_t kSettledAfterNs = 3'000'000'000;
+
+std::int64_t nowNs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+Stamp stampFrom(const struct stat& info) {
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::uint64_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                info.st_mtim.tv_nsec};
+}
+
 bool isSeparator(char c) {
     return c == '/' || c == '\\';
-}
-
-// Writes all of data, retrying short writes and interruptions.
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// The file a path names, following a symbolic link so that replacing keeps the link.
-std::string replacementTarget(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        char target[PATH_MAX];
-        if (::realpath(path.c_str(), target) != nullptr)
-            return target;
-    }
-    return path;
 }
 
 }  // namespace
@@ -113,22 +105,68 @@ std::string resolve(std::string_view path) {
     return joinPath(homeDirectory(), result);
 }
 
-bool ensureDirectory(std::string_view dir) {
+std::string writeTarget(std::string_view path) {
+    std::string resolved = resolve(path);
+    struct stat info {};
+    if (::lstat(resolved.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        char target[PATH_MAX];
+        if (::realpath(resolved.c_str(), target) != nullptr)
+            return target;
+    }
+    return resolved;
+}
+
+bool ensureDirectory(std::string_view dir, std::error_code* error) {
+    auto fail = [error](int number) {
+        if (error != nullptr)
+            *error = {number, std::generic_category()};
+        return false;
+    };
     std::string path = resolve(dir);
     for (std::size_t pos = 1; pos <= path.size(); ++pos) {
         if (pos < path.size() && path[pos] != '/')
             continue;
         std::string prefix = path.substr(0, pos);
         if (::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST)
-            return false;
+            return fail(errno);
     }
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (::stat(path.c_str(), &info) != 0)
+        return fail(errno);
+    return S_ISDIR(info.st_mode) || fail(ENOTDIR);
+}
+
+const std::error_category& faultCategory() {
+    class Category final : public std::error_category {
+      public:
+        const char* name() const noexcept override { return "file"; }
+        std::string message(int value) const override {
+            switch (static_cast<Fault>(value)) {
+                case Fault::readOnly:
+                    return "read-only";
+                case Fault::locked:
+                    return "locked by another process";
+                case Fault::notRegular:
+                    return "not a regular file";
+            }
+            return "unknown fault";
+        }
+    };
+    static const Category category;
+    return category;
+}
+
+std::optional<Stamp> stampOf(std::string_view path) {
+    struct stat info {};
+    if (::stat(resolve(path).c_str(), &info) != 0)
+        return std::nullopt;
+    return stampFrom(info);
 }
 
 ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
     ReadResult result;
     std::string resolved = resolve(path);
+    const std::int64_t startNs = nowNs();
     // Without blocking: a FIFO put where a file belongs must not hang the reader.
     UniqueFd fd(::open(resolved.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd) {
@@ -146,6 +184,7 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
         return result;
     }
     result.opened = true;
+    result.stamp = stampFrom(info);
     std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
     result.content.reserve(expected < maxBytes ? expected : maxBytes);
     char chunk[65536];
@@ -165,55 +204,10 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
             break;
         result.content.append(chunk, static_cast<std::size_t>(n));
     }
+    struct stat after {};
+    result.settled = ::fstat(fd.get(), &after) == 0 && stampFrom(after) == result.stamp &&
+                     result.stamp.modifiedNs + kSettledAfterNs <= startNs;
     return result;
-}
-
-// The content goes to a file beside the target, which is then renamed over it: whoever reads
-// the file, and whatever happens to this process meanwhile, finds the old file or the new one,
-// whole. The data is not synced before the rename: an agent waits on every save, a sync costs
-// several milliseconds, and the file systems we run on (ext4 by default) write the data of a
-// file that replaces another by rename before the rename itself.
-bool replaceFile(std::string_view path, std::string_view content) {
-    static std::atomic<unsigned> counter{0};
-    std::string target = replacementTarget(resolve(path));
-    std::string temp =
-        target + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter.fetch_add(1));
-    struct stat existing {};
-    bool hadFile = ::stat(target.c_str(), &existing) == 0;
-    {
-        UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!fd)
-            return false;
-        bool written = writeAll(fd.get(), content) &&
-                       (!hadFile || ::fchmod(fd.get(), existing.st_mode & 07777) == 0);
-        if (!written || fd.close() != 0) {
-            ::unlink(temp.c_str());
-            return false;
-        }
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
-}
-
-bool appendToFile(std::string_view path, std::string_view data) {
-    const std::string resolved = resolve(path);
-    UniqueFd fd(
-        ::open(resolved.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
-    return fd && writeAll(fd.get(), data) && fd.close() == 0;
-}
-
-std::optional<std::uint64_t> regularFileSize(std::string_view path) {
-    struct stat info {};
-    if (::stat(resolve(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return static_cast<std::uint64_t>(info.st_size);
-}
-
-bool renameReplacing(std::string_view from, std::string_view to) {
-    return ::rename(resolve(from).c_str(), resolve(to).c_str()) == 0;
 }
 
 std::string modulePath(const void* address) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace file {
 
@@ -25,34 +26,81 @@ void setHomeDirectory(std::string dir);
 // the separator, "\\" in the path is taken as a separator too (settings are written with it).
 std::string resolve(std::string_view path);
 
-// Creates a directory and its missing parents; true when it exists afterwards.
-bool ensureDirectory(std::string_view dir);
+// The file that writing path changes: path resolved, and where it is a symbolic link, the
+// file the link leads to (writing keeps the link and changes its target).
+std::string writeTarget(std::string_view path);
+
+// Creates a directory and its missing parents; true when it exists afterwards, else the
+// reason in error (when given).
+bool ensureDirectory(std::string_view dir, std::error_code* error = nullptr);
+
+// Faults of the file layer that are not errors of the system.
+enum class Fault {
+    readOnly = 1,  // the file is marked read-only, or this user may not write it
+    locked,        // another process held the lock for longer than the caller waits
+    notRegular,    // not a regular file (a FIFO, a device)
+};
+const std::error_category& faultCategory();
+inline std::error_code make_error_code(Fault fault) {
+    return {static_cast<int>(fault), faultCategory()};
+}
+
+// One version of a file: which file it is (device and number) and its size and time of last
+// change. Two reads of a file that show equal stamps read the same content, provided the
+// first read was settled (see ReadResult).
+struct Stamp {
+    std::uint64_t device = 0;
+    std::uint64_t id = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const Stamp&) const = default;
+};
+// The stamp of the file at path now (links followed), or nullopt when there is none.
+std::optional<Stamp> stampOf(std::string_view path);
 
 struct ReadResult {
     std::string content;
-    int error = 0;  // the system error number when the file could not be opened or sized
+    int error = 0;  // the system error number when the file could not be opened or sized;
+                    // EINVAL for a file that is not a regular file (nor a directory)
     bool opened = false;
+    Stamp stamp;  // of the file read
+    // The file was last changed long enough before this read, and not during it, for any
+    // later change to show in its stamp (timestamps have a granularity of their own).
+    bool settled = false;
 };
 // Reads a whole file as bytes, at most maxBytes of it (a larger file reads as its first
 // maxBytes bytes).
 ReadResult readWholeFile(std::string_view path, std::size_t maxBytes = 16u << 20);
 
-// Replaces a file atomically: the content is written beside it and renamed over it.
-// readWholeFile and replaceFile resolve their path as resolve() does.
-bool replaceFile(std::string_view path, std::string_view content);
+// Replaces a file atomically: the content is written beside it and renamed over it, so that
+// whatever happens meanwhile, the file is found old or new, whole. A symbolic link is kept and
+// its target replaced. A read-only file is not replaced (Fault::readOnly). The caller holds the
+// file's lock (FileLock::forFile): temporary files beside it are those of writers killed
+// before their rename, and are removed.
+std::error_code replaceFile(std::string_view path, std::string_view content);
 
-// Appends data to a file in one write, so that lines of several processes never interleave,
-// creating the file (not its directory) when missing. Never waits on something that is not a
-// regular file. False when the file could not be opened or written whole.
-bool appendToFile(std::string_view path, std::string_view data);
+struct AppendOptions {
+    // A file that does not end in a line break gets one before the data.
+    bool onNewLine = false;
+    // A write that stops part-way (a full disk, a file-size limit) is taken back: the file is
+    // cut to its size before. Only a holder of the file's lock may do so, since the cut would
+    // also take what other processes appended meanwhile.
+    bool undoPartial = false;
+};
+// Appends data to a file (created when missing; a FIFO in its place never blocks), in one
+// write where the system allows, so that what processes append at once never interleaves.
+std::error_code appendFile(std::string_view path, std::string_view data, AppendOptions options);
 
-// The size of the regular file at path; nullopt when there is none (or it is something else).
-std::optional<std::uint64_t> regularFileSize(std::string_view path);
-
-// Renames a file, replacing the file that had the new name. False when that failed.
-bool renameReplacing(std::string_view from, std::string_view to);
+// Moves a file grown past maxBytes aside to "<file>.old" (links followed), under the file's
+// lock and only when the file is still the large one: processes that find it large at once
+// move it aside once, and none moves aside the fresh file of another. Without the lock
+// within waitMs nothing is moved.
+void rotateFile(std::string_view path, std::uint64_t maxBytes, int waitMs);
 
 // The full path of the program or library that holds the address; "" when unknown.
 std::string modulePath(const void* address);
 
 }  // namespace file
+
+template <>
+struct std::is_error_code_enum<file::Fault> : std::true_type {};

@@ -1,5 +1,8 @@
 #include "platform/zenkor/ini_file.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "platform/text/ascii_case.h"
 #include "platform/text/trim.h"
 
@@ -8,6 +11,9 @@ namespace {
 
 // The blanks that the reader drops around names and values.
 constexpr std::string_view kBlanks = " \t\v\f\x1a";
+bool isBlank(char c) {
+    return kBlanks.find(c) != std::string_view::npos;
+}
 bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
 }
@@ -31,16 +37,29 @@ TextLine lineAt(std::string_view text, std::size_t pos) {
     return {pos, end, next};
 }
 
-bool isSectionHeader(std::string_view trimmed) {
-    return !trimmed.empty() && trimmed.front() == '[';
-}
-
 // The name of a section header line (its first non-blank character is "[").
 std::string_view sectionNameOf(std::string_view line) {
     line = trim(line);
     line.remove_prefix(1);
     std::size_t close = line.find(']');
     return trim(close == std::string_view::npos ? line : line.substr(0, close));
+}
+
+// The first section header line at or after pos (a line whose first non-blank character is
+// "["), found by looking only at the "[" characters of the text and the blanks before them.
+std::optional<TextLine> nextHeader(std::string_view text, std::size_t pos) {
+    for (; (pos = text.find('[', pos)) != std::string_view::npos; ++pos) {
+        std::size_t begin = pos;
+        while (begin > 0 && isBlank(text[begin - 1]))
+            --begin;
+        if (begin == 0 || isLineBreak(text[begin - 1]))
+            return lineAt(text, begin);
+    }
+    return std::nullopt;
+}
+
+std::string_view headerName(std::string_view text, const TextLine& header) {
+    return sectionNameOf(text.substr(header.begin, header.end - header.begin));
 }
 
 std::string_view detectLineEnd(std::string_view text) {
@@ -74,23 +93,7 @@ bool IniFile::NameEqual::operator()(std::string_view a, std::string_view b) cons
 }
 
 IniFile::IniFile(std::string text) : text_(std::make_unique<const std::string>(std::move(text))) {
-    const std::string_view all(*text_);
-    eol_ = detectLineEnd(all);
-    // Only the section headers are looked at now; the keys of a section when it is first read.
-    Section* current = nullptr;
-    for (std::size_t pos = 0; pos < all.size();) {
-        TextLine line = lineAt(all, pos);
-        std::string_view content = trim(all.substr(line.begin, line.end - line.begin));
-        if (isSectionHeader(content)) {
-            if (current != nullptr)
-                current->bodyEnd = line.begin;
-            sections_.push_back({line.begin, line.end, line.next, all.size(), {}, nullptr});
-            current = &sections_.back();
-            sectionIndex_.emplace(sectionNameOf(content), sections_.size() - 1);
-        }
-        pos = line.next;
-    }
-    parsedSections_ = sections_.size();
+    eol_ = detectLineEnd(*text_);
 }
 
 std::string_view IniFile::readValue(std::string_view raw) {
@@ -129,8 +132,21 @@ bool IniFile::isValidKeyName(std::string_view name) {
 }
 
 std::size_t IniFile::findSection(std::string_view name) const {
-    auto found = sectionIndex_.find(name);
-    return found == sectionIndex_.end() ? kNone : found->second;
+    if (auto found = sectionIndex_.find(name); found != sectionIndex_.end())
+        return found->second;
+    const std::string_view all(*text_);
+    for (auto header = nextHeader(all, 0); header; header = nextHeader(all, header->next)) {
+        const std::string_view headerText = headerName(all, *header);
+        if (!NameEqual()(headerText, name))
+            continue;
+        const auto following = nextHeader(all, header->next);
+        sections_.push_back({header->begin, header->end, header->next,
+                             following ? following->begin : all.size(), {}, nullptr});
+        sectionIndex_.emplace(headerText, sections_.size() - 1);
+        return sections_.size() - 1;
+    }
+    sectionIndex_.emplace(absentNames_.emplace_back(name), kNone);
+    return kNone;
 }
 
 IniFile::Keys& IniFile::keysOf(const Section& section) const {
@@ -183,7 +199,7 @@ bool IniFile::set(std::string_view section, std::string_view key, std::string_vi
     if (s == kNone) {
         sections_.push_back({kNone, kNone, 0, 0, std::string(section), std::make_unique<Keys>()});
         s = sections_.size() - 1;
-        sectionIndex_.emplace(sections_.back().newName, s);
+        sectionIndex_[sections_.back().newName] = s;
     }
     Keys& keys = keysOf(sections_[s]);
     auto found = keys.index.find(key);
@@ -216,16 +232,22 @@ std::string IniFile::serialize() const {
     const std::string_view all(*text_);
     std::string out;
     out.reserve(all.size() + 256);
+    // The sections of the text whose keys were gathered, in file order; the rest goes out with
+    // the text around them.
+    std::vector<const Section*> gathered;
+    for (const Section& section : sections_) {
+        if (section.headerBegin != kNone && section.keys)
+            gathered.push_back(&section);
+    }
+    std::sort(gathered.begin(), gathered.end(),
+              [](const Section* a, const Section* b) { return a->bodyBegin < b->bodyBegin; });
     std::size_t pos = 0;  // what comes before it is out already
-    for (std::size_t s = 0; s < parsedSections_; ++s) {
-        const Section& section = sections_[s];
-        if (!section.keys)
-            continue;  // unchanged: it goes out with the text around it
-        const Keys& keys = *section.keys;
-        out += all.substr(pos, section.bodyBegin - pos);
-        pos = section.bodyBegin;
+    for (const Section* section : gathered) {
+        const Keys& keys = *section->keys;
+        out += all.substr(pos, section->bodyBegin - pos);
+        pos = section->bodyBegin;
         // New keys follow the last key line, or the header when there is none.
-        bool lastHasBreak = section.headerEnd != section.bodyBegin;
+        bool lastHasBreak = section->headerEnd != section->bodyBegin;
         for (const KeyLine& line : keys.lines) {
             out += all.substr(pos, line.begin - pos);
             if (line.changed) {
@@ -244,30 +266,32 @@ std::string IniFile::serialize() const {
         }
     }
     out += all.substr(pos);
-    for (std::size_t s = parsedSections_; s < sections_.size(); ++s) {
+    for (const Section& section : sections_) {
+        if (section.headerBegin != kNone)
+            continue;
         if (!out.empty()) {
             if (!isLineBreak(out.back()))
                 out += eol_;
             out += eol_;  // a blank line before the new section
         }
-        out.append("[").append(sections_[s].newName).append("]").append(eol_);
-        appendAdded(out, *sections_[s].keys);
+        out.append("[").append(section.newName).append("]").append(eol_);
+        appendAdded(out, *section.keys);
     }
     return out;
 }
 
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
+    std::unordered_set<std::string_view, NameHash, NameEqual> seen;
     const std::string_view all(*text_);
-    for (std::size_t s = 0; s < sections_.size(); ++s) {
-        const Section& section = sections_[s];
-        std::string_view name =
-            section.headerBegin == kNone
-                ? std::string_view(section.newName)
-                : sectionNameOf(
-                      all.substr(section.headerBegin, section.headerEnd - section.headerBegin));
-        if (findSection(name) == s)
+    for (auto header = nextHeader(all, 0); header; header = nextHeader(all, header->next)) {
+        const std::string_view name = headerName(all, *header);
+        if (seen.insert(name).second)
             names.emplace_back(name);
+    }
+    for (const Section& section : sections_) {
+        if (section.headerBegin == kNone)
+            names.push_back(section.newName);
     }
     return names;
 }

@@ -92,6 +92,9 @@ class IniFile {
         std::deque<AddedKey> added;  // new keys, written after the last of lines
         NameIndex index;             // name -> position in lines, then in added; first wins
     };
+    // A section looked up or added. Sections are found by a scan of the text for their header
+    // when first looked up, so that a pass over a file of many sections costs one scan of it
+    // and keeps nothing of the sections it does not touch.
     struct Section {
         std::size_t headerBegin;  // its header line in the text (kNone: a new section) ...
         std::size_t headerEnd;
@@ -109,9 +112,11 @@ class IniFile {
     // Held on the heap so that views into it survive moving the object.
     std::unique_ptr<const std::string> text_;
     std::string eol_;
-    std::deque<Section> sections_;  // the sections of the text in order, then the new ones
-    std::size_t parsedSections_ = 0;
-    NameIndex sectionIndex_;  // name -> first section of that name
+    // The sections looked up in the text (in the order of the lookups) and the new ones.
+    mutable std::deque<Section> sections_;
+    // Name -> position in sections_, kNone for a name that no header of the text has.
+    mutable NameIndex sectionIndex_;
+    mutable std::deque<std::string> absentNames_;  // the names that index as kNone
     bool modified_ = false;
 };
 

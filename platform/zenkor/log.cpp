@@ -2,7 +2,6 @@
 #include "platform/zenkor/log.h"
 
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdarg>
 #include <cstdint>
@@ -22,6 +21,9 @@ constexpr const char* kLogFileName = "farewright.log";
 constexpr std::size_t kMaxTextBytes = 4096;
 // A log grown past this size is moved aside to "farewright.log.old" and started afresh.
 constexpr std::uint64_t kMaxLogBytes = 8 << 20;
+// How long a line waits for another process that is moving the log aside; past it, the line
+// goes to the log as it is.
+constexpr int kRotationWaitMs = 200;
 
 std::string formatText(const char* format, va_list args) {
     if (format == nullptr)
@@ -55,11 +57,12 @@ std::string timestamp() {
 void writeLine(const std::string& line) {
     const std::string home = file::homeDirectory();
     const std::string path = file::joinPath(home, kLogFileName);
-    if (auto size = file::regularFileSize(path); size && *size > kMaxLogBytes)
-        file::renameReplacing(path, path + ".old");
+    file::rotateFile(path, kMaxLogBytes, kRotationWaitMs);
     // One write per line, so that lines of several processes never interleave.
-    if (!file::appendToFile(path, line) && file::ensureDirectory(home))
-        file::appendToFile(path, line);
+    if (file::appendFile(path, line, {}) == std::errc::no_such_file_or_directory &&
+        file::ensureDirectory(home)) {
+        file::appendFile(path, line, {});
+    }
 }
 
 enum class Kind { kDiagnostic, kError };

@@ -3,18 +3,23 @@
 #include <cerrno>
 #include <cstring>
 #include <string_view>
+#include <system_error>
 
 #include "platform/file/file.h"
 #include "platform/file/file_lock.h"
 #include "platform/text/ascii_case.h"
 #include "platform/zenkor/ini_file.h"
+#include "platform/zenkor/profile_cache.h"
 
 namespace {
 
-// Larger profiles are read as their first part and never rewritten (that would cut them).
+// Larger profiles are read as their first part, so none is written larger (nor rewritten
+// when larger: that would cut it).
 constexpr std::size_t kMaxProfileBytes = 16u << 20;
-// How long a save waits for another save of the same file to finish.
-constexpr int kLockWaitMs = 10000;
+// How long a save waits for another save of the same file to finish. A save of the largest
+// profile takes a small part of it; an agent waits on it, so a holder that keeps the lock
+// longer makes the save fail rather than hang the mask.
+constexpr int kLockWaitMs = 1000;
 
 std::string parentOf(const std::string& path) {
     std::size_t slash = path.find_last_of('/');
@@ -23,6 +28,14 @@ std::string parentOf(const std::string& path) {
 
 std::string orEmpty(const char* text) {
     return text != nullptr ? text : "";
+}
+
+std::string systemMessage(int error) {
+    return std::generic_category().message(error);
+}
+
+zenkor::SaveResult failed(std::string why) {
+    return {std::move(why)};
 }
 
 }  // namespace
@@ -69,6 +82,7 @@ unsigned long CZenkorProfile::getValue(char* buffer, const char* defaultValue, u
     if (buffer == nullptr || size == 0)
         return 0;
     std::string_view value;
+    std::string stored;
     if (!file_.empty() && !section_.empty() && !key_.empty()) {
         bool pending = false;
         for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
@@ -80,11 +94,10 @@ unsigned long CZenkorProfile::getValue(char* buffer, const char* defaultValue, u
             }
         }
         if (!pending) {
-            if (!read_) {
-                auto read = file::readWholeFile(file_, kMaxProfileBytes);
-                read_ = std::make_unique<zenkor::IniFile>(std::move(read.content));
-            }
-            value = read_->find(section_, key_).value_or(std::string_view());
+            if (!read_)
+                read_ = zenkor::readProfile(file_, kMaxProfileBytes);
+            stored = read_->find(section_, key_).value_or(std::string());
+            value = stored;
         }
         value = value.substr(0, value.find('\0'));
     }
@@ -100,26 +113,43 @@ unsigned long CZenkorProfile::getValue(char* buffer, const char* defaultValue, u
     return found ? count : 0;
 }
 
-bool CZenkorProfile::commit() {
+zenkor::SaveResult CZenkorProfile::commit() {
     if (pending_.empty())
-        return true;
-    std::string path = file::resolve(file_);
-    file::ensureDirectory(parentOf(path));
-    auto lock = file::FileLock::acquire(path + ".lock", kLockWaitMs);
+        return {};
+    const auto values = std::move(pending_);
+    pending_.clear();
+    read_.reset();  // the next lookup reads what was saved
+    const std::string path = file::resolve(file_);
+    std::error_code error;
+    if (!file::ensureDirectory(parentOf(path), &error))
+        return failed("cannot create its directory: " + error.message());
+    const auto lock = file::FileLock::forFile(path, kLockWaitMs, &error);
+    if (!lock && error == file::Fault::locked)
+        return failed("another process held it locked for more than " +
+                      std::to_string(kLockWaitMs) + " ms");
     if (!lock)
-        return false;
+        return failed("cannot take its lock: " + error.message());
     // Re-read under the lock, so that values saved meanwhile by others are kept.
     auto read = file::readWholeFile(path, kMaxProfileBytes + 1);
+    if (!read.opened && read.error == EINVAL)
+        return failed("cannot read it: " + make_error_code(file::Fault::notRegular).message());
     if (read.opened ? read.error != 0 : read.error != ENOENT)
-        return false;
+        return failed("cannot read it: " + systemMessage(read.error));
+    const std::string limit = std::to_string(kMaxProfileBytes) + " bytes";
     if (read.content.size() > kMaxProfileBytes)
-        return false;
+        return failed("it is larger than " + limit);
     zenkor::IniFile model(std::move(read.content));
-    for (const auto& [name, value] : pending_)
+    for (const auto& [name, value] : values)
         model.set(name.first, name.second, value);
-    if (model.modified() && !file::replaceFile(path, model.serialize()))
-        return false;
-    pending_.clear();
-    read_ = std::make_unique<zenkor::IniFile>(std::move(model));
-    return true;
+    if (!model.modified())
+        return {};
+    const std::string text = model.serialize();
+    if (text.size() > kMaxProfileBytes)
+        return failed("it would grow past " + limit);
+    error = file::replaceFile(path, text);
+    if (error == file::Fault::readOnly)
+        return failed("it is read-only");
+    if (error)
+        return failed("cannot write it: " + error.message());
+    return {};
 }

@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/file/file.h"
+#include "platform/file/file_lock.h"
 #include "platform/zenkor/registration_keys.h"
 
 namespace zenkor {
@@ -66,6 +68,7 @@ void add(std::vector<Section>& sections, std::string key, std::string value) {
 }
 
 constexpr std::size_t kMaxRegistryBytes = 16u << 20;
+constexpr int kRegistryLockWaitMs = 2000;
 
 // The current entries; false when a registry file exists but cannot be read whole (it is then
 // left as it is rather than replaced by what little could be read).
@@ -80,8 +83,13 @@ bool readRegistry(std::vector<Section>& sections) {
 }
 
 bool writeRegistry(const std::vector<Section>& sections) {
+    return !file::replaceFile(kRegistryFile, render(sections));
+}
+
+// The registry file's lock, held from its read to its replacement.
+std::optional<file::FileLock> lockRegistry() {
     file::ensureDirectory(file::homeDirectory());
-    return file::replaceFile(kRegistryFile, render(sections));
+    return file::FileLock::forFile(kRegistryFile, kRegistryLockWaitMs);
 }
 
 // Drops every entry of the module's classes and type library.
@@ -102,8 +110,9 @@ HRESULT RegisterSvr(zenkor::ModuleInstance instance, const zenkor::ModuleState& 
     using namespace zenkor;
     try {
         const std::string module = file::modulePath(instance);
+        const auto lock = lockRegistry();
         std::vector<Section> sections;
-        if (!readRegistry(sections))
+        if (!lock || !readRegistry(sections))
             return SELFREG_E_CLASS;
         removeModule(sections, state);
         for (const RegisteredClass& c : state.classes) {
@@ -122,8 +131,9 @@ HRESULT RegisterSvr(zenkor::ModuleInstance instance, const zenkor::ModuleState& 
 HRESULT UnregisterSvr(const zenkor::ModuleState& state) {
     using namespace zenkor;
     try {
+        const auto lock = lockRegistry();
         std::vector<Section> sections;
-        if (!readRegistry(sections))
+        if (!lock || !readRegistry(sections))
             return SELFREG_E_CLASS;
         const std::size_t before = sections.size();
         removeModule(sections, state);

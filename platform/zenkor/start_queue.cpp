@@ -1,7 +1,6 @@
 // The host's start-up queues: one file "<home>/<QUEUE>.queue" per queue, shared by processes
-// under the lock file "<home>/<QUEUE>.queue.lock". Each value is one line, the key, a tab and
+// under the queue file's lock. Each value is one line, the key, a tab and
 // the value's bytes, so a key holds no tab or line break and a value no line break (or NUL).
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -53,7 +52,7 @@ bool takeValue(const std::string& path, std::string_view key, std::string& value
             std::string rest(all.substr(0, pos));
             rest.append(all.substr(next));
             // A value that cannot be taken out stays for the next reader.
-            return file::replaceFile(path, rest);
+            return !file::replaceFile(path, rest);
         }
         pos = next;
     }
@@ -72,9 +71,10 @@ int Q_popString(const char* key, const char* reserved, char* buffer, int size, c
     }
     try {
         const std::string path = queuePath(queue);
-        if (file::regularFileSize(path).value_or(0) == 0)
+        const auto stamp = file::stampOf(path);
+        if (!stamp || stamp->size == 0)
             return 0;  // nothing queued
-        auto lock = file::FileLock::acquire(path + ".lock", kLockWaitMs);
+        auto lock = file::FileLock::forFile(path, kLockWaitMs);
         if (!lock)
             return 0;
         std::string value;
@@ -101,19 +101,13 @@ bool Q_pushString(const char* queue, const char* key, const char* value) {
         const std::string path = queuePath(queue);
         if (!file::ensureDirectory(file::homeDirectory()))
             return false;
-        auto lock = file::FileLock::acquire(path + ".lock", kLockWaitMs);
+        auto lock = file::FileLock::forFile(path, kLockWaitMs);
         if (!lock)
             return false;
-        std::string line;
-        // A last line left without its line break (a damaged file) is ended first.
-        const std::uint64_t size = file::regularFileSize(path).value_or(0);
-        if (size > 0 && size <= kMaxQueueBytes) {
-            const file::ReadResult existing = file::readWholeFile(path, kMaxQueueBytes);
-            if (existing.content.size() == size && existing.content.back() != '\n')
-                line += '\n';
-        }
-        line.append(key).append("\t").append(value).append("\n");
-        return file::appendToFile(path, line);
+        // A last line left without its line break (a damaged file) is ended first, and a line
+        // cut short by a full disk is taken back: no later pop finds it and takes it as whole.
+        const std::string line = std::string(key) + "\t" + value + "\n";
+        return !file::appendFile(path, line, {.onNewLine = true, .undoPartial = true});
     } catch (...) {
         return false;
     }

@@ -114,6 +114,10 @@ const char* kindName(ControlKind kind) {
     return "custom";
 }
 
+std::string_view windowText(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
 std::string upperCase(std::string text, unsigned codePage) {
     const UpperMap& map = upperMap(codePage);
     for (char& c : text)

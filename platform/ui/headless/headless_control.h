@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui/dialog_template.h"
@@ -42,6 +43,9 @@ struct Control {
 
 // The dump name of a kind ("edit", "static", "link", ...).
 const char* kindName(ControlKind kind);
+
+// Text as a window takes it: up to its first NUL, where the system's texts end.
+std::string_view windowText(std::string_view text);
 
 // Upper-cases text of a code page as an ES_UPPERCASE edit does: ASCII letters always, and the
 // letters of code pages 1252 and 1251 that have an upper-case form in the same code page.

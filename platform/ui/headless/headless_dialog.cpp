@@ -141,6 +141,7 @@ std::string HeadlessDialog::text(ControlId id) const {
 }
 
 void HeadlessDialog::setText(ControlId id, std::string_view text) {
+    text = windowText(text);
     Control* c = need(id);
     if (c == nullptr || c->isList())
         return;
@@ -448,7 +449,7 @@ std::string HeadlessDialog::typeText(ControlId id, std::string_view text) {
     toolkit_.moveFocus(*this, id);
     if (!*alive)
         return {};
-    std::string typed(firstLine(text));
+    std::string typed(firstLine(windowText(text)));
     if (c->uppercase)
         typed = upperCase(std::move(typed), text::systemCodePage());
     if (c->limit > 0 && typed.size() > static_cast<std::size_t>(c->limit))
