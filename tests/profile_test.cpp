@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -310,14 +311,14 @@ TEST(ProfileTest, ConcurrentSavesOfTwoProcessesKeepEveryKey) {
 // and the temporary files they leave go with the next save.
 TEST(ProfileTest, KilledSavesLeaveTheProfileWhole) {
     TempHome home;
-    // About 1 MB of other forms' sections, so that kills often land during a write.
+    // About 512 KB of other forms' sections, so that kills often land during a write.
     std::string others;
-    for (int section = 0; others.size() < (1u << 20); ++section)
+    for (int section = 0; others.size() < (1u << 19); ++section)
         others += "[FORM_" + std::to_string(section) + "]\nKEY=" + std::string(100, 'v') + "\n";
     home.write("Quorvex.ini", others);
     constexpr int kKeys = 8;
     std::mt19937 random(7);
-    for (int kill = 0; kill < 16; ++kill) {
+    for (int kill = 0; kill < 12; ++kill) {
         testing_support::Children saver(1, [](int) {
             for (int round = 1;; ++round) {
                 CZenkorProfile profile;
@@ -330,8 +331,22 @@ TEST(ProfileTest, KilledSavesLeaveTheProfileWhole) {
             }
             return 0;
         });
+        // Killed at a random moment once it has saved, or every other time as it writes.
+        const bool whileWriting = kill % 2 == 1;
+        const auto before = file::stampOf("Quorvex.ini");
+        const std::vector<std::string> files = filesIn(home);
+        const auto newFile = [&] {
+            const std::vector<std::string> now = filesIn(home);
+            return !std::includes(files.begin(), files.end(), now.begin(), now.end());
+        };
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
         saver.release();
-        ::usleep(std::uniform_int_distribution<useconds_t>(500, 20000)(random));
+        while (std::chrono::steady_clock::now() < deadline &&
+               (whileWriting ? !newFile() : file::stampOf("Quorvex.ini") == before)) {
+            ::usleep(100);
+        }
+        if (!whileWriting)
+            ::usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(random));
         saver.kill();
 
         const std::string text = home.read("Quorvex.ini");
@@ -345,15 +360,16 @@ TEST(ProfileTest, KilledSavesLeaveTheProfileWhole) {
     EXPECT_EQ(filesIn(home), (std::vector<std::string>{"Quorvex.ini", "Quorvex.ini.lock"}));
 }
 
-// Processes that save and log at once, while the log is due to be moved aside, lose no key,
-// no line of the old log and no line of their own.
+// Processes that save and log at once while the log grows past its size lose no key, no line
+// of the old log and no line of their own: the log is moved aside once.
 TEST(ProfileTest, ProcessesSavingAndLoggingAtOnceLoseNothing) {
     TempHome home;
-    constexpr int kProcesses = 4, kRounds = 6, kPasses = 3;
+    constexpr int kProcesses = 4, kRounds = 3, kPasses = 3, kLinesPerPass = 20;
+    // A log just short of its size, which the lines of the first pass take past it.
     std::string earlier;
-    for (int line = 0; earlier.size() <= (8u << 20); ++line)
+    for (int line = 0; earlier.size() < (8u << 20) - 4096; ++line)
         earlier += "earlier line " + std::to_string(line) + std::string(1000, '.') + "\n";
-    auto key = [](int round, int process, int pass) {
+    auto name = [](int round, int process, int pass) {
         return "R" + std::to_string(round) + "P" + std::to_string(process) + "_" +
                std::to_string(pass);
     };
@@ -362,10 +378,11 @@ TEST(ProfileTest, ProcessesSavingAndLoggingAtOnceLoseNothing) {
         home.write("farewright.log", earlier);
         testing_support::Children children(kProcesses, [&](int process) {
             for (int pass = 0; pass < kPasses; ++pass) {
-                CZenkorLog().diagnostic("Saver", "Send", 0, 100, 0, "%s",
-                                        key(round, process, pass).c_str());
+                const std::string key = name(round, process, pass);
+                for (int line = 0; line < kLinesPerPass; ++line)
+                    CZenkorLog().diagnostic("Saver", "Send", line, 100, 0, "%s", key.c_str());
                 CZenkorProfile profile;
-                aim(profile, "Quorvex.ini", "SHARED", key(round, process, pass).c_str());
+                aim(profile, "Quorvex.ini", "SHARED", key.c_str());
                 profile.setValue("saved");
                 if (!profile.commit())
                     return 1;
@@ -373,13 +390,16 @@ TEST(ProfileTest, ProcessesSavingAndLoggingAtOnceLoseNothing) {
             return 0;
         });
         ASSERT_TRUE(children.succeeded());
-        EXPECT_TRUE(home.read("farewright.log.old") == earlier) << "the old log is lost";
-        const std::string log = home.read("farewright.log");
+        const std::string old = home.read("farewright.log.old");
+        ASSERT_EQ(old.compare(0, earlier.size(), earlier), 0) << "the old log is lost";
+        const std::string logs = old.substr(earlier.size()) + home.read("farewright.log");
         for (int process = 0; process < kProcesses; ++process) {
             for (int pass = 0; pass < kPasses; ++pass) {
-                EXPECT_NE(log.find(" Saver Send 0 " + key(round, process, pass) + "\n"),
-                          std::string::npos)
-                    << key(round, process, pass);
+                for (int line = 0; line < kLinesPerPass; ++line) {
+                    const std::string text = " Saver Send " + std::to_string(line) + " " +
+                                             name(round, process, pass) + "\n";
+                    EXPECT_NE(logs.find(text), std::string::npos) << text;
+                }
             }
         }
     }
@@ -387,7 +407,7 @@ TEST(ProfileTest, ProcessesSavingAndLoggingAtOnceLoseNothing) {
     for (int round = 0; round < kRounds; ++round) {
         for (int process = 0; process < kProcesses; ++process) {
             for (int pass = 0; pass < kPasses; ++pass)
-                EXPECT_TRUE(saved.find("SHARED", key(round, process, pass))) << key(round, process, pass);
+                EXPECT_TRUE(saved.find("SHARED", name(round, process, pass)));
         }
     }
 }
