@@ -257,7 +257,7 @@ TEST(LogTicketMarketCode, ConfigurationFillsTheFormCodesAtStartAndAtClear) {
         {"blanks removed, cut to 3", "<x>\n\t<ticketformcode> 1 2 3 4 </ticketformcode>", "install",
          "123", ""},
         {"carriage return kept", "<ticketformcode>\r12</ticketformcode>", "install", "\r12", ""},
-        {"NUL dropped", std::string("<ticketformcode>1\0" "23</ticketformcode>", 37), "install",
+        {"NUL dropped", std::string("<ticketformcode>1") + '\0' + "23</ticketformcode>", "install",
          "123", ""},
         {"trailing separators", kConfig, "install\\\\", "123", ""},
         {"missing file", std::nullopt, "install", "", kCantOpen + "install/marketconfig.xml [2]"},
@@ -297,7 +297,8 @@ TEST(LogTicketMarketCode, ReaderKeepsAtMostThreeCharactersOrNone) {
         {"<ticketformcode>7</ticketformcode><ticketformcode>8</ticketformcode>", "7"},
         {"</ticketformcode><ticketformcode>45</ticketformcode>", "45"},
         {"<ticket formcode>1</ticket formcode>", "1"},
-        {std::string("<ticketformcode>1\0\x01" "2\x7f" "3</ticketformcode>", 39), "123"},
+        {std::string("<ticketformcode>1") + '\0' + '\x01' + '2' + '\x7f' + "3</ticketformcode>",
+         "123"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(masks::MarketFormCode(c.text), c.code) << c.text;

@@ -1,8 +1,6 @@
 // The manual void mask end to end: the form, its 22 checks, the entry, the profile.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -183,35 +181,6 @@ TEST_F(ManualVoid, ValuesWithBlanksQuotesAndSeparatorsReadBackByteForByte) {
         mask.click(IDC_MANVOID_RECALL);
         EXPECT_EQ(mask.form().text(IDC_MANVOID_LOCATOR), value);
     }
-}
-
-// A save that fails does not stop the Send; the agent cannot mend it, so the log says why.
-TEST_F(ManualVoid, ASendWhoseSaveFailsLogsWhy) {
-    const auto file = mask.home().path() / "Quorvex.ini";
-    const struct {
-        std::function<void()> setUp;
-        std::string why;
-    } cases[] = {
-        {[&] { std::filesystem::permissions(file, std::filesystem::perms::owner_read); },
-         "it is read-only"},
-        {[&] {
-             std::filesystem::remove(file);
-             std::filesystem::create_directory(file);
-         },
-         "cannot read it: Is a directory"},
-    };
-    fill(Fields{});
-    for (const auto& c : cases) {
-        c.setUp();
-        mask.recorder().lines.clear();
-        mask.click(kSend);
-        const std::vector<std::string> expected = {
-            "log diagnostic IssManualVoidTkt OnSend 0 Host Command "
-            "WV\\u00A51251234567890/GBP250/ABCDEF/05JAN/CA/X",
-            "log error IssManualVoidTkt OnSend 502 Not able to save Quorvex.ini: " + c.why};
-        EXPECT_EQ(mask.recorder().lines, expected);
-    }
-    EXPECT_EQ(mask.events().size(), 2u);
 }
 
 TEST_F(ManualVoid, CancelFiresCancelAndHelpOpensTheLanguagesAddress) {

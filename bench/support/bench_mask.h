@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -54,6 +55,12 @@ class BenchHome {
         const auto target = path_ / name;
         std::filesystem::create_directories(target.parent_path());
         std::ofstream(target, std::ios::binary) << content;
+    }
+    // Writes a file as written in an earlier session (an hour ago), as an agent's profile is.
+    void writeEarlier(const std::string& name, const std::string& content) const {
+        write(name, content);
+        std::filesystem::last_write_time(
+            path_ / name, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     }
 
   private:

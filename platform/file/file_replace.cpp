@@ -28,8 +28,8 @@ std::error_code lastError() {
 // container, or one of a number used again) never meet.
 std::string randomSuffix() {
     thread_local std::random_device device;
-    const unsigned long long bits =
-        (static_cast<unsigned long long>(device()) << 32) ^ static_cast<unsigned long long>(device());
+    const unsigned long long bits = (static_cast<unsigned long long>(device()) << 32) ^
+                                    static_cast<unsigned long long>(device());
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", bits);
     return text;
@@ -41,8 +41,8 @@ std::string randomSuffix() {
 void removeTemporaries(const std::string& target) {
     const std::size_t slash = target.find_last_of('/');
     const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const std::string prefix =
-        (slash == std::string::npos ? target : target.substr(slash + 1)) + std::string(kTemporaryInfix);
+    const std::string prefix = (slash == std::string::npos ? target : target.substr(slash + 1)) +
+                               std::string(kTemporaryInfix);
     DIR* listing = ::opendir(dir.c_str());
     if (listing == nullptr)
         return;

@@ -140,8 +140,12 @@ std::size_t IniFile::findSection(std::string_view name) const {
         if (!NameEqual()(headerText, name))
             continue;
         const auto following = nextHeader(all, header->next);
-        sections_.push_back({header->begin, header->end, header->next,
-                             following ? following->begin : all.size(), {}, nullptr});
+        sections_.push_back({header->begin,
+                             header->end,
+                             header->next,
+                             following ? following->begin : all.size(),
+                             {},
+                             nullptr});
         sectionIndex_.emplace(headerText, sections_.size() - 1);
         return sections_.size() - 1;
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -45,6 +46,14 @@ std::string TempHome::section(const std::string& name) const {
             lines += (lines.empty() ? "" : " ") + line;
     }
     return lines;
+}
+
+std::vector<std::string> TempHome::files() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 class RecordingSink final : public com::DispatchReceiver {

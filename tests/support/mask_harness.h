@@ -29,6 +29,8 @@ class TempHome {
     std::string read(const std::string& name) const;
     // The lines of a section of "Quorvex.ini" in file order, joined by blanks.
     std::string section(const std::string& name) const;
+    // The names of the files in the home, sorted.
+    std::vector<std::string> files() const;
 
   private:
     host::FreshHome fresh_;

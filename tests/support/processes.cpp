@@ -4,14 +4,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 
 namespace testing_support {
 namespace {
 
-int exitStatus(pid_t pid) {
+int waitFor(pid_t pid) {
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -23,24 +24,18 @@ Children::Children(int count, const std::function<int(int)>& body) {
     if (::pipe(gate) != 0)
         return;
     for (int i = 0; i < count; ++i) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::close(gate[1]);
+        if (const pid_t pid = ::fork(); pid > 0) {
+            pids_.push_back(pid);
+        } else if (pid == 0) {
             char byte;
-            while (::read(gate[0], &byte, 1) < 0) {
+            ::close(gate[1]);
+            while (::read(gate[0], &byte, 1) < 0 && errno == EINTR) {
             }
             ::_exit(body(i));
         }
-        if (pid > 0)
-            pids_.push_back(pid);
     }
     ::close(gate[0]);
     gate_ = gate[1];
-}
-
-Children::~Children() {
-    release();
-    kill();
 }
 
 void Children::release() {
@@ -53,27 +48,27 @@ bool Children::succeeded() {
     release();
     bool all = !pids_.empty();
     for (pid_t pid : pids_)
-        all &= exitStatus(pid) == 0;
+        all &= waitFor(pid) == 0;
     pids_.clear();
     return all;
 }
 
 void Children::kill() {
+    release();
     for (pid_t pid : pids_)
         ::kill(pid, SIGKILL);
     for (pid_t pid : pids_)
-        exitStatus(pid);
+        waitFor(pid);
     pids_.clear();
 }
 
-int WithFileSizeLimit(std::uint64_t bytes, const std::function<int()>& body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+bool WithFileSizeLimit(std::uint64_t bytes, const std::function<int()>& body) {
+    Children child(1, [&](int) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{bytes, bytes};
-        ::_exit(::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? body() : 99);
-    }
-    return pid > 0 ? exitStatus(pid) : -1;
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? body() : 99;
+    });
+    return child.succeeded();
 }
 
 }  // namespace testing_support

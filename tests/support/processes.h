@@ -1,5 +1,5 @@
-// Other processes for tests of what files shared between processes must survive: children
-// started together, children killed, and writes cut short as on a full disk.
+// Child processes for tests of files that processes share: started together, killed at will,
+// or writing as on a full disk.
 #pragma once
 
 #include <sys/types.h>
@@ -10,28 +10,27 @@
 
 namespace testing_support {
 
-// Children that run body(index) once released all at once; each exits with body's answer.
+// Children that run body(index) once released, all at once; each exits with body's answer.
+// Those still running at destruction are killed.
 class Children {
   public:
     Children(int count, const std::function<int(int)>& body);
-    ~Children();  // kills what is still running
+    ~Children() { kill(); }
     Children(const Children&) = delete;
     Children& operator=(const Children&) = delete;
 
-    // Lets every child run.
     void release();
     // Waits for every child; true when each answered 0.
     bool succeeded();
-    // Kills the children at once (SIGKILL) and waits for them.
     void kill();
 
   private:
     std::vector<pid_t> pids_;
-    int gate_ = -1;  // the write end of the pipe the children wait on
+    int gate_ = -1;  // the pipe the children wait on, until it closes
 };
 
-// Runs body in a child whose files cannot grow past bytes (a write past it fails with EFBIG,
-// as on a full disk); answers body's answer, or -1 when the child did not end by itself.
-int WithFileSizeLimit(std::uint64_t bytes, const std::function<int()>& body);
+// Runs body in a child whose files cannot grow past bytes (writing past fails with EFBIG, as
+// on a full disk); true when body answered 0.
+bool WithFileSizeLimit(std::uint64_t bytes, const std::function<int()>& body);
 
 }  // namespace testing_support
