@@ -80,4 +80,25 @@ void BM_ManualVoidRecall(benchmark::State& state) {
 }
 BENCHMARK(BM_ManualVoidRecall)->Unit(benchmark::kMicrosecond);
 
+// A whole Send of the manual void, its save pass included, into a profile of state.range(0)
+// bytes. The fare changes every time, so that every pass replaces the file.
+void BM_ManualVoidSendAndSaveByProfileSize(benchmark::State& state) {
+    BenchHome home;
+    home.writeEarlier("Quorvex.ini", profileOfSize(static_cast<std::size_t>(state.range(0))));
+    auto view = createMask(masks::CreateIssManualVoidTkt);
+    view->Activate();
+    auto& f = form(kForm);
+    fill(f);
+    int round = 0;
+    for (auto _ : state) {
+        f.setText(IDC_MANVOID_FARE, ++round % 2 ? "250" : "251");
+        maskOf(view).Send();
+    }
+}
+BENCHMARK(BM_ManualVoidSendAndSaveByProfileSize)
+    ->Arg(10 << 10)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -174,11 +174,9 @@ TEST_F(HeadlessTest, SetTextUpperCasesIgnoresTheLimitAndNotifiesAChange) {
     EXPECT_EQ(d.text(IDC_MANVOID_AIRLINE_LABEL), "Airline");
     EXPECT_TRUE(take().empty());
     // A NUL ends the text, as it ends a window's text.
-    d.setText(848, std::string("12\0"
-                               "3",
-                               4));
-    d.setText(847, std::string("Air\0line", 8));
-    EXPECT_EQ(d.text(848) + d.text(847), "12Air");
+    d.setText(IDC_MANVOID_AIRLINE, std::string("12") + '\0' + "3");
+    d.setText(IDC_MANVOID_AIRLINE_LABEL, std::string("Air") + '\0' + "line");
+    EXPECT_EQ(d.text(IDC_MANVOID_AIRLINE) + d.text(IDC_MANVOID_AIRLINE_LABEL), "12Air");
     // Text is read back through a 1024-byte buffer.
     d.setText(IDC_MANVOID_TICKET, std::string(5000, 'A'));
     EXPECT_EQ(d.text(IDC_MANVOID_TICKET).size(), 1023u);

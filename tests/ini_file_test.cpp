@@ -40,6 +40,8 @@ TEST(IniFileTest, ReadsAsTheProfileApiReads) {
         {"[S]\rK=cr\rL=x", "S", "K", "cr"},
         {"[S] trailing words\nK=V", "S", "K", "V"},  // no final line break
         {"[S\nK=V\n", "S", "K", "V"},                // header without "]"
+        {"[S]\nK=[T]\nL=1\n", "S", "L", "1"},        // "[" inside a line opens nothing
+        {"[S]\nK=x\r \t[T]\nL=1\n", "T", "L", "1"},  // blanks before a header
         {"[S]\nK=V\n", "T", "K", std::nullopt},
         {"[S]\n\tK\t=\tV\t\n", "S", "K", "V"},
     };

@@ -70,6 +70,17 @@ class BenchHome {
 
 using Creator = HRESULT (*)(REFIID, void**);
 
+// A profile of about bytes: sections of other forms, then the agent's language and settings.
+inline std::string profileOfSize(std::size_t bytes) {
+    std::string text;
+    for (int section = 0; text.size() < bytes; ++section) {
+        text += "[TKT_FORM_" + std::to_string(section) + "_SECTION]\n";
+        for (int key = 0; key < 20; ++key)
+            text += "FIELD_" + std::to_string(key) + "=VALUE " + std::to_string(key) + "\n";
+    }
+    return text + "[User]\nLANG=EN1\n[SYSTEM]\nInstallDir=install\n";
+}
+
 // Creates a mask object and answers its view (activation) interface.
 inline com::Ptr<framework::IZenkorMaskView> createMask(Creator create) {
     com::Ptr<framework::IZenkorMaskView> view;
