@@ -84,7 +84,7 @@ TEST(FileTest, ReplaceFileKeepsModeAndLinksAndLeavesNoTemporaryFile) {
     ::chmod(target.c_str(), 0640);
     std::filesystem::create_symlink(target, home.path() / "link.ini");
 
-    ASSERT_EQ(file::replaceFile("link.ini", "new content"), std::error_code());
+    ASSERT_TRUE(file::replaceFile("link.ini", "new content"));
     EXPECT_TRUE(std::filesystem::is_symlink(home.path() / "link.ini"));
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
@@ -92,9 +92,10 @@ TEST(FileTest, ReplaceFileKeepsModeAndLinksAndLeavesNoTemporaryFile) {
 #endif
     EXPECT_EQ(home.read("target.ini"), "new content");
 
-    ASSERT_EQ(file::replaceFile("fresh.ini", ""), std::error_code());
+    ASSERT_TRUE(file::replaceFile("fresh.ini", ""));
     EXPECT_EQ(home.read("fresh.ini"), "");
-    EXPECT_EQ(file::replaceFile("no/such/dir/x.ini", "x"), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(file::replaceFile("no/such/dir/x.ini", "x").error,
+              std::errc::no_such_file_or_directory);
     EXPECT_EQ(home.files(), (std::vector<std::string>{"fresh.ini", "link.ini", "target.ini"}));
 }
 
@@ -109,7 +110,7 @@ TEST(FileTest, TemporaryFilesOfKilledWritersNeitherBlockNorStay) {
                    "x");
     home.write("Quorvex.ini.tmp.0123456789abcdef", "x");
     home.write("Other.ini.tmp.1.0", "another file's");
-    ASSERT_EQ(file::replaceFile("Quorvex.ini", "new"), std::error_code());
+    ASSERT_TRUE(file::replaceFile("Quorvex.ini", "new"));
     EXPECT_EQ(home.read("Quorvex.ini"), "new");
     EXPECT_EQ(home.files(), (std::vector<std::string>{"Other.ini.tmp.1.0", "Quorvex.ini"}));
 }

@@ -45,6 +45,12 @@ inline std::error_code make_error_code(Fault fault) {
     return {static_cast<int>(fault), faultCategory()};
 }
 
+// The outcome of a write: true when it was done, else the error says why.
+struct Written {
+    std::error_code error;
+    explicit operator bool() const { return !error; }
+};
+
 // One version of a file: which file it is (device and number) and its size and time of last
 // change. Two reads of a file that show equal stamps read the same content, provided the
 // first read was settled (see ReadResult).
@@ -77,7 +83,7 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes = 16u << 20
 // its target replaced. A read-only file is not replaced (Fault::readOnly). The caller holds the
 // file's lock (FileLock::forFile): temporary files beside it are those of writers killed
 // before their rename, and are removed.
-std::error_code replaceFile(std::string_view path, std::string_view content);
+Written replaceFile(std::string_view path, std::string_view content);
 
 struct AppendOptions {
     // A file that does not end in a line break gets one before the data.
@@ -89,7 +95,7 @@ struct AppendOptions {
 };
 // Appends data to a file (created when missing; a FIFO in its place never blocks), in one
 // write where the system allows, so that what processes append at once never interleaves.
-std::error_code appendFile(std::string_view path, std::string_view data, AppendOptions options);
+Written appendFile(std::string_view path, std::string_view data, AppendOptions options);
 
 // Moves a file grown past maxBytes aside to "<file>.old" (links followed), under the file's
 // lock and only when the file is still the large one: processes that find it large at once

@@ -29,15 +29,15 @@ bool endsInLineBreak(const std::string& path, off_t size) {
 
 }  // namespace
 
-std::error_code appendFile(std::string_view path, std::string_view data, AppendOptions options) {
+Written appendFile(std::string_view path, std::string_view data, AppendOptions options) {
     const std::string resolved = resolve(path);
     UniqueFd fd(
         ::open(resolved.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     if (!fd)
-        return lastError();
+        return {lastError()};
     struct stat before {};
     if ((options.onNewLine || options.undoPartial) && ::fstat(fd.get(), &before) != 0)
-        return lastError();
+        return {lastError()};
     std::string ended;
     if (options.onNewLine && !endsInLineBreak(resolved, before.st_size)) {
         ended.reserve(data.size() + 1);
@@ -48,9 +48,9 @@ std::error_code appendFile(std::string_view path, std::string_view data, AppendO
         const std::error_code error = lastError();
         if (options.undoPartial && S_ISREG(before.st_mode))
             (void)::ftruncate(fd.get(), before.st_size);
-        return error;
+        return {error};
     }
-    return fd.close() == 0 ? std::error_code() : lastError();
+    return {fd.close() == 0 ? std::error_code() : lastError()};
 }
 
 void rotateFile(std::string_view path, std::uint64_t maxBytes, int waitMs) {

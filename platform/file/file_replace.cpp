@@ -64,12 +64,12 @@ bool isReadOnly(const std::string& target, const struct stat& info) {
 // The data is not synced before the rename: an agent waits on every save, a sync costs several
 // milliseconds, and the file systems we run on (ext4 by default) write the data of a file that
 // replaces another by rename before the rename itself.
-std::error_code replaceFile(std::string_view path, std::string_view content) {
+Written replaceFile(std::string_view path, std::string_view content) {
     const std::string target = writeTarget(path);
     struct stat existing {};
     const bool hadFile = ::stat(target.c_str(), &existing) == 0;
     if (hadFile && isReadOnly(target, existing))
-        return Fault::readOnly;
+        return {Fault::readOnly};
     removeTemporaries(target);
     std::string temp;
     UniqueFd fd;
@@ -80,7 +80,7 @@ std::error_code replaceFile(std::string_view path, std::string_view content) {
             break;
     }
     if (!fd)
-        return lastError();
+        return {lastError()};
     std::error_code error;
     if (!writeAll(fd.get(), content) ||
         (hadFile && ::fchmod(fd.get(), existing.st_mode & 07777) != 0)) {
@@ -92,7 +92,7 @@ std::error_code replaceFile(std::string_view path, std::string_view content) {
         error = lastError();
     if (error)
         ::unlink(temp.c_str());
-    return error;
+    return {error};
 }
 
 }  // namespace file

@@ -59,7 +59,7 @@ void writeLine(const std::string& line) {
     const std::string path = file::joinPath(home, kLogFileName);
     file::rotateFile(path, kMaxLogBytes, kRotationWaitMs);
     // One write per line, so that lines of several processes never interleave.
-    if (file::appendFile(path, line, {}) == std::errc::no_such_file_or_directory &&
+    if (file::appendFile(path, line, {}).error == std::errc::no_such_file_or_directory &&
         file::ensureDirectory(home)) {
         file::appendFile(path, line, {});
     }

@@ -146,7 +146,7 @@ zenkor::SaveResult CZenkorProfile::commit() {
     const std::string text = model.serialize();
     if (text.size() > kMaxProfileBytes)
         return failed("it would grow past " + limit);
-    error = file::replaceFile(path, text);
+    error = file::replaceFile(path, text).error;
     if (error == file::Fault::readOnly)
         return failed("it is read-only");
     if (error)

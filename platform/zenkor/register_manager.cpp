@@ -83,7 +83,7 @@ bool readRegistry(std::vector<Section>& sections) {
 }
 
 bool writeRegistry(const std::vector<Section>& sections) {
-    return !file::replaceFile(kRegistryFile, render(sections));
+    return static_cast<bool>(file::replaceFile(kRegistryFile, render(sections)));
 }
 
 // The registry file's lock, held from its read to its replacement.

@@ -52,7 +52,7 @@ bool takeValue(const std::string& path, std::string_view key, std::string& value
             std::string rest(all.substr(0, pos));
             rest.append(all.substr(next));
             // A value that cannot be taken out stays for the next reader.
-            return !file::replaceFile(path, rest);
+            return static_cast<bool>(file::replaceFile(path, rest));
         }
         pos = next;
     }
@@ -107,7 +107,8 @@ bool Q_pushString(const char* queue, const char* key, const char* value) {
         // A last line left without its line break (a damaged file) is ended first, and a line
         // cut short by a full disk is taken back: no later pop finds it and takes it as whole.
         const std::string line = std::string(key) + "\t" + value + "\n";
-        return !file::appendFile(path, line, {.onNewLine = true, .undoPartial = true});
+        return static_cast<bool>(
+            file::appendFile(path, line, {.onNewLine = true, .undoPartial = true}));
     } catch (...) {
         return false;
     }
