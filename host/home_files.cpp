@@ -12,6 +12,7 @@
 #include "framework/profile_names.h"
 #include "framework/shared_settings.h"
 #include "platform/file/file.h"
+#include "platform/file/file_lock.h"
 #include "platform/zenkor/ini_file.h"
 #include "platform/zenkor/profile.h"
 
@@ -19,6 +20,9 @@ namespace host {
 namespace {
 
 namespace fs = std::filesystem;
+
+// How long a setup command waits for another writer of the same file.
+constexpr int kLockWaitMs = 1000;
 
 bool inside(const fs::path& path, const fs::path& dir) {
     const fs::path relative = path.lexically_normal().lexically_relative(dir.lexically_normal());
@@ -47,7 +51,11 @@ std::string writeHomeFile(std::string_view path, std::string_view content) {
     const std::string resolved = pathInHome(path, why);
     if (resolved.empty())
         return why;
-    if (!file::ensureDirectory(parentOf(resolved)) || file::replaceFile(resolved, content))
+    if (!file::ensureDirectory(parentOf(resolved)))
+        return "cannot write " + resolved;
+    // Temporary files beside the file are removed only by a holder of its lock.
+    const auto lock = file::FileLock::forFile(resolved, kLockWaitMs);
+    if (!lock || !file::replaceFile(resolved, content))
         return "cannot write " + resolved;
     return {};
 }
