@@ -6,6 +6,7 @@
 
 #include "framework/checks.h"
 #include "framework/list_entries.h"
+#include "masks/common/character_sets.h"
 #include "masks/reissuance/reissue_form.h"
 #include "platform/zenkor/validate.h"
 #include "resources/resource.h"
@@ -20,10 +21,7 @@ using framework::SelectedCode;
 using namespace framework::check;
 using framework::Check;
 
-// Letters, digits and these in free texts.
-constexpr const char* kFreeText = " \\/.-";
 constexpr const char* kEndorsementCharacters = "!@#$%^&*()_+={}|[]\\:\";'<>?,./~` -";
-constexpr const char* kTripartiteCharacters = " ~!@#$%^&*()_-+=;:\"'[]{}\\|<>?,./";
 constexpr const char* kAmountInvalid = "ERR_TKTREISSUE_ADDPAYMENT_AMT_INVALID";
 
 bool Run(ui::Dialog& form, std::span<const Check> rows) {

@@ -4,9 +4,11 @@
 
 #include <string>
 
-#include "masks/reissuance/form_values.h"
+#include "masks/common/form_values.h"
 
 namespace masks::reissue {
+
+using masks::FormValues;
 
 std::string ComposeEntry(const FormValues& values);
 

@@ -12,7 +12,6 @@ namespace {
 using framework::ChooserSpec;
 using framework::ListEntry;
 using framework::PersistedField;
-using framework::Stored;
 
 constexpr FieldKind E = FieldKind::Edit;
 constexpr FieldKind L = FieldKind::List;
@@ -203,11 +202,6 @@ constexpr ListEntry kAdditionalPaymentEntries[] = {
     {kOtherPayment, "DATA_TKTREISSUE_OTHERS"},
 };
 
-constexpr ListEntry kGgrCodeEntries[] = {
-    {0, "DATA_SAPBAS_GGR_GOM"},
-    {1, "DATA_SAPBAS_GGR_ATR"},
-};
-
 constexpr ListEntry kEndorsementTypeEntries[] = {
     {0, ""},
     {1, "DATA_TKTREISSUE_ED"},
@@ -321,42 +315,10 @@ constexpr ui::ControlId kRestoredAfterNetRemitIds[] = {
     IDC_REISS_CONTRACT_CODE,
 };
 
-Stored StoredAs(FieldKind kind) {
-    switch (kind) {
-        case FieldKind::List:
-            return Stored::ListChoice;
-        case FieldKind::CheckBox:
-            return Stored::CheckState;
-        case FieldKind::Edit:
-            break;
-    }
-    return Stored::EditText;
-}
-
-PersistedField Persisted(const Field& f) {
-    return {StoredAs(f.kind), f.id, f.profileKey};
-}
-
-std::vector<PersistedField> PersistedIn(std::span<const ui::ControlId> ids) {
-    std::vector<PersistedField> fields;
-    for (ui::ControlId id : ids) {
-        auto f = std::find_if(kFields.begin(), kFields.end(),
-                              [id](const Field& field) { return field.id == id; });
-        if (f != kFields.end())
-            fields.push_back(Persisted(*f));
-    }
-    return fields;
-}
-
-const std::vector<PersistedField> kSaved = [] {
-    std::vector<PersistedField> fields;
-    for (const Field& f : kFields)
-        fields.push_back(Persisted(f));
-    return fields;
-}();
-
-const std::vector<PersistedField> kRestoredFirst = PersistedIn(kRestoredFirstIds);
-const std::vector<PersistedField> kRestoredAfterNetRemit = PersistedIn(kRestoredAfterNetRemitIds);
+const std::vector<PersistedField> kSaved = AllPersisted(kFields);
+const std::vector<PersistedField> kRestoredFirst = PersistedIn(kFields, kRestoredFirstIds);
+const std::vector<PersistedField> kRestoredAfterNetRemit =
+    PersistedIn(kFields, kRestoredAfterNetRemitIds);
 
 }  // namespace
 
@@ -370,7 +332,6 @@ std::span<const Caption> Captions() {
 
 const ListContents kOriginalPayments{kOriginalPaymentEntries, "populateFOP1"};
 const ListContents kAdditionalPayments{kAdditionalPaymentEntries, "onChange_ComboFOP1"};
-const ListContents kGgrCodes{kGgrCodeEntries, "PopulateGGR"};
 const ListContents kEndorsementTypes{kEndorsementTypeEntries, "populateEndorse"};
 const ListContents kItCodesWithoutNetRemit{kItCodeWithoutNetRemitEntries, "populateITCode"};
 const ListContents kItCodesWithNetRemit{kItCodeWithNetRemitEntries, "populateITCode"};

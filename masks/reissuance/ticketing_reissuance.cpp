@@ -5,7 +5,7 @@
 #include "framework/persistence.h"
 #include "framework/startup_data.h"
 #include "masks/catalog.h"
-#include "masks/reissuance/form_values.h"
+#include "masks/common/form_values.h"
 #include "masks/reissuance/reissue_checks.h"
 #include "masks/reissuance/reissue_entry.h"
 #include "masks/reissuance/reissue_form.h"
@@ -44,33 +44,7 @@ FormRules CTicketingReIssuance::rules() {
 }
 
 void CTicketingReIssuance::SetupForm() {
-    for (const Field& f : Fields()) {
-        switch (f.labelKind) {
-            case LabelKind::None:
-                break;
-            case LabelKind::Label:
-                controls().setupLabel(f.label, f.labelKey, f.tooltipKey, f.mandatory);
-                break;
-            case LabelKind::Link:
-                controls().setupLink(f.label, f.id, f.labelKey, f.tooltipKey, f.mandatory,
-                                     f.chooser);
-                break;
-            case LabelKind::Caption:
-                form().setText(f.id, framework::StringOrKey(f.labelKey));
-                break;
-        }
-        if (f.kind == FieldKind::Edit)
-            controls().setupEdit(f.id, f.tooltipKey, f.maxLength, f.chooser);
-        else if (*f.tooltipKey != '\0')
-            form().setTooltip(f.id, framework::StringOrKey(f.tooltipKey));
-    }
-    for (const Caption& c : Captions()) {
-        form().setText(c.id, *c.labelKey != '\0' ? framework::StringOrKey(c.labelKey) : "");
-        if (*c.tooltipKey != '\0')
-            form().setTooltip(c.id, framework::StringOrKey(c.tooltipKey));
-        if (form().kind(c.id) != ui::ControlKind::Group)
-            controls().setLabelStyle(c.id, false);
-    }
+    SetUpFields(form(), controls(), Fields(), Captions());
 }
 
 void CTicketingReIssuance::AfterActivation() {

@@ -1,9 +1,9 @@
-#include "masks/reissuance/form_values.h"
+#include "masks/common/form_values.h"
 
 #include "framework/checks.h"
 #include "framework/list_entries.h"
 
-namespace masks::reissue {
+namespace masks {
 
 bool FormValues::given(ui::ControlId id) const {
     return !framework::IsBlank(text(id));
@@ -13,4 +13,4 @@ long DialogValues::choice(ui::ControlId id) const {
     return framework::SelectedCode(form_, id);
 }
 
-}  // namespace masks::reissue
+}  // namespace masks

@@ -6,7 +6,7 @@
 
 #include "platform/ui/dialog.h"
 
-namespace masks::reissue {
+namespace masks {
 
 class FormValues {
   public:
@@ -35,4 +35,4 @@ class DialogValues final : public FormValues {
     const ui::Dialog& form_;
 };
 
-}  // namespace masks::reissue
+}  // namespace masks

@@ -1,0 +1,68 @@
+// A mask form as data: every field with its label, tooltip, typing limit, chooser and profile
+// key; the captions; the lists with the operation their missing texts are logged under; and
+// the profile passes drawn from the fields.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "framework/decorated_controls.h"
+#include "framework/list_entries.h"
+#include "framework/persistence.h"
+#include "platform/ui/types.h"
+
+namespace masks {
+
+enum class FieldKind { Edit, List, CheckBox };
+
+// How a field is labelled: by no label, a label static, a link label that opens the field's
+// chooser, or the caption of the check box itself.
+enum class LabelKind { None, Label, Link, Caption };
+
+struct Field {
+    ui::ControlId id;
+    FieldKind kind;
+    LabelKind labelKind;
+    ui::ControlId label;  // the label static or link label (the box itself for a caption)
+    const char* labelKey;
+    bool mandatory;          // the label is drawn in the mandatory colour
+    const char* tooltipKey;  // "" for none
+    int maxLength;           // edits: the typing limit
+    const char* profileKey;
+    framework::ChooserSpec chooser;
+};
+
+// Group boxes, statics and buttons that only carry a text (and perhaps a tooltip).
+struct Caption {
+    ui::ControlId id;
+    const char* labelKey;  // "" leaves the caption empty
+    const char* tooltipKey;
+};
+
+// A list's entries, with the name of the operation under which a missing text is logged.
+struct ListContents {
+    std::span<const framework::ListEntry> entries;
+    const char* operation;
+};
+
+// The two GGR code lists' entries, whose shown text goes into the entries.
+extern const ListContents kGgrCodes;
+
+// Labels, tooltips, limits and choosers of the fields, then the captions (labels in the
+// optional style, group boxes and buttons as they are).
+void SetUpFields(ui::Dialog& form, framework::DecoratedControls& controls,
+                 std::span<const Field> fields, std::span<const Caption> captions);
+
+// Fills a list from its contents.
+void Populate(ui::Dialog& form, ui::ControlId list, const ListContents& contents, CZenkorLog& log,
+              const char* component);
+
+// How a field is kept in the profile.
+framework::PersistedField Persisted(const Field& field);
+// Every field, in table order.
+std::vector<framework::PersistedField> AllPersisted(std::span<const Field> fields);
+// The fields named, in the order named (an id that no field has is left out).
+std::vector<framework::PersistedField> PersistedIn(std::span<const Field> fields,
+                                                   std::span<const ui::ControlId> ids);
+
+}  // namespace masks
