@@ -17,7 +17,7 @@ void PopulateList(ui::Dialog& form, ui::ControlId list, std::span<const ListEntr
             } else {
                 text = entry.key;
                 log.error(component, operation, 501, "Not able to load resource string %s",
-                          entry.key);
+                          entry.loggedKey != nullptr ? entry.loggedKey : entry.key);
             }
         }
         form.addItem(list, text, entry.code);
@@ -27,6 +27,11 @@ void PopulateList(ui::Dialog& form, ui::ControlId list, std::span<const ListEntr
 long SelectedCode(const ui::Dialog& form, ui::ControlId list) {
     const int selected = form.selection(list);
     return selected < 0 ? -1 : form.itemData(list, selected);
+}
+
+std::string SelectedText(const ui::Dialog& form, ui::ControlId list) {
+    const int selected = form.selection(list);
+    return selected < 0 ? std::string() : form.itemText(list, selected);
 }
 
 bool SelectCode(ui::Dialog& form, ui::ControlId list, long code) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
@@ -12,6 +13,8 @@ namespace framework {
 struct ListEntry {
     long code;        // the item code (the empty first entry has 0)
     const char* key;  // "DATA_..." key, or "" for an entry without text
+    // The key a missing text is logged under, when it is not key.
+    const char* loggedKey = nullptr;
 };
 
 // Empties the list and adds the entries in order. An entry whose key has no string shows the
@@ -21,6 +24,9 @@ void PopulateList(ui::Dialog& form, ui::ControlId list, std::span<const ListEntr
 
 // The item code of the list's selected entry, or -1 when none is selected.
 long SelectedCode(const ui::Dialog& form, ui::ControlId list);
+
+// The text of the list's selected entry, or "" when none is selected.
+std::string SelectedText(const ui::Dialog& form, ui::ControlId list);
 
 // Selects the first entry whose item code is code; answers false (the selection unchanged)
 // when no entry has it.

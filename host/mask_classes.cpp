@@ -16,7 +16,7 @@ struct MainForm {
 // The forms of the classes whose templates are not in the resource script yet have no symbol.
 constexpr std::array<MainForm, 6> kMainForms = {{
     {"Skyfolio", 104},
-    {"TicketingIssuance", 110},
+    {"TicketingIssuance", IDD_TICKETINGISSUANCE},
     {"TicketingReIssuance", IDD_TICKETINGREISSUANCE},
     {"IssLogTkt", IDD_ISSLOGTKT},
     {"IssManualVoidTkt", IDD_ISSMANUALVOIDTKT},

@@ -45,8 +45,8 @@ TEST(HostMistakes, EachSaysWhatIsWrongAndWhatIsValid) {
          "Skyfolio, TicketingIssuance, TicketingReIssuance, IssLogTkt, IssManualVoidTkt, "
          "IssBSPDamagedTkt."},
         {"create Skyfolio",
-         "class `Skyfolio` is not built yet; the built classes are TicketingReIssuance, IssLogTkt, "
-         "IssManualVoidTkt, IssBSPDamagedTkt"},
+         "class `Skyfolio` is not built yet; the built classes are TicketingIssuance, "
+         "TicketingReIssuance, IssLogTkt, IssManualVoidTkt, IssBSPDamagedTkt"},
         {"create IssManualVoidTkt\nkey 840 entr",
          "unknown key `entr`; did you mean `enter`? The keys are enter, alt+up, f1, space, tab."},
         {"create IssManualVoidTkt\ntype IDC_MANVOID_AIRLNE 125",

@@ -1,0 +1,402 @@
+// The issuance mask end to end: every check with its key and focus, the payment rules, the
+// start-up lists, Recall of what a Send saved, and the fee-base list.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "framework/class_ids.h"
+#include "masks/catalog.h"
+#include "masks/issuance/issuance_form.h"
+#include "platform/com/bstr.h"
+#include "platform/ui/dialog_template.h"
+#include "resources/resource.h"
+#include "tests/support/mask_harness.h"
+
+namespace {
+
+using testing_support::MaskHarness;
+
+using Step = std::function<void(MaskHarness&)>;
+using Steps = std::vector<Step>;
+
+Step Type(int id, std::string text) {
+    return [id, text](MaskHarness& m) { m.type(id, text); };
+}
+Step Select(int list, long code) {
+    return [list, code](MaskHarness& m) { m.select(list, code); };
+}
+Step Click(int id) {
+    return [id](MaskHarness& m) { m.click(id); };
+}
+Step Reply(std::u16string xml) {
+    return [xml](MaskHarness& m) {
+        com::Bstr reply(xml);
+        m.mask().SetResponse(reply.get());
+    };
+}
+
+// A mask whose language has no strings, so that every message is its key.
+struct Issuance {
+    explicit Issuance(const char* language = "XX9") {
+        mask.home().write("Quorvex.ini", std::string("[User]\nLANG=") + language + "\n");
+        mask.activate();
+    }
+    void run(const Steps& steps) {
+        for (const Step& step : steps)
+            step(mask);
+    }
+    void send() {
+        mask.recorder().lines.clear();
+        mask.key(IDC_ISS_CARRIER, ui::Key::Enter);
+    }
+    std::vector<int> shown() {
+        std::vector<int> ids;
+        for (int id : kDetails) {
+            if (mask.form().isVisible(id))
+                ids.push_back(mask.form().isEnabled(id) ? id : -id);
+        }
+        return ids;
+    }
+    // Every property of every control of the form, as dumps show them.
+    std::vector<std::string> snapshot() {
+        std::vector<std::string> lines;
+        for (const ui::ControlTemplate& c : ui::findTemplate(IDD_TICKETINGISSUANCE)->controls) {
+            if (c.id == IDC_STATUS_LINE || c.id == IDC_ISS_FEEBASE_LIST)
+                continue;
+            for (const std::string& line : mask.form().dump(c.id))
+                lines.push_back(std::to_string(c.id) + " " + line);
+        }
+        return lines;
+    }
+
+    static constexpr int kDetails[] = {IDC_ISS_FOP1_AGT_CODE,
+                                       IDC_ISS_FOP1_ALINE_DATA,
+                                       IDC_ISS_FOP1_CC_TYPE,
+                                       IDC_ISS_FOP1_CC_NBR,
+                                       IDC_ISS_FOP1_CC_EXPDATE,
+                                       IDC_ISS_FOP1_CC_APPR_CDE,
+                                       IDC_ISS_FOP1_CC_EXT_PAY_MONTHS,
+                                       IDC_ISS_FOP1_CC_ALINE_DATA,
+                                       IDC_ISS_FOP1_GR_NBR,
+                                       IDC_ISS_FOP1_GGR_WRT_CDE,
+                                       IDC_ISS_FOP1_GGR_DBTOR_CDE,
+                                       IDC_ISS_FOP1_OBJECTCODE,
+                                       IDC_ISS_FOP1_OTH,
+                                       IDC_ISS_FOP2_CHQAMT,
+                                       IDC_ISS_FOP2_GR_NBR,
+                                       IDC_ISS_FOP2_GR_AMT,
+                                       IDC_ISS_FOP2_GGR_WRT_CDE,
+                                       IDC_ISS_FOP2_GGR_DBTOR_CDE,
+                                       IDC_ISS_FOP2_GGR_AMT,
+                                       IDC_ISS_FOP2_OBJECTCODE,
+                                       IDC_ISS_FOP2_CSHAMT,
+                                       IDC_ISS_FOP2_OTH,
+                                       IDC_ISS_FOP2_OTH_AMT,
+                                       IDC_ISS_FOP1_GGR_CODE,
+                                       IDC_ISS_FOP2_GGR_CODE,
+                                       IDC_ISS_FOP1_CC_EXT_PAY};
+    MaskHarness mask{masks::CreateTicketingIssuance, ids::DIID__ITicketingIssuanceEvents,
+                     IDD_TICKETINGISSUANCE};
+};
+
+const Steps kPlain = {Type(IDC_ISS_CARRIER, "SQ"), Type(IDC_ISS_TFR, "1"),
+                      Type(IDC_ISS_PAX, "1.1")};
+const Steps kCardSteps = {Select(IDC_ISS_FOP1, 4), Type(IDC_ISS_FOP1_CC_TYPE, "VI"),
+                          Type(IDC_ISS_FOP1_CC_NBR, "4111111111111"),
+                          Type(IDC_ISS_FOP1_CC_EXPDATE, "1205")};
+
+enum Situation {
+    kNone,
+    kCash,
+    kInvoice,
+    kCard,
+    kGr,
+    kGgr,
+    kOther,
+    kCashCheque,
+    kCardGr,
+    kCashGgr,
+    kCardOther,
+    kNetRemit,
+    kNetCommission,
+    kFarex,
+    kEo1,
+    kTourCode,
+    kElectronic
+};
+
+template <class T>
+std::vector<T> With(std::vector<T> steps, const std::vector<T>& more) {
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
+const Steps kSituations[] = {
+    {},
+    {Select(IDC_ISS_FOP1, 1)},
+    {Select(IDC_ISS_FOP1, 2)},
+    kCardSteps,
+    {Select(IDC_ISS_FOP1, 5), Type(IDC_ISS_FOP1_GR_NBR, "G1")},
+    {Select(IDC_ISS_FOP1, 6), Type(IDC_ISS_FOP1_GGR_WRT_CDE, "W1"),
+     Type(IDC_ISS_FOP1_GGR_DBTOR_CDE, "D1"), Type(IDC_ISS_FOP1_OBJECTCODE, "O1")},
+    {Select(IDC_ISS_FOP1, 7), Type(IDC_ISS_FOP1_OTH, "MS")},
+    {Select(IDC_ISS_FOP1, 1), Select(IDC_ISS_FOP2, 3), Type(IDC_ISS_FOP2_CHQAMT, "10")},
+    With<Step>(kCardSteps, {Select(IDC_ISS_FOP2, 5), Type(IDC_ISS_FOP2_GR_NBR, "G2"),
+                            Type(IDC_ISS_FOP2_GR_AMT, "10")}),
+    {Select(IDC_ISS_FOP1, 1), Select(IDC_ISS_FOP2, 6), Type(IDC_ISS_FOP2_GGR_WRT_CDE, "W2"),
+     Type(IDC_ISS_FOP2_GGR_DBTOR_CDE, "D2"), Type(IDC_ISS_FOP2_OBJECTCODE, "O2"),
+     Type(IDC_ISS_FOP2_GGR_AMT, "10")},
+    With<Step>(kCardSteps, {Select(IDC_ISS_FOP2, 7), Type(IDC_ISS_FOP2_OTH, "MCO"),
+                            Type(IDC_ISS_FOP2_OTH_AMT, "10")}),
+    With<Step>(kCardSteps, {Select(IDC_ISS_TYPE, 1), Type(IDC_ISS_NET_REMIT_AMT, "500"),
+                            Type(IDC_ISS_CARD_AMT, "450")}),
+    With<Step>(kCardSteps, {Select(IDC_ISS_TYPE, 1), Type(IDC_ISS_NET_REMIT_AMT, "500"),
+                            Type(IDC_ISS_CARD_AMT, "450"), Type(IDC_ISS_NET_COMMISSION, "3")}),
+    {Select(IDC_ISS_TYPE, 2)},
+    {Select(IDC_ISS_ENDORSE_TYPE, 3), Type(IDC_ISS_ENDORSE1, "A")},
+    {Select(IDC_ISS_ITCODE_TYPE, 4), Type(IDC_ISS_ITCODE, "IT1")},
+    {Click(IDC_ISS_ETKT)},
+};
+
+struct Refusal {
+    Situation situation;
+    int field;
+    std::string text;
+    const char* key;
+    int focus = 0;  // 0: the typed field
+};
+
+TEST(IssuanceChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSentOrSaved) {
+    const Refusal refusals[] = {
+        {kNone, IDC_ISS_CARRIER, "", "ERR_TICKETISSUANCE_CARRIER_NO_DATA"},
+        {kNone, IDC_ISS_CARRIER, "S", "ERR_SAPBAS_CARRIER_MINVAL"},
+        {kNone, IDC_ISS_CARRIER, "S-", "ERR_SAPBAS_CARRIER_ALPHANUM"},
+        {kNone, IDC_ISS_TFR, "", "ERR_TICKETISSUANCE_TFR_MANDATORY"},
+        {kNone, IDC_ISS_TFR, "A", "ERR_SAPBAS_TFR_NUM"},
+        {kNone, IDC_ISS_TFR, "0", "ERR_TICKETISSUANCE_RANGE"},
+        {kNone, IDC_ISS_TFR, "8", "ERR_TICKETISSUANCE_RANGE"},
+        {kNone, IDC_ISS_PAX, "", "ERR_TICKETISSUANCE_NAME_MANDATORY"},
+        {kNone, IDC_ISS_PAX, "1A", "ERR_SAPBAS_INVALID_DATA"},
+        {kFarex, IDC_ISS_CARD_AMT, "5", "ERR_TICKETISSUANCE_FIRST_PAY_NOT_CREDIT", IDC_ISS_FOP1},
+        {kCash, IDC_ISS_FOP1_ALINE_DATA, "A-1", "ERR_SAPBAS_AIRLINEDATA_ALPHANUM"},
+        {kInvoice, IDC_ISS_FOP1_AGT_CODE, "A-1", "ERR_SAPBAS_AGENTCODE_ALPHANUM"},
+        {kCard, IDC_ISS_FOP1_CC_TYPE, "", "ERR_SAPBAS_CCTYPE_MANDATORY"},
+        {kCard, IDC_ISS_FOP1_CC_TYPE, "V", "ERR_SAPBAS_CCTYPE_MINVAL"},
+        {kCard, IDC_ISS_FOP1_CC_TYPE, "V1", "ERR_SAPBAS_CCTYPE_ALPHA"},
+        {kCard, IDC_ISS_FOP1_CC_NBR, "", "ERR_TICKETISSUANCE_CARD_NODATA"},
+        {kCard, IDC_ISS_FOP1_CC_NBR, "41111111111A", "_ERR_CREDITCRD_NUMBER_13DIGITS"},
+        {kCard, IDC_ISS_FOP1_CC_NBR, "411111111111A", "ERR_TICKETISSUANCE_CARD_WRONG_DATA"},
+        {kCard, IDC_ISS_FOP1_CC_EXPDATE, "", "ERR_TICKETISSUANCE_CARD_EXPIRY_NOVAL"},
+        {kCard, IDC_ISS_FOP1_CC_EXPDATE, "1305", "ERR_SAPBAS_CCEXPIRYDATE_INVALID"},
+        {kCard, IDC_ISS_FOP1_CC_APPR_CDE, "1-3", "ERR_TICKETISSUANCE_APPROVAL_CODE_VAL"},
+        {kCard, IDC_ISS_FOP1_CC_APPR_CDE, "1234567", "ERR_TICKETISSUANCE_CARD_APP_7_DIGITS"},
+        {kCard, IDC_ISS_FOP1_CC_ALINE_DATA, "A-", "ERR_TICKETISSUANCE_AIRLLINE_DATA_VAL"},
+        {kNetRemit, IDC_ISS_CARD_AMT, "", "ERR_TICKETISSUANCE_NET_REMIT_NO_NRCC"},
+        {kGr, IDC_ISS_FOP1_GR_NBR, "", "ERR_TICKETISSUANCE_GR"},
+        {kGr, IDC_ISS_FOP1_GR_NBR, "G-", "ERR_SAPBAS_GRNBR_ALPHANUM"},
+        {kGgr, IDC_ISS_FOP1_GGR_WRT_CDE, "", "ERR_TICKETISSUANCE_GGR_WARRANT"},
+        {kGgr, IDC_ISS_FOP1_GGR_DBTOR_CDE, "D-", "ERR_SAPBAS_GGR_DEBTOR_ALPHANUM"},
+        {kGgr, IDC_ISS_FOP1_OBJECTCODE, "", "ERR_TICKETISSUANCE_OBJECTCODE_EMPTY"},
+        {kOther, IDC_ISS_FOP1_OTH, "", "ERR_TICKETISSUANCE_OTHER_FOP"},
+        {kOther, IDC_ISS_FOP1_OTH, "A*B", "ERR_SAPBAS_OTHER_FOP_ALPHANUM"},
+        {kCashCheque, IDC_ISS_FOP2_CHQAMT, "", "ERR_TICKETISSUANCE_SECOND_FOP_AMT"},
+        {kCashCheque, IDC_ISS_FOP2_CHQAMT, "0", "ERR_SAPBAS_SECOND_FOP_AMT_NUM"},
+        {kCashCheque, IDC_ISS_FOP2_CHQAMT, "1.234", "ERR_SAPBAS_2DP_DECIMAL"},
+        {kCardGr, IDC_ISS_FOP2_GR_NBR, "", "ERR_TICKETISSUANCE_GR"},
+        {kCashGgr, IDC_ISS_FOP2_GGR_WRT_CDE, "W-", "ERR_SAPBAS_GGR_WARRANT_ALPHANUM"},
+        {kCashGgr, IDC_ISS_FOP2_OBJECTCODE, "-", "ERR_TICKETISSUANCE_OBJECTCODE_ALPHANUM"},
+        {kCardOther, IDC_ISS_FOP2_OTH, "", "ERR_TICKETISSUANCE_OTHER_FOP"},
+        {kCardOther, IDC_ISS_FOP2_OTH_AMT, "X", "ERR_SAPBAS_SECOND_FOP_AMT_NUM"},
+        {kNetCommission, IDC_ISS_COMMISSION, "5", "ERR_TICKETISSUANCE_COMM_TOGETHER"},
+        {kNetCommission, IDC_ISS_NET_COMMISSION, "100", "_ERR_NETCOMM_PER_VALUE"},
+        {kNone, IDC_ISS_COMMISSION, "1,5", "ERR_TICKETISSUANCE_COMMISSON_NON_NUM"},
+        {kNone, IDC_ISS_COMMISSION, "1.55", "ERR_SAPBAS_1DP_DECIMAL"},
+        {kNone, IDC_ISS_COMMISSION, "100", "ERR_TICKETISSUANCE_COMMISSION_RANGE"},
+        {kNone, IDC_ISS_ALTCURRENCY, "US", "ERR_SAPBAS_CURRENCYCODE_MINVAL"},
+        {kNone, IDC_ISS_ALTCURRENCY, "US1", "ERR_SAPBAS_CURRENCYCODE_ALPHA"},
+        {kEo1, IDC_ISS_ENDORSE1, " ", "ERR_TICKETISSUANCE_ENDORSEMENT_EO1_2"},
+        {kTourCode, IDC_ISS_ITCODE, "", "ERR_TICKETISSUANCE_TOUR_CODE"},
+        {kTourCode, IDC_ISS_ITCODE, "A*", "ERR_SAPBAS_TOURCODE_ALPHANUM"},
+        {kNetRemit, IDC_ISS_NET_REMIT_AMT, "", "ERR_TICKETISSUANCE_NTREMIT_EMPTY"},
+        {kNetRemit, IDC_ISS_DISCOUNT_AMT, "5", "ERR_TICKETISSUANCE_AMT_TOGETHER",
+         IDC_ISS_NET_REMIT_AMT},
+        {kNetRemit, IDC_ISS_NET_REMIT_AMT, "0", "ERR_SAPBAS_NRTREMAMT_NUM"},
+        {kNetRemit, IDC_ISS_VALUE_CODE, "V-", "ERR_SAPBAS_VALUECODE_ALPHANUM"},
+        {kFarex, IDC_ISS_SELLING_FARE, "X", "ERR_TICKETISSUANCE_SELLING_FARE_NO_NUM"},
+        {kFarex, IDC_ISS_CONTRACT_CODE, "C-", "ERR_SAPBAS_CONTRACTCODE_ALPHANUM"},
+        {kTourCode, IDC_ISS_TRIPARTITE, "TP", "ERR_TICKETISSUANCE_TRIPARTITE_TOUR"},
+        {kNone, IDC_ISS_TRIPARTITE, "A\xC9", "ERR_TICKETISSUANCE_TRIPARTITE_CODE_ALPHANUM"},
+        {kElectronic, IDC_ISS_AGENT_COUPON, "A", "ERR_TICKETISSUANCE_AGENT_COUPON_NO_NUM"},
+        {kElectronic, IDC_ISS_AGENT_COUPON, "6", "ERR_TICKETISSUANCE_COPIES_RANGE"},
+        {kElectronic, IDC_ISS_AUDIT_COUPON, "0", "ERR_TICKETISSUANCE_COPIES_RANGE"},
+        {kElectronic, IDC_ISS_CARD_CHARGE_FORM, "A", "ERR_SAPBAS_OTHERS_CCCHGFORM_NUM"},
+        {kElectronic, IDC_ISS_EXCHG_AUTH_FORM, "0", "ERR_TICKETISSUANCE_COPIES_RANGE"},
+        {kElectronic, IDC_ISS_EXCHG_AUTH_FORM, "A", "ERR_TICKETISSUANCE_TKTEXCHGAUTHFORM_NUM"},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(std::string(r.key) + " on " + std::to_string(r.field));
+        Issuance f;
+        f.run(kPlain);
+        f.run(kSituations[r.situation]);
+        f.mask.type(r.field, r.text);
+        f.send();
+        EXPECT_EQ(f.mask.recorder().lines,
+                  std::vector<std::string>{std::string("msgbox [Ticketing Issuance] ") + r.key});
+        EXPECT_EQ(f.mask.form().focus(), r.focus != 0 ? r.focus : r.field);
+        EXPECT_TRUE(f.mask.events().empty());
+        EXPECT_EQ(f.mask.home().read("Quorvex.ini").find("TKT_ISS_SECTION"), std::string::npos);
+    }
+}
+
+TEST(IssuanceChecks, FareExchangeNeedsSomethingButNotTheCarrier) {
+    struct Case {
+        Steps steps;
+        bool sent;
+    };
+    const Case cases[] = {
+        {{Select(IDC_ISS_TYPE, 2)}, false},
+        {{Select(IDC_ISS_TYPE, 2), Select(IDC_ISS_SPLIT, 1)}, true},
+        {{Click(IDC_ISS_FEEBASE_SHOW), Reply(u"<R><N_01PA>1</N_01PA><N_000T>A</N_000T></R>"),
+          Select(IDC_ISS_TYPE, 2),
+          [](MaskHarness& m) { m.form().pick(IDC_ISS_FEEBASE_LIST, {0}); }},
+         true},
+    };
+    for (const Case& c : cases) {
+        Issuance f;
+        f.run(c.steps);
+        f.send();
+        const auto& events = f.mask.events();
+        EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                                [](const std::string& e) { return e.starts_with("event 2 "); }),
+                  c.sent ? 1 : 0);
+        if (!c.sent) {
+            EXPECT_EQ(f.mask.recorder().lines.back(),
+                      "msgbox [Ticketing Issuance] ERR_DATA_ATLEAST_ONE_FIELD_MANDATORY");
+        }
+    }
+}
+
+// The detail fields shown (a read-only one as its negative) by the two payments.
+TEST(IssuanceForm, PaymentDetailsFollowBothPayments) {
+    struct Case {
+        long first, second;
+        std::vector<int> shown;
+    };
+    const std::vector<int> card = {IDC_ISS_FOP1_CC_TYPE, IDC_ISS_FOP1_CC_NBR,
+                                   IDC_ISS_FOP1_CC_EXPDATE, IDC_ISS_FOP1_CC_APPR_CDE,
+                                   -IDC_ISS_FOP1_CC_EXT_PAY_MONTHS};
+    const Case cases[] = {
+        {1, 0, {IDC_ISS_FOP1_ALINE_DATA}},
+        {1, 5, {-IDC_ISS_FOP1_ALINE_DATA, IDC_ISS_FOP2_GR_NBR, IDC_ISS_FOP2_GR_AMT}},
+        {2, 0, {IDC_ISS_FOP1_AGT_CODE}},
+        {3, 1, {IDC_ISS_FOP2_CSHAMT}},
+        {4, 0, With<int>(card, {IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP1_CC_EXT_PAY})},
+        {4, 1,
+         With<int>(card,
+                   {IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP2_CSHAMT, IDC_ISS_FOP1_CC_EXT_PAY})},
+        {4, 3,
+         With<int>(card,
+                   {-IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP2_CHQAMT, IDC_ISS_FOP1_CC_EXT_PAY})},
+        {6,
+         6,
+         {IDC_ISS_FOP1_GGR_WRT_CDE, IDC_ISS_FOP1_GGR_DBTOR_CDE, IDC_ISS_FOP1_OBJECTCODE,
+          IDC_ISS_FOP2_GGR_WRT_CDE, IDC_ISS_FOP2_GGR_DBTOR_CDE, IDC_ISS_FOP2_GGR_AMT,
+          IDC_ISS_FOP2_OBJECTCODE, IDC_ISS_FOP1_GGR_CODE, IDC_ISS_FOP2_GGR_CODE}},
+        {7, 0, {IDC_ISS_FOP1_OTH}},
+    };
+    for (const Case& c : cases) {
+        Issuance f;
+        f.mask.select(IDC_ISS_FOP1, c.first);
+        if (c.second != 0)
+            f.mask.select(IDC_ISS_FOP2, c.second);
+        EXPECT_EQ(f.shown(), c.shown) << c.first << "/" << c.second;
+    }
+}
+
+TEST(IssuanceForm, SecondPaymentsByTheFirst) {
+    const std::vector<long> expected[] = {
+        {}, {0, 3, 5, 6}, {0}, {0, 1, 5, 6}, {0, 1, 3, 5, 6, 7}, {0, 1, 3, 5}, {0, 1, 3, 6}, {0}};
+    for (long first = 7; first >= 0; --first) {
+        Issuance f;
+        f.mask.select(IDC_ISS_FOP1, first);
+        std::vector<long> codes;
+        for (int i = 0; i < f.mask.form().itemCount(IDC_ISS_FOP2); ++i)
+            codes.push_back(f.mask.form().itemData(IDC_ISS_FOP2, i));
+        EXPECT_EQ(codes, expected[first]) << first;
+        EXPECT_EQ(f.mask.form().isEnabled(IDC_ISS_FOP2), codes.size() > 1) << first;
+    }
+}
+
+// A language without strings logs every entry of the lists it fills, under its operation;
+// the first net type under a name of its own.
+TEST(IssuanceForm, MissingListTextsAreLoggedByTheirLists) {
+    Issuance f;
+    const std::vector<std::string>& lines = f.mask.recorder().lines;
+    const std::string prefix = "log error TicketingIssuance ";
+    for (const char* line :
+         {"populatePrintOption 501 Not able to load resource string DATA_TICKETISSUANCE_DPI",
+          "populateFOP1 501 Not able to load resource string DATA_TICKETISSUANCE_OTHERS",
+          "PopulateGGR 501 Not able to load resource string DATA_SAPBAS_GGR_ATR",
+          "PopulateControls 501 Not able to load resource string "
+          "DATA_TICKETISSUANCE_TYPE_NTREMIT_TKTG",
+          "populateTourCode 501 Not able to load resource string "
+          "DATA_TICKETISSUANCE_ITCODE_NO_TOURCODE"}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), prefix + line), lines.end()) << line;
+    }
+}
+
+// Recall brings each form back as it was sent, after a Clear in between; the card fields and
+// the second payment and IT code lists too, which choosing them by hand would reset.
+TEST(IssuanceRecall, BringsBackTheSentForm) {
+    const Steps forms[] = {
+        With<Step>(
+            kCardSteps,
+            {Click(IDC_ISS_FOP1_CC_EXT_PAY), Type(IDC_ISS_FOP1_CC_EXT_PAY_MONTHS, "6"),
+             Select(IDC_ISS_FOP2, 1), Type(IDC_ISS_FOP1_CC_ALINE_DATA, "AB"),
+             Type(IDC_ISS_FOP2_CSHAMT, "10"), Select(IDC_ISS_TYPE, 1),
+             Type(IDC_ISS_NET_REMIT_AMT, "500"), Type(IDC_ISS_CARD_AMT, "450"),
+             Select(IDC_ISS_ITCODE_TYPE, 2), Type(IDC_ISS_ITCODE, "IT9"),
+             Select(IDC_ISS_ENDORSE_TYPE, 4), Type(IDC_ISS_ENDORSE2, "B"), Click(IDC_ISS_ETKT),
+             Click(IDC_ISS_OVERRIDE_ETKT), Select(IDC_ISS_PRINTOPTION, 3),
+             Type(IDC_ISS_AUDIT_COUPON, "2"), Select(IDC_ISS_SPLIT, 3)}),
+        {Select(IDC_ISS_FOP1, 6), Select(IDC_ISS_FOP1_GGR_CODE, 1),
+         Type(IDC_ISS_FOP1_GGR_WRT_CDE, "W"), Type(IDC_ISS_FOP1_GGR_DBTOR_CDE, "D"),
+         Type(IDC_ISS_FOP1_OBJECTCODE, "O"), Select(IDC_ISS_FOP2, 6),
+         Select(IDC_ISS_FOP2_GGR_CODE, 1), Type(IDC_ISS_FOP2_GGR_WRT_CDE, "V"),
+         Type(IDC_ISS_FOP2_GGR_DBTOR_CDE, "E"), Type(IDC_ISS_FOP2_OBJECTCODE, "P"),
+         Type(IDC_ISS_FOP2_GGR_AMT, "7"), Click(IDC_ISS_GBA), Click(IDC_ISS_FP_LINES),
+         Select(IDC_ISS_ITCODE_TYPE, 9)},
+    };
+    for (const Steps& steps : forms) {
+        Issuance f;
+        f.run(kPlain);
+        f.run(steps);
+        const std::vector<std::string> sent = f.snapshot();
+        f.send();
+        ASSERT_EQ(f.mask.events().size(), 1u) << testing::PrintToString(f.mask.recorder().lines);
+        f.mask.click(IDC_ISS_CLEAR);
+        EXPECT_EQ(f.mask.form().text(IDC_ISS_FOP1_CC_TYPE), "");
+        f.mask.key(IDC_ISS_CARRIER, ui::Key::AltUp);
+        EXPECT_EQ(f.snapshot(), sent);
+    }
+}
+
+TEST(IssuanceProfile, EveryFieldIsSavedAndRestoredOnce) {
+    using namespace masks::issuance;
+    std::set<std::string> saved, restored;
+    for (const auto& f : SavedFields())
+        EXPECT_TRUE(saved.insert(f.key).second) << f.key;
+    for (auto part : {RestoredBeforeFirstPayment(), RestoredFirstPayment(),
+                      RestoredAfterFirstPayment(), RestoredItCode()}) {
+        for (const auto& f : part)
+            EXPECT_TRUE(restored.insert(f.key).second) << f.key;
+    }
+    EXPECT_EQ(saved.size(), Fields().size());
+    EXPECT_EQ(restored, saved);
+}
+
+}  // namespace
