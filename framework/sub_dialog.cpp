@@ -30,7 +30,9 @@ void SubDialog::show() {
     if (!hasForm())
         return;
     dismissed_ = false;
-    form().showWindow(true);
+    BeforeShow();
+    if (hasForm())
+        form().showWindow(true);
 }
 
 void SubDialog::runModal() {

@@ -45,6 +45,10 @@ class SubDialog : public FormHost {
   protected:
     SubDialog(FormOwner& owner, const SubDialogInfo& info);
 
+    // Each time it is about to be shown over the mask's form, still hidden.
+    virtual void BeforeShow() {}
+    // The mask's form, whose fields a sub-dialog may follow (null before it is created).
+    ui::Dialog* maskForm() { return maskForm_; }
     void OnButton(Button button) override;
 
   private:

@@ -15,7 +15,7 @@ struct MainForm {
 };
 // The forms of the classes whose templates are not in the resource script yet have no symbol.
 constexpr std::array<MainForm, 6> kMainForms = {{
-    {"Skyfolio", 104},
+    {"Skyfolio", IDD_SKYFOLIO},
     {"TicketingIssuance", IDD_TICKETINGISSUANCE},
     {"TicketingReIssuance", IDD_TICKETINGREISSUANCE},
     {"IssLogTkt", IDD_ISSLOGTKT},

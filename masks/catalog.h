@@ -6,6 +6,7 @@
 namespace masks {
 
 HRESULT CreateTicketingIssuance(REFIID riid, void** ppv);
+HRESULT CreateSkyfolio(REFIID riid, void** ppv);
 HRESULT CreateTicketingReIssuance(REFIID riid, void** ppv);
 HRESULT CreateIssManualVoidTkt(REFIID riid, void** ppv);
 HRESULT CreateIssLogTkt(REFIID riid, void** ppv);

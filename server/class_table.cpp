@@ -9,7 +9,7 @@ namespace {
 
 constexpr ClassEntry kClasses[] = {
     {"Skyfolio", ids::CLSID_Skyfolio, ids::IID_ISkyfolio, ids::DIID__ISkyfolioEvents, IDR_SKYFOLIO,
-     IDB_SKYFOLIO, nullptr},
+     IDB_SKYFOLIO, masks::CreateSkyfolio},
     {"TicketingIssuance", ids::CLSID_TicketingIssuance, ids::IID_ITicketingIssuance,
      ids::DIID__ITicketingIssuanceEvents, IDR_TICKETINGISSUANCE, IDB_TICKETINGISSUANCE,
      masks::CreateTicketingIssuance},

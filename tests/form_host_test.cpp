@@ -21,6 +21,7 @@
 #include "platform/shell/open_address.h"
 #include "resources/resource.h"
 #include "resources/test/test_forms.h"
+#include "tests/support/agent.h"
 #include "tests/support/mask_harness.h"
 #include "widgets/standard_choosers.h"
 
@@ -30,6 +31,7 @@ using framework::Act;
 using framework::Check;
 using framework::Stored;
 using framework::When;
+using testing_support::Agent;
 using testing_support::MaskHarness;
 using ui::headless::headlessToolkit;
 namespace check = framework::check;
@@ -68,6 +70,10 @@ const framework::SubDialogInfo kDetailsInfo = {
                          .back = IDC_TEST_DETAILS_BACK}},
 };
 
+// What each showing found as it prepared the details: their window's visibility, and whether
+// the mask's form still took the agent's input.
+std::vector<std::string> gPrepared;
+
 class Details final : public framework::SubDialog {
   public:
     explicit Details(framework::FormOwner& owner) : SubDialog(owner, kDetailsInfo) {}
@@ -77,6 +83,11 @@ class Details final : public framework::SubDialog {
     }
 
   private:
+    void BeforeShow() override {
+        const auto* maskForm = headlessToolkit().findDialog(IDD_TEST_MASK);
+        gPrepared.push_back(std::string(form().isWindowVisible() ? "visible" : "hidden") + " " +
+                            (maskForm->isWindowEnabled() ? "form live" : "form disabled"));
+    }
     void SetupForm() override {
         for (const auto& row : kRows) {
             controls().setupEdit(row[kSegment], "TOOLTIP_TEST_SEGMENT", 5);
@@ -172,25 +183,6 @@ const framework::MaskInfo TestMask::kInfo = {
     .profileSection = "TEST_MASK_SECTION",
     .iid = &kIid,
     .eventsIid = &kEventsIid,
-};
-
-// The agent's actions while a modal loop runs, one each time the loop asks for input; the
-// input ends when none is left.
-struct Agent {
-    Agent() {
-        headlessToolkit().setInputPump([this] {
-            if (actions.empty())
-                return false;
-            std::function<void()> next = std::move(actions.front());
-            actions.pop_front();
-            next();
-            return true;
-        });
-    }
-    ~Agent() { headlessToolkit().setInputPump({}); }
-    void then(std::function<void()> action) { actions.push_back(std::move(action)); }
-
-    std::deque<std::function<void()>> actions;
 };
 
 class FormMachinery : public ::testing::Test {
@@ -289,6 +281,15 @@ TEST_F(FormMachinery, TheSubDialogRunsOverTheDisabledFormUntilItIsDismissed) {
     }
     shell::setOpener({});
     EXPECT_EQ(opened, std::vector<std::string>{"http://details"}) << "its own help section";
+}
+
+TEST_F(FormMachinery, EachShowingPreparesTheSubDialogBeforeTheAgentSeesIt) {
+    gPrepared.clear();  // other tests showed the details too
+    for (int i = 0; i < 2; ++i) {
+        clickInDetails(IDC_TEST_DETAILS_BACK);
+        mask.click(IDC_TEST_OPEN_DETAILS);
+    }
+    EXPECT_EQ(gPrepared, (std::vector<std::string>{"hidden form live", "hidden form live"}));
 }
 
 TEST_F(FormMachinery, RecallFromTheSubDialogRestoresBothFormsWhileItStaysOpen) {

@@ -7,6 +7,7 @@
 #include "host/resource_symbols.h"
 #include "host/suggest.h"
 #include "platform/ui/dialog_template.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ TEST(ResourceSymbols, EveryPlacementIsAControlOfItsTemplate) {
     EXPECT_EQ(host::dialogSymbol(119), "IDD_ISSMANUALVOIDTKT");
     EXPECT_EQ(host::describeControl(116, 838), "IDC_LOGTKT_TAT (838)");
     EXPECT_EQ(host::describeControl(119, 838), "IDC_MANVOID_DATE (838)");
-    EXPECT_EQ(host::describeControl(104, 566), "control 566");
+    EXPECT_EQ(host::describeControl(IDD_CODER, 999), "control 999");
 }
 
 struct SuggestCase {

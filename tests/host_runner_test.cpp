@@ -44,9 +44,6 @@ TEST(HostMistakes, EachSaysWhatIsWrongAndWhatIsValid) {
          "unknown class `IssManualVoid`; did you mean `IssManualVoidTkt`? The classes are "
          "Skyfolio, TicketingIssuance, TicketingReIssuance, IssLogTkt, IssManualVoidTkt, "
          "IssBSPDamagedTkt."},
-        {"create Skyfolio",
-         "class `Skyfolio` is not built yet; the built classes are TicketingIssuance, "
-         "TicketingReIssuance, IssLogTkt, IssManualVoidTkt, IssBSPDamagedTkt"},
         {"create IssManualVoidTkt\nkey 840 entr",
          "unknown key `entr`; did you mean `enter`? The keys are enter, alt+up, f1, space, tab."},
         {"create IssManualVoidTkt\ntype IDC_MANVOID_AIRLNE 125",
@@ -56,7 +53,7 @@ TEST(HostMistakes, EachSaysWhatIsWrongAndWhatIsValid) {
          "`IDC_LOGTKT_TAT` is not on IDD_ISSMANUALVOIDTKT (119) but on IDD_ISSLOGTKT (116)"},
         {"create IssManualVoidTkt\nclick 900\ndump 105:312",
          "no control 900 on IDD_ISSMANUALVOIDTKT (119) (`controls 119` lists them)\n"
-         "dialog 105 is not open; the open dialogs are IDD_ISSMANUALVOIDTKT (119)"},
+         "IDD_SKY_FAREBASIS (105) is not open; the open dialogs are IDD_ISSMANUALVOIDTKT (119)"},
         // (the list of dialogs that may follow grows with the forms)
         {"draw IDD_ISSMANUALVOID",
          "no dialog `IDD_ISSMANUALVOID`; did you mean `IDD_ISSMANUALVOIDTKT`?..."},

@@ -113,6 +113,22 @@ TEST(XmlDocument, ReadsElementsInDocumentOrderWithTheirText) {
     EXPECT_EQ(texts(*again, "r"), std::vector<std::string>{"5\xC2\xA5"});
 }
 
+TEST(XmlDocument, APathSelectsOnlyElementsWhoseParentsFollowIt) {
+    const auto doc = xml::Document::parse(
+        "<r><VELMORA><LINE><TEXT>1</TEXT><X><TEXT>no</TEXT></X></LINE><TEXT>no</TEXT>"
+        "<LINE><TEXT>2</TEXT><TEXT>3</TEXT></LINE></VELMORA><LINE><TEXT>no</TEXT></LINE>"
+        "<VELMORA><LINE><TEXT>4</TEXT></LINE></VELMORA></r>");
+    ASSERT_TRUE(doc);
+    using Path = std::vector<std::string_view>;
+    std::vector<std::string> found;
+    for (const xml::Element& e : doc->elementsByPath(Path{"VELMORA", "LINE", "TEXT"}))
+        found.push_back(e.text());
+    EXPECT_EQ(found, (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(doc->elementsByPath(Path{"r"}).size(), 1u) << "a path of one name: anywhere";
+    EXPECT_TRUE(doc->elementsByPath(Path{}).empty());
+    EXPECT_EQ(doc->elementsByPath(Path{"r", "LINE", "TEXT"}).size(), 1u);
+}
+
 struct RefusedCase {
     const char* what;
     std::string text;

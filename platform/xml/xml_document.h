@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,9 @@ class Document {
 
     // Every element with this name, anywhere in the document, in document order.
     std::vector<Element> elementsByName(std::string_view name) const;
+    // The elements at the end of a path of names, anywhere in the document (//A/B/C: each
+    // element a child of the one named before it), in document order.
+    std::vector<Element> elementsByPath(std::span<const std::string_view> path) const;
     // The document as text (UTF-8).
     std::string serialize() const;
 

@@ -135,6 +135,24 @@ std::vector<Element> Document::elementsByName(std::string_view name) const {
     return found;
 }
 
+std::vector<Element> Document::elementsByPath(std::span<const std::string_view> path) const {
+    std::vector<Element> found;
+    if (path.empty())
+        return found;
+    for (Element e : elementsByName(path.back())) {
+        const xmlNode* node = asNode(e.node_);
+        bool matches = true;
+        for (std::size_t i = path.size() - 1; matches && i > 0; --i) {
+            node = node->parent;
+            matches =
+                node != nullptr && node->type == XML_ELEMENT_NODE && hasName(node, path[i - 1]);
+        }
+        if (matches)
+            found.push_back(e);
+    }
+    return found;
+}
+
 std::string Document::serialize() const {
     return write(impl_->doc.get());
 }

@@ -191,6 +191,30 @@ std::vector<Element> Document::elementsByName(std::string_view name) const {
     return elements;
 }
 
+std::vector<Element> Document::elementsByPath(std::span<const std::string_view> path) const {
+    std::vector<Element> elements;
+    if (path.empty())
+        return elements;
+    std::vector<com::Ptr<IXMLDOMNode>> found;
+    msxml::collectElements(impl_->doc.get(), path.back(), found);
+    for (com::Ptr<IXMLDOMNode>& node : found) {
+        com::Ptr<IXMLDOMNode> at(node.get());
+        bool matches = true;
+        for (std::size_t i = path.size() - 1; matches && i > 0; --i) {
+            com::Ptr<IXMLDOMNode> parent;
+            at->get_parentNode(parent.out());
+            matches = parent && msxml::typeOf(parent.get()) == NODE_ELEMENT &&
+                      msxml::nodeName(parent.get()) == path[i - 1];
+            at = std::move(parent);
+        }
+        if (matches) {
+            elements.push_back(Element(node.get()));
+            impl_->handedOut.push_back(std::move(node));
+        }
+    }
+    return elements;
+}
+
 // The document's nodes as text, but for its document type: what a parse takes from it was
 // taken already, and the DOM writes its declarations back unescaped.
 std::string Document::serialize() const {
