@@ -485,6 +485,75 @@ TEST_F(HeadlessTest, AnUnknownControlIsAFaultForMasksAndAnErrorForTheAgent) {
     EXPECT_FALSE(d.hasControl(ui::kUnnamed));
 }
 
+// One control of each kind that some calls of the masks are restricted to.
+constexpr std::uint32_t kPlain = ui::style::kVisible;
+constexpr ui::ControlTemplate kKindControls[] = {
+    {30, ui::ControlKind::Edit, "", 0, 0, 9, 9, kPlain, 0, ""},
+    {31, ui::ControlKind::CheckBox, "", 0, 0, 9, 9, kPlain, 0, ""},
+    {32, ui::ControlKind::Radio, "", 0, 0, 9, 9, kPlain, 0, ""},
+    {33, ui::ControlKind::Combo, "", 0, 0, 9, 9, kPlain, 0, ""},
+    {34, ui::ControlKind::ListBox, "", 0, 0, 9, 9, kPlain, 0, ""},
+    {35, ui::ControlKind::Static, "", 0, 0, 9, 9, kPlain, 0, ""},
+    {36, ui::ControlKind::Button, "", 0, 0, 9, 9, kPlain, 0, ""},
+};
+constexpr ui::DialogTemplate kKindForm{902, "", 50, 50, "", 8, kKindControls};
+
+TEST_F(HeadlessTest, ACallOnAControlOfAnotherKindIsAFaultAndChangesNothing) {
+    auto d = toolkit.createFromTemplate(kKindForm, proc, nullptr);
+    d->addItem(33, "ONE", 1);
+    d->addItem(34, "ONE", 1);
+    using Call = std::function<void(HeadlessDialog&, ControlId)>;
+    struct Case {
+        const char* name;
+        Call call;
+        std::set<ControlId> takers;
+    };
+    const Case cases[] = {
+        {"setChecked", [](HeadlessDialog& d, ControlId id) { d.setChecked(id, true); }, {31, 32}},
+        {"isChecked", [](HeadlessDialog& d, ControlId id) { d.isChecked(id); }, {31, 32}},
+        {"setLimit", [](HeadlessDialog& d, ControlId id) { d.setLimit(id, 3); }, {30}},
+        {"setText",
+         [](HeadlessDialog& d, ControlId id) { d.setText(id, "X"); },
+         {30, 31, 32, 35, 36}},
+        {"addItem", [](HeadlessDialog& d, ControlId id) { d.addItem(id, "TWO", 2); }, {33, 34}},
+        {"itemCount", [](HeadlessDialog& d, ControlId id) { d.itemCount(id); }, {33, 34}},
+        {"itemData", [](HeadlessDialog& d, ControlId id) { d.itemData(id, 0); }, {33, 34}},
+        {"itemText", [](HeadlessDialog& d, ControlId id) { d.itemText(id, 0); }, {33, 34}},
+        {"select", [](HeadlessDialog& d, ControlId id) { d.select(id, 0); }, {33, 34}},
+        {"selection", [](HeadlessDialog& d, ControlId id) { d.selection(id); }, {33, 34}},
+        {"setSelected",
+         [](HeadlessDialog& d, ControlId id) { d.setSelected(id, 0, true); },
+         {33, 34}},
+        {"isSelected", [](HeadlessDialog& d, ControlId id) { d.isSelected(id, 0); }, {33, 34}},
+        {"clearList", [](HeadlessDialog& d, ControlId id) { d.clearList(id); }, {33, 34}},
+        // Last: the static it takes is a link afterwards.
+        {"makeLink", [](HeadlessDialog& d, ControlId id) { d.makeLink(id); }, {35}},
+    };
+    auto faults = [&] {
+        Lines found;
+        for (const std::string& line : take()) {
+            if (line.starts_with("fault "))
+                found.push_back(line);
+        }
+        return found;
+    };
+    for (const Case& c : cases) {
+        for (const ui::ControlTemplate& t : kKindControls) {
+            SCOPED_TRACE(std::string(c.name) + " on " + std::to_string(t.id));
+            const std::vector<std::string> before = d->dump(t.id);
+            c.call(*d, t.id);
+            if (c.takers.contains(t.id)) {
+                EXPECT_EQ(faults(), Lines{});
+                continue;
+            }
+            EXPECT_EQ(faults(), Lines{std::string("fault ") + c.name + " on " +
+                                      ui::headless::kindName(t.kind) + " control " +
+                                      std::to_string(t.id) + " in dialog 902"});
+            EXPECT_EQ(d->dump(t.id), before);
+        }
+    }
+}
+
 TEST_F(HeadlessTest, WithoutAnObserverAnUnknownControlAborts) {
     toolkit.setObserver(nullptr);
     HeadlessDialog& d = open(kManualVoid, proc);

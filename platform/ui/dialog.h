@@ -2,7 +2,9 @@
 // and control ID, shaped after the Win32 calls it maps onto. Masks keep no copy of a form.
 //
 // An unknown control ID is a programming error: the backend reports it and the call does
-// nothing (reads answer empty values).
+// nothing (reads answer empty values). So is a call on a control of a kind it does not apply
+// to: checks on check boxes and radio buttons, limits on edits, list calls on drop-down and
+// multiple-selection lists, setText on anything but lists, makeLink on labels.
 #pragma once
 
 #include <memory>

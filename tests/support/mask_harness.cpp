@@ -56,6 +56,36 @@ std::vector<std::string> TempHome::files() const {
     return names;
 }
 
+// The transcript installs itself as the toolkit's observer; the recorder stands in front of it.
+Recorder::Recorder() {
+    ui::headless::headlessToolkit().setObserver(this);
+}
+
+Recorder::~Recorder() {
+    ui::headless::headlessToolkit().setObserver(&transcript_);
+}
+
+void Recorder::messageBox(std::string_view title, std::string_view text) {
+    transcript_.messageBox(title, text);
+}
+
+void Recorder::posted(unsigned message) {
+    transcript_.posted(message);
+}
+
+void Recorder::chooserEncoder(std::string_view list) {
+    transcript_.chooserEncoder(list);
+}
+
+void Recorder::chooserMonth(int kind) {
+    transcript_.chooserMonth(kind);
+}
+
+void Recorder::fault(std::string_view text) {
+    transcript_.fault(text);
+    ADD_FAILURE() << "fault of the masks: " << host::ansiToUtf8(text);
+}
+
 class RecordingSink final : public com::DispatchReceiver {
   public:
     std::vector<std::string> events;

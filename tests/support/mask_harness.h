@@ -37,13 +37,23 @@ class TempHome {
     std::filesystem::path path_;
 };
 
-// Records what the masks show and log, one line each, exactly as quorvex-host prints them.
-class Recorder {
+// Records what the masks show and log, one line each, exactly as quorvex-host prints them. A
+// fault of the masks (an unknown control, a call on the wrong kind of control) fails the test
+// at once, with the fault's text.
+class Recorder final : public ui::headless::Observer {
   public:
+    Recorder();
+    ~Recorder() override;
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
     std::vector<std::string> lines;
 
-    // A fault of the masks (an unknown control ID and the like) was reported.
-    bool faulted() const { return transcript_.faulted(); }
+    void messageBox(std::string_view title, std::string_view text) override;
+    void posted(unsigned message) override;
+    void chooserEncoder(std::string_view list) override;
+    void chooserMonth(int kind) override;
+    void fault(std::string_view text) override;
 
   private:
     host::Transcript transcript_{[this](std::string_view line) { lines.emplace_back(line); }};

@@ -44,6 +44,19 @@ bool sameClass(std::string_view a, std::string_view b) {
     });
 }
 
+// The kinds of control an operation of the masks applies to, one bit per kind.
+using Kinds = unsigned;
+constexpr Kinds bit(ControlKind kind) {
+    return 1u << static_cast<unsigned>(kind);
+}
+constexpr Kinds kAnyKind = ~0u;
+constexpr Kinds kEdits = bit(ControlKind::Edit);
+constexpr Kinds kChecks = bit(ControlKind::CheckBox) | bit(ControlKind::Radio);
+constexpr Kinds kLists = bit(ControlKind::Combo) | bit(ControlKind::ListBox);
+constexpr Kinds kLabels = bit(ControlKind::Static) | bit(ControlKind::Link);
+// A list shows its items, not a text of its own.
+constexpr Kinds kTexts = kAnyKind & ~kLists;
+
 bool isLabel(ControlKind kind) {
     return kind == ControlKind::Static || kind == ControlKind::Link;
 }
@@ -115,6 +128,20 @@ const Control* HeadlessDialog::need(ControlId id) const {
     return c;
 }
 
+Control* HeadlessDialog::need(ControlId id, std::string_view operation, unsigned kinds) {
+    Control* c = need(id);
+    if (c == nullptr || (kinds & bit(c->kind)) != 0)
+        return c;
+    toolkit_.fault(std::string(operation) + " on " + kindName(c->kind) + " control " +
+                   std::to_string(id) + " in dialog " + std::to_string(templateId_));
+    return nullptr;
+}
+
+const Control* HeadlessDialog::need(ControlId id, std::string_view operation,
+                                    unsigned kinds) const {
+    return const_cast<HeadlessDialog*>(this)->need(id, operation, kinds);
+}
+
 bool HeadlessDialog::hasControl(ControlId id) const {
     return find(id) != nullptr;
 }
@@ -142,8 +169,8 @@ std::string HeadlessDialog::text(ControlId id) const {
 
 void HeadlessDialog::setText(ControlId id, std::string_view text) {
     text = windowText(text);
-    Control* c = need(id);
-    if (c == nullptr || c->isList())
+    Control* c = need(id, "setText", kTexts);
+    if (c == nullptr)
         return;
     if (c->kind != ControlKind::Edit) {
         c->text = text;
@@ -174,19 +201,17 @@ bool HeadlessDialog::isVisible(ControlId id) const {
 }
 
 void HeadlessDialog::setChecked(ControlId id, bool on) {
-    Control* c = need(id);
-    if (c != nullptr && (c->kind == ControlKind::CheckBox || c->kind == ControlKind::Radio)) {
+    if (Control* c = need(id, "setChecked", kChecks))
         c->checked = on;
-    }
 }
 
 bool HeadlessDialog::isChecked(ControlId id) const {
-    const Control* c = need(id);
+    const Control* c = need(id, "isChecked", kChecks);
     return c != nullptr && c->checked;
 }
 
 void HeadlessDialog::setLimit(ControlId id, int chars) {
-    if (Control* c = need(id))
+    if (Control* c = need(id, "setLimit", kEdits))
         c->limit = std::max(chars, 0);
 }
 
@@ -205,42 +230,42 @@ std::optional<ControlId> HeadlessDialog::focus() const {
 // ---- lists ----
 
 void HeadlessDialog::clearList(ControlId id) {
-    Control* c = need(id);
-    if (c == nullptr || !c->isList())
+    Control* c = need(id, "clearList", kLists);
+    if (c == nullptr)
         return;
     c->items.clear();
     c->selection = -1;
 }
 
 int HeadlessDialog::addItem(ControlId id, std::string_view text, long data) {
-    Control* c = need(id);
-    if (c == nullptr || !c->isList())
+    Control* c = need(id, "addItem", kLists);
+    if (c == nullptr)
         return -1;
     c->items.push_back(ListItem{std::string(text), data, false});
     return static_cast<int>(c->items.size()) - 1;
 }
 
 int HeadlessDialog::itemCount(ControlId id) const {
-    const Control* c = need(id);
+    const Control* c = need(id, "itemCount", kLists);
     return c != nullptr ? static_cast<int>(c->items.size()) : 0;
 }
 
 long HeadlessDialog::itemData(ControlId id, int index) const {
-    const Control* c = need(id);
+    const Control* c = need(id, "itemData", kLists);
     if (c == nullptr || index < 0 || index >= static_cast<int>(c->items.size()))
         return -1;
     return c->items[static_cast<std::size_t>(index)].data;
 }
 
 std::string HeadlessDialog::itemText(ControlId id, int index) const {
-    const Control* c = need(id);
+    const Control* c = need(id, "itemText", kLists);
     if (c == nullptr || index < 0 || index >= static_cast<int>(c->items.size()))
         return {};
     return c->items[static_cast<std::size_t>(index)].text.substr(0, kMostTextBytes);
 }
 
 int HeadlessDialog::selection(ControlId id) const {
-    const Control* c = need(id);
+    const Control* c = need(id, "selection", kLists);
     if (c == nullptr)
         return -1;
     if (c->kind == ControlKind::ListBox) {
@@ -252,8 +277,8 @@ int HeadlessDialog::selection(ControlId id) const {
 }
 
 void HeadlessDialog::select(ControlId id, int index) {
-    Control* c = need(id);
-    if (c == nullptr || !c->isList())
+    Control* c = need(id, "select", kLists);
+    if (c == nullptr)
         return;
     bool inRange = index >= 0 && index < static_cast<int>(c->items.size());
     if (c->kind == ControlKind::Combo) {
@@ -267,7 +292,7 @@ void HeadlessDialog::select(ControlId id, int index) {
 }
 
 bool HeadlessDialog::isSelected(ControlId id, int index) const {
-    const Control* c = need(id);
+    const Control* c = need(id, "isSelected", kLists);
     if (c == nullptr || index < 0 || index >= static_cast<int>(c->items.size()))
         return false;
     if (c->kind == ControlKind::Combo)
@@ -276,7 +301,7 @@ bool HeadlessDialog::isSelected(ControlId id, int index) const {
 }
 
 void HeadlessDialog::setSelected(ControlId id, int index, bool on) {
-    Control* c = need(id);
+    Control* c = need(id, "setSelected", kLists);
     if (c == nullptr || index < 0 || index >= static_cast<int>(c->items.size()))
         return;
     if (c->kind == ControlKind::Combo) {
@@ -309,8 +334,7 @@ void HeadlessDialog::setTooltip(ControlId id, std::string_view text) {
 }
 
 void HeadlessDialog::makeLink(ControlId id) {
-    Control* c = need(id);
-    if (c != nullptr && c->kind == ControlKind::Static)
+    if (Control* c = need(id, "makeLink", kLabels))
         c->kind = ControlKind::Link;
 }
 

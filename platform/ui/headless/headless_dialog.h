@@ -112,6 +112,10 @@ class HeadlessDialog final : public Dialog {
     // find() that reports an unknown control as a fault.
     Control* need(ControlId id);
     const Control* need(ControlId id) const;
+    // need() that also reports a control of a kind the operation does not apply to (kinds: a
+    // bit per ControlKind) as a fault, and answers nullptr for it.
+    Control* need(ControlId id, std::string_view operation, unsigned kinds);
+    const Control* need(ControlId id, std::string_view operation, unsigned kinds) const;
     std::string unknown(ControlId id) const;
     bool reachable(const Control& c) const;
     void command(ControlId id, Notify code);
