@@ -19,11 +19,9 @@ using fakes::MockDialog;
 using fakes::MockEncoderControl;
 using fakes::MockToolkit;
 using testing::_;
-using testing::Expectation;
 using testing::InSequence;
 using testing::NiceMock;
 using testing::Return;
-using testing::StrictMock;
 
 class MockLogObserver : public zenkor::LogObserver {
   public:

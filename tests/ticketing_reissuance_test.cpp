@@ -41,6 +41,10 @@ struct Reissue {
     Reissue() {
         mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
         mask.activate();
+        for (const ui::ControlTemplate& c : ui::findTemplate(IDD_TICKETINGREISSUANCE)->controls) {
+            if (mask.form().isVisible(c.id))
+                opened.insert(c.id);
+        }
     }
     void run(const Steps& steps) {
         for (const Step& step : steps)
@@ -54,12 +58,12 @@ struct Reissue {
         mask.recorder().lines.clear();
         mask.key(IDC_REISS_CARRIER, ui::Key::Enter);
     }
-    // The payment details shown, in the order of their numbers.
-    std::vector<int> shown() {
-        std::vector<int> ids;
-        for (int id : kDetails) {
-            if (mask.form().isVisible(id))
-                ids.push_back(id);
+    // The controls whose visibility differs from that of the form as it opened.
+    std::set<int> changed() {
+        std::set<int> ids;
+        for (const ui::ControlTemplate& c : ui::findTemplate(IDD_TICKETINGREISSUANCE)->controls) {
+            if (mask.form().isVisible(c.id) != opened.contains(c.id))
+                ids.insert(c.id);
         }
         return ids;
     }
@@ -75,33 +79,9 @@ struct Reissue {
         return lines;
     }
 
-    static constexpr int kDetails[] = {IDC_REISS_FOP1_ALINE_DATA,
-                                       IDC_REISS_FOP1_CC_TYPE,
-                                       IDC_REISS_FOP1_GR_NBR,
-                                       IDC_REISS_FOP1_GGR_CODE,
-                                       IDC_REISS_FOP1_GGR_WRT_CDE,
-                                       IDC_REISS_FOP1_GGR_DBTOR_CDE,
-                                       IDC_REISS_FOP1_OTH,
-                                       IDC_REISS_ADDPAYMENT_CSH_ALDATA,
-                                       IDC_REISS_ADDPAYMENT_CSH_AMT,
-                                       IDC_REISS_ADDPAYMENT_CC_TYPE,
-                                       IDC_REISS_ADDPAYMENT_CC_NBR,
-                                       IDC_REISS_ADDPAYMENT_CC_EXPDATE,
-                                       IDC_REISS_ADDPAYMENT_CC_APPR_CDE,
-                                       IDC_REISS_ADDPAYMENT_CC_AMT,
-                                       IDC_REISS_ADDPAYMENT_GR_NBR,
-                                       IDC_REISS_ADDPAYMENT_GR_AMT,
-                                       IDC_REISS_ADDPAYMENT_GGR_CODE,
-                                       IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
-                                       IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE,
-                                       IDC_REISS_ADDPAYMENT_GGR_AMT,
-                                       IDC_REISS_ADDPAYMENT_OTH_AMT,
-                                       IDC_REISS_ADDPAYMENT_OTH,
-                                       IDC_REISS_ADDPAYMENT_INVAGT_AMT,
-                                       IDC_REISS_ADDPAYMENT_CHQ_AMT,
-                                       IDC_REISS_OBJECTCODE};
     MaskHarness mask{masks::CreateTicketingReIssuance, ids::DIID__ITicketingReIssuanceEvents,
                      IDD_TICKETINGREISSUANCE};
+    std::set<int> opened;  // the controls visible when the form opened
 };
 
 // Forms that pass every check: a cash reissue, and the same with one choice made and its
@@ -392,36 +372,39 @@ TEST(ReissueForm, OnlyTheLabelsOfMandatoryFieldsStartInTheirColour) {
                              IDC_REISS_PLACEOFISSUE_LABEL}));
 }
 
+// Each payment shows its own details and hides the others (cash shows its airline data as the
+// form opens).
 TEST(ReissueForm, PaymentDetailsFollowBothPayments) {
-    struct Case {
+    constexpr int kCash = IDC_REISS_FOP1_ALINE_DATA;
+    const struct {
         long original, additional;
-        std::vector<int> shown;
-    };
-    const Case cases[] = {
-        {1, 0, {IDC_REISS_FOP1_ALINE_DATA}},
-        {4, 0, {IDC_REISS_FOP1_CC_TYPE}},
+        std::set<int> changed;
+    } cases[] = {
+        {1, 0, {}},
+        {4, 0, {kCash, IDC_REISS_FOP1_CC_TYPE}},
         {4,
          1,
-         {IDC_REISS_FOP1_CC_TYPE, IDC_REISS_ADDPAYMENT_CSH_ALDATA, IDC_REISS_ADDPAYMENT_CSH_AMT}},
+         {kCash, IDC_REISS_FOP1_CC_TYPE, IDC_REISS_ADDPAYMENT_CSH_ALDATA,
+          IDC_REISS_ADDPAYMENT_CSH_AMT}},
         {6,
          6,
-         {IDC_REISS_FOP1_GGR_CODE, IDC_REISS_FOP1_GGR_WRT_CDE, IDC_REISS_FOP1_GGR_DBTOR_CDE,
+         {kCash, IDC_REISS_FOP1_GGR_CODE, IDC_REISS_FOP1_GGR_WRT_CDE, IDC_REISS_FOP1_GGR_DBTOR_CDE,
           IDC_REISS_ADDPAYMENT_GGR_CODE, IDC_REISS_ADDPAYMENT_GGR_WRT_CDE,
           IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, IDC_REISS_ADDPAYMENT_GGR_AMT, IDC_REISS_OBJECTCODE}},
         {3,
          4,
-         {IDC_REISS_ADDPAYMENT_CC_TYPE, IDC_REISS_ADDPAYMENT_CC_NBR,
+         {kCash, IDC_REISS_ADDPAYMENT_CC_TYPE, IDC_REISS_ADDPAYMENT_CC_NBR,
           IDC_REISS_ADDPAYMENT_CC_EXPDATE, IDC_REISS_ADDPAYMENT_CC_APPR_CDE,
           IDC_REISS_ADDPAYMENT_CC_AMT}},
-        {2, 7, {IDC_REISS_ADDPAYMENT_OTH_AMT, IDC_REISS_ADDPAYMENT_OTH}},
-        {5, 2, {IDC_REISS_FOP1_GR_NBR, IDC_REISS_ADDPAYMENT_INVAGT_AMT}},
+        {2, 7, {kCash, IDC_REISS_ADDPAYMENT_OTH_AMT, IDC_REISS_ADDPAYMENT_OTH}},
+        {5, 2, {kCash, IDC_REISS_FOP1_GR_NBR, IDC_REISS_ADDPAYMENT_INVAGT_AMT}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Reissue f;
         f.mask.select(IDC_REISS_FOP, c.original);
         if (c.additional != 0)
             f.mask.select(IDC_REISS_ADDPAYMENT, c.additional);
-        EXPECT_EQ(f.shown(), c.shown) << c.original << "/" << c.additional;
+        EXPECT_EQ(f.changed(), c.changed) << c.original << "/" << c.additional;
     }
 }
 

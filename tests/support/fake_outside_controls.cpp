@@ -32,6 +32,4 @@ MockCalendarControl::~MockCalendarControl() = default;
 }  // namespace fakes
 
 template class testing::NiceMock<fakes::MockEncoderControl>;
-template class testing::StrictMock<fakes::MockEncoderControl>;
 template class testing::NiceMock<fakes::MockCalendarControl>;
-template class testing::StrictMock<fakes::MockCalendarControl>;

@@ -104,6 +104,4 @@ class MockCalendarControl : public ui::CalendarControl, public SinkHolder {
 }  // namespace fakes
 
 extern template class testing::NiceMock<fakes::MockEncoderControl>;
-extern template class testing::StrictMock<fakes::MockEncoderControl>;
 extern template class testing::NiceMock<fakes::MockCalendarControl>;
-extern template class testing::StrictMock<fakes::MockCalendarControl>;

@@ -18,4 +18,3 @@ MockToolkit::~MockToolkit() = default;
 template class testing::NiceMock<fakes::MockDialog>;
 template class testing::StrictMock<fakes::MockDialog>;
 template class testing::NiceMock<fakes::MockToolkit>;
-template class testing::StrictMock<fakes::MockToolkit>;

@@ -91,4 +91,3 @@ inline auto createsDialog(std::unique_ptr<ui::Dialog>& dialog) {
 extern template class testing::NiceMock<fakes::MockDialog>;
 extern template class testing::StrictMock<fakes::MockDialog>;
 extern template class testing::NiceMock<fakes::MockToolkit>;
-extern template class testing::StrictMock<fakes::MockToolkit>;
