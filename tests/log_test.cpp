@@ -55,6 +55,27 @@ TEST(LogTest, LinesReachTheObserverAndTheFile) {
     EXPECT_EQ(lines[2].size() > 24 ? lines[2][23] : 0, ' ');
 }
 
+// A burst's lines reach the observer at once and the file whole when the outermost burst ends.
+TEST(LogTest, ABurstWritesItsLinesTogetherAtItsEnd) {
+    TempHome home;
+    Recorder observer;
+    CZenkorLog log;
+    {
+        const zenkor::LogBurst burst;
+        log.diagnostic("M", "A", 10, 100, 1, "first");
+        {
+            const zenkor::LogBurst inner;
+            log.error("M", "B", 501, "second\r");
+        }
+        EXPECT_EQ(observer.lines.size(), 2u);
+        EXPECT_TRUE(fileLines(home).empty());
+    }
+    const auto lines = fileLines(home);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(endsWith(lines[0], " diagnostic M A 10 first")) << lines[0];
+    EXPECT_TRUE(endsWith(lines[1], " error M B 501 second\\r")) << lines[1];
+}
+
 // Texts stay on one line in the file (a tab is kept as it is), are never read as formats, are cut
 // when too long, and missing arguments are safe.
 TEST(LogTest, HostileTextsAndMissingArgumentsAreSafe) {

@@ -1,5 +1,6 @@
 #include "masks/issuance/fee_base.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/text/codepage.h"
@@ -11,8 +12,13 @@ namespace {
 
 constexpr const char* kComponent = "CTicketingContentHandler";
 constexpr int kCategory = 10;
+constexpr const char* kFlagElement = "N_01PA";
+constexpr const char* kLineElement = "N_000T";
 
+// UTF-8 text in the system code page (plain ASCII is the same in both).
 std::string Ansi(std::string_view utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return std::string(utf8);
     return text::fromUtf16(text::toUtf16(utf8, text::kUtf8), text::systemCodePage());
 }
 
@@ -71,15 +77,16 @@ void CTicketingContentHandler::endDocument() {
     log_.diagnostic(kComponent, "End Document", kCategory, 100, __LINE__, "In End Document");
 }
 
+// The two names are plain ASCII: a name equals one in the system code page exactly when its
+// UTF-8 bytes do.
 void CTicketingContentHandler::startElement(std::string_view name, const Attributes&) {
     flushText();
-    const std::string element = Ansi(name);
-    if (element == "N_01PA") {
+    if (name == kFlagElement) {
         inFlag_ = true;
         log_.diagnostic(kComponent, "StartElement", kCategory, 100, __LINE__,
-                        "Current Element - %s", element.c_str());
+                        "Current Element - %s", kFlagElement);
     }
-    if (element == "N_000T")
+    if (name == kLineElement)
         inLine_ = true;
     log_.diagnostic(kComponent, "StartElement", kCategory, 100, __LINE__, "In Start Element");
 }
@@ -118,6 +125,8 @@ void CTicketingContentHandler::onText(const std::string& text) {
 
 void AddFeeBaseLines(ui::Dialog& form, ui::ControlId list, std::u16string_view reply,
                      CZenkorLog& log) {
+    // A long answer logs several lines for each of its lines.
+    const zenkor::LogBurst burst;
     CTicketingContentHandler handler(log);
     if (!handler.ParseXMLStream(reply))
         return;

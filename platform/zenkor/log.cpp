@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <utility>
 
 #include "platform/file/file.h"
 
@@ -37,32 +38,59 @@ std::string formatText(const char* format, va_list args) {
     return std::string(buffer, length);
 }
 
+// The local time of the second, written once per second and thread.
+struct SecondText {
+    std::time_t seconds = -1;
+    std::string text;
+};
+thread_local SecondText tSecond;
+
 std::string timestamp() {
     using namespace std::chrono;
     auto now = system_clock::now();
     std::time_t seconds = system_clock::to_time_t(now);
     auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::tm local{};
+    if (seconds != tSecond.seconds) {
+        std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &seconds);
+        localtime_s(&local, &seconds);
 #else
-    localtime_r(&seconds, &local);
+        localtime_r(&seconds, &local);
 #endif
-    char buffer[32];
-    std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
-    std::snprintf(buffer + n, sizeof buffer - n, ".%03d", static_cast<int>(millis));
-    return buffer;
+        char buffer[32];
+        std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+        tSecond = {seconds, std::string(buffer, n)};
+    }
+    char fraction[8];
+    std::snprintf(fraction, sizeof fraction, ".%03d", static_cast<int>(millis));
+    return tSecond.text + fraction;
 }
 
-void writeLine(const std::string& line) {
+// The lines of the bursts open on this thread, not yet written.
+thread_local int tBurstDepth = 0;
+thread_local std::string tBurst;
+// A burst writes what it has gathered once it is this long.
+constexpr std::size_t kBurstBytes = 256 << 10;
+
+void writeLines(const std::string& line) {
     const std::string home = file::homeDirectory();
     const std::string path = file::joinPath(home, kLogFileName);
     file::rotateFile(path, kMaxLogBytes, kRotationWaitMs);
-    // One write per line, so that lines of several processes never interleave.
+    // One write of whole lines, so that lines of several processes never interleave.
     if (file::appendFile(path, line, {}).error == std::errc::no_such_file_or_directory &&
         file::ensureDirectory(home)) {
         file::appendFile(path, line, {});
     }
+}
+
+void writeLine(const std::string& line) {
+    if (tBurstDepth == 0) {
+        writeLines(line);
+        return;
+    }
+    tBurst += line;
+    if (tBurst.size() >= kBurstBytes)
+        writeLines(std::exchange(tBurst, {}));
 }
 
 enum class Kind { kDiagnostic, kError };
@@ -97,23 +125,43 @@ void record(Kind kind, const char* component, const char* function, int number, 
 }  // namespace
 
 void appendEscaped(std::string& line, std::string_view text) {
-    for (char c : text) {
+    // Runs of plain characters are copied whole.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+            continue;
+        line.append(text.substr(plain, i - plain));
+        plain = i + 1;
         if (c == '\n') {
             line += "\\n";
         } else if (c == '\r') {
             line += "\\r";
-        } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+        } else {
             char code[8];
             std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(c));
             line += code;
-        } else {
-            line += c;
         }
     }
+    line.append(text.substr(plain));
 }
 
 void setLogObserver(LogObserver* newObserver) {
     observer.store(newObserver);
+}
+
+LogBurst::LogBurst() {
+    ++tBurstDepth;
+}
+
+LogBurst::~LogBurst() {
+    if (--tBurstDepth > 0 || tBurst.empty())
+        return;
+    try {
+        writeLines(std::exchange(tBurst, {}));
+    } catch (...) {
+        // Logging never fails its caller.
+    }
 }
 
 }  // namespace zenkor

@@ -30,6 +30,17 @@ void appendEscaped(std::string& line, std::string_view text);
 // Registers the observer (nullptr removes it). The caller keeps it alive while registered.
 void setLogObserver(LogObserver* observer);
 
+// A burst of lines, such as the traces of one long host answer: while one lives on a thread,
+// the lines logged on that thread reach the observer at once but the log file together, in
+// whole lines, when the outermost burst ends (or a large part of it has gathered).
+class LogBurst {
+  public:
+    LogBurst();
+    ~LogBurst();
+    LogBurst(const LogBurst&) = delete;
+    LogBurst& operator=(const LogBurst&) = delete;
+};
+
 }  // namespace zenkor
 
 class CZenkorLog {
