@@ -11,12 +11,16 @@
 namespace framework {
 
 std::string ReadAgentLanguage() {
+    return ReadAgentSetting("LANG", kDefaultLanguage);
+}
+
+std::string ReadAgentSetting(const char* key, const char* defaultValue) {
     CZenkorProfile profile;
     profile.setIniFile(kQuorvexIni);
     profile.setSectionName("User");
-    profile.setKeyName("LANG");
+    profile.setKeyName(key);
     std::array<char, 1024> buffer{};
-    profile.getValue(buffer.data(), kDefaultLanguage, buffer.size());
+    profile.getValue(buffer.data(), defaultValue, buffer.size());
     return buffer.data();
 }
 

@@ -11,6 +11,9 @@ inline constexpr const char* kDefaultLanguage = "EN1";
 // The language configured for the agent ("User"/"LANG" of "Quorvex.ini", default "EN1").
 std::string ReadAgentLanguage();
 
+// A value of the agent's section "User" of "Quorvex.ini" (such as "COUNTRY"), or the default.
+std::string ReadAgentSetting(const char* key, const char* defaultValue);
+
 // The language strings that one mask holds loaded. Loading a language gives back the load held
 // before (after taking the new one, so that the same language is not read again), and the
 // holder gives back its load when it goes: every load is matched by one unload of the same

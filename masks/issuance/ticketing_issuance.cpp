@@ -3,6 +3,7 @@
 #include <array>
 
 #include "framework/class_ids.h"
+#include "framework/language.h"
 #include "framework/persistence.h"
 #include "framework/startup_data.h"
 #include "masks/catalog.h"
@@ -66,6 +67,9 @@ void CTicketingIssuance::SetupForm() {
 }
 
 void CTicketingIssuance::AfterActivation() {
+    // The form has one variant for every country: the agent's country is read and changes
+    // nothing.
+    (void)framework::ReadAgentSetting("COUNTRY", "");
     FormRules r = rules();
     r.PopulateLists();
     r.Refresh();
