@@ -143,10 +143,6 @@ constexpr Effect kItCodeEffects[] = {
     {IDC_ISS_ITCODE, Act::Empty},
 };
 
-constexpr ui::ControlId kCopies[] = {IDC_ISS_AGENT_COUPON, IDC_ISS_PASSENGER_RECEIPT,
-                                     IDC_ISS_AUDIT_COUPON, IDC_ISS_CARD_CHARGE_FORM,
-                                     IDC_ISS_EXCHG_AUTH_FORM};
-
 constexpr Effect kPrintOptionEffects[] = {
     {IDC_ISS_AGENT_COUPON, Act::EnabledIf},    {IDC_ISS_PASSENGER_RECEIPT, Act::EnabledIf},
     {IDC_ISS_AUDIT_COUPON, Act::EnabledIf},    {IDC_ISS_CARD_CHARGE_FORM, Act::EnabledIf},
