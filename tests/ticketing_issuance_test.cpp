@@ -252,6 +252,33 @@ TEST(IssuanceChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSentOrSaved) {
     }
 }
 
+// Each situation passes as it is, and with these borders typed over it.
+TEST(IssuanceChecks, BordersThatPass) {
+    std::vector<Refusal> accepted = {
+        {kNone, IDC_ISS_TFR, "7", ""},
+        {kNone, IDC_ISS_PAX, "1.1/2.1-3.1", ""},
+        {kNone, IDC_ISS_COMMISSION, "99.9", ""},
+        {kCard, IDC_ISS_FOP1_CC_APPR_CDE, "123456", ""},
+        {kCard, IDC_ISS_FOP1_CC_APPR_CDE, "12345678", ""},
+        {kCashCheque, IDC_ISS_FOP2_CHQAMT, "0.50", ""},
+        {kNetRemit, IDC_ISS_TRIPARTITE, "T ~!@#$%^&*()_-", ""},
+        {kTourCode, IDC_ISS_ITCODE, "IT 1/2.3-\\", ""},
+        {kElectronic, IDC_ISS_PASSENGER_RECEIPT, "5", ""},
+        {kElectronic, IDC_ISS_EXCHG_AUTH_FORM, "1", ""},
+    };
+    for (int s = kNone; s <= kElectronic; ++s)
+        accepted.push_back({static_cast<Situation>(s), IDC_ISS_CARRIER, "SQ", ""});
+    for (const Refusal& t : accepted) {
+        Issuance f;
+        f.run(kPlain);
+        f.run(kSituations[t.situation]);
+        f.mask.type(t.field, t.text);
+        f.send();
+        EXPECT_EQ(f.mask.events().size(), 1u) << t.situation << " " << t.text << ": "
+                                              << testing::PrintToString(f.mask.recorder().lines);
+    }
+}
+
 TEST(IssuanceChecks, FareExchangeNeedsSomethingButNotTheCarrier) {
     struct Case {
         Steps steps;
