@@ -266,6 +266,21 @@ TEST(ValidityDates, TheRequestFiresAndItsAnswerFillsTheRowsAtEachShowing) {
     EXPECT_EQ(vd.text(row1[sky::kSegment]), "") << "an empty answer handed over";
 }
 
+TEST(ValidityDates, ALongAnswerFillsNineteenRowsAndTheRestIsLeft) {
+    Skyfolio s;
+    s.mask.click(IDC_SKY_BAGALLOW);
+    s.mask.type(IDC_SKY_TFR, "1");
+    s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
+    const std::u16string line = u"1     12JAN05  12FEB05 " + std::u16string(5000, u' ');
+    for (int i = 0; i < 999; ++i)
+        s.response(Screen({line, u"x \u00A5"}));
+    s.agent.then([] { EXPECT_EQ(Skyfolio::dialog(IDD_SKY_VALIDDATES).click(IDC_SKY_BACK), ""); });
+    s.response(Screen({u"<broken"}));  // the last screen cannot be read: the others count
+    HeadlessDialog& vd = Skyfolio::dialog(IDD_SKY_VALIDDATES);
+    for (const auto& row : kValidityDatesRows)
+        EXPECT_EQ(vd.text(row[sky::kMaximumDate]), "12FEB05");
+}
+
 TEST(ValidityDates, AnAnswerThatCannotBeReadLeavesTheRowsEmpty) {
     const std::string garbage[] = {"", "<VELMORA>",
                                    "<A><LINE><TEXT>1     12JAN05  12FEB05 "
