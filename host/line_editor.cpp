@@ -1,5 +1,4 @@
-#include "host/line_editor.h"
-
+// Line editing through the system's editline library.
 #include <editline/readline.h>
 
 #include <cstdlib>
@@ -7,6 +6,7 @@
 #include <vector>
 
 #include "host/completion.h"
+#include "host/line_editor.h"
 #include "platform/file/file.h"
 
 namespace host {
@@ -34,32 +34,43 @@ char** complete(const char* text, int start, int /*end*/) {
     return rl_completion_matches(text, generate);
 }
 
+class LineEditor final : public LineInput {
+  public:
+    explicit LineEditor(std::function<int()> mainForm)
+        : historyFile_(file::joinPath(file::homeDirectory(), "quorvex-host.history")) {
+        currentMainForm = std::move(mainForm);
+        rl_readline_name = "quorvex-host";
+        rl_attempted_completion_function = complete;
+        using_history();
+        read_history(historyFile_.c_str());
+    }
+    ~LineEditor() override {
+        write_history(historyFile_.c_str());
+        history_truncate_file(historyFile_.c_str(), kHistoryLines);
+        currentMainForm = nullptr;
+    }
+    LineEditor(const LineEditor&) = delete;
+    LineEditor& operator=(const LineEditor&) = delete;
+
+    bool readLine(std::string& line) override {
+        char* read = readline(std::string(kPrompt).c_str());
+        if (read == nullptr)
+            return false;
+        line = read;
+        std::free(read);
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            add_history(line.c_str());
+        return true;
+    }
+
+  private:
+    std::string historyFile_;
+};
+
 }  // namespace
 
-LineEditor::LineEditor(std::function<int()> mainForm)
-    : historyFile_(file::joinPath(file::homeDirectory(), "quorvex-host.history")) {
-    currentMainForm = std::move(mainForm);
-    rl_readline_name = "quorvex-host";
-    rl_attempted_completion_function = complete;
-    using_history();
-    read_history(historyFile_.c_str());
-}
-
-LineEditor::~LineEditor() {
-    write_history(historyFile_.c_str());
-    history_truncate_file(historyFile_.c_str(), kHistoryLines);
-    currentMainForm = nullptr;
-}
-
-bool LineEditor::readLine(std::string& line) {
-    char* read = readline(std::string(kPrompt).c_str());
-    if (read == nullptr)
-        return false;
-    line = read;
-    std::free(read);
-    if (line.find_first_not_of(" \t") != std::string::npos)
-        add_history(line.c_str());
-    return true;
+std::unique_ptr<LineInput> makeLineEditor(std::function<int()> mainForm) {
+    return std::make_unique<LineEditor>(std::move(mainForm));
 }
 
 }  // namespace host

@@ -1,26 +1,16 @@
-// The prompt of an interactive session: line editing, history (kept in the home) and
-// completion of commands, classes and control symbols, through the system's editline library.
+// The prompt of an interactive session. Where the system's editline library is present: line
+// editing, history (kept in the home) and completion of commands, classes and control symbols.
+// Without it, lines are read from standard input as typed, after the prompt.
 #pragma once
 
 #include <functional>
-#include <string>
+#include <memory>
 
 #include "host/script.h"
 
 namespace host {
 
-class LineEditor final : public LineInput {
-  public:
-    // mainForm answers the form whose control symbols complete a control name.
-    explicit LineEditor(std::function<int()> mainForm);
-    ~LineEditor() override;
-    LineEditor(const LineEditor&) = delete;
-    LineEditor& operator=(const LineEditor&) = delete;
-
-    bool readLine(std::string& line) override;
-
-  private:
-    std::string historyFile_;
-};
+// mainForm answers the form whose control symbols complete a control name.
+std::unique_ptr<LineInput> makeLineEditor(std::function<int()> mainForm);
 
 }  // namespace host

@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
         host::Runner* running = nullptr;
         std::unique_ptr<host::LineInput> input;
         if (interactive)
-            input = std::make_unique<host::LineEditor>(
+            input = host::makeLineEditor(
                 [&running] { return running != nullptr ? running->mainForm() : 0; });
         else
             input = std::make_unique<host::StreamInput>(in);
