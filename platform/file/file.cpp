@@ -135,26 +135,6 @@ bool ensureDirectory(std::string_view dir, std::error_code* error) {
     return S_ISDIR(info.st_mode) || fail(ENOTDIR);
 }
 
-const std::error_category& faultCategory() {
-    class Category final : public std::error_category {
-      public:
-        const char* name() const noexcept override { return "file"; }
-        std::string message(int value) const override {
-            switch (static_cast<Fault>(value)) {
-                case Fault::readOnly:
-                    return "read-only";
-                case Fault::locked:
-                    return "locked by another process";
-                case Fault::notRegular:
-                    return "not a regular file";
-            }
-            return "unknown fault";
-        }
-    };
-    static const Category category;
-    return category;
-}
-
 std::optional<Stamp> stampOf(std::string_view path) {
     struct stat info {};
     if (::stat(resolve(path).c_str(), &info) != 0)

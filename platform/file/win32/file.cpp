@@ -1,64 +1,33 @@
 // Files on Windows: drive and UNC paths in the system code page, the home in the agent's
-// application data, whole-file reads in binary mode and replacement by MoveFileExW.
+// application data, stamps and whole-file reads in binary mode.
 #include "platform/file/file.h"
 
 #include <windows.h>
-// After windows.h, which it needs.
+// After windows.h, which they need.
 #include <shlobj.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
-#include <memory>
 #include <mutex>
 #include <string>
 
-#include "platform/text/codepage.h"
+#include "platform/file/win32/handle.h"
 
 namespace file {
 namespace {
+
+using win32::attributesOf;
+using win32::isRegular;
+using win32::lastErrno;
+using win32::narrow;
+using win32::openHandle;
+using win32::UniqueHandle;
+using win32::wide;
 
 std::mutex homeMutex;
 std::string& homeOverride() {
     static std::string dir;
     return dir;
-}
-
-// Paths are text of the system code page inside; the system gets them in UTF-16.
-std::wstring wide(std::string_view path) {
-    const std::u16string utf16 = text::fromAnsi(path);
-    return std::wstring(utf16.begin(), utf16.end());
-}
-
-std::string narrow(std::wstring_view path) {
-    return text::toAnsi(std::u16string(path.begin(), path.end()));
-}
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-UniqueHandle openHandle(const std::string& path, DWORD access, DWORD disposition) {
-    HANDLE handle = ::CreateFileW(wide(path).c_str(), access,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return UniqueHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
-}
-
-// The errno value nearest to the last system error, for ReadResult.
-int lastErrno() {
-    switch (::GetLastError()) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_NAME:
-            return ENOENT;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-            return EACCES;
-        default:
-            return EIO;
-    }
 }
 
 std::string environment(const wchar_t* name) {
@@ -87,20 +56,42 @@ bool isAbsolute(std::string_view path) {
     return path.size() >= 3 && path[1] == ':' && isSeparator(path[2]);  // C:\ (a drive)
 }
 
-bool writeAll(HANDLE handle, std::string_view data) {
-    while (!data.empty()) {
-        DWORD chunk = data.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(data.size());
-        DWORD written = 0;
-        if (!::WriteFile(handle, data.data(), chunk, &written, nullptr) || written == 0)
-            return false;
-        data.remove_prefix(written);
-    }
-    return true;
+// A file changed at least this long before a read has a stamp that any later change alters,
+// even on file systems whose timestamps are coarse (two seconds on FAT).
+constexpr std::int64_t kSettledAfterNs = 3'000'000'000;
+// From the system's time (100 ns units since 1601) to nanoseconds since 1970.
+constexpr std::int64_t kUnixEpochTicks = 116'444'736'000'000'000;
+
+std::int64_t nanoseconds(FILETIME time) {
+    const std::int64_t ticks = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    return (ticks - kUnixEpochTicks) * 100;
 }
 
-bool isRegular(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-           (attributes & FILE_ATTRIBUTE_DEVICE) == 0;
+std::int64_t nowNs() {
+    FILETIME now{};
+    ::GetSystemTimePreciseAsFileTime(&now);
+    return nanoseconds(now);
+}
+
+std::optional<Stamp> stampOfHandle(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handle, &info))
+        return std::nullopt;
+    return Stamp{info.dwVolumeSerialNumber,
+                 (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                 (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+                 nanoseconds(info.ftLastWriteTime)};
+}
+
+// A final path as the system answers it ("\\?\C:\..." or "\\?\UNC\server\...") as a drive
+// path or a share again.
+std::string withoutLongPrefix(std::wstring path) {
+    if (path.starts_with(L"\\\\?\\UNC\\"))
+        path = L"\\" + path.substr(7);
+    else if (path.starts_with(L"\\\\?\\"))
+        path = path.substr(4);
+    return narrow(path);
 }
 
 }  // namespace
@@ -142,7 +133,31 @@ std::string resolve(std::string_view path) {
     return joinPath(homeDirectory(), result);
 }
 
-bool ensureDirectory(std::string_view dir) {
+std::string writeTarget(std::string_view path) {
+    const std::string resolved = resolve(path);
+    const DWORD attributes = attributesOf(resolved);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+        return resolved;
+    // A link: the file it leads to, as the system names it once every link is followed.
+    UniqueHandle handle = openHandle(resolved, 0, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+    if (!handle)
+        return resolved;
+    std::wstring target(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = ::GetFinalPathNameByHandleW(handle.get(), target.data(),
+                                                    static_cast<DWORD>(target.size()),
+                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (n == 0)
+            return resolved;
+        if (n < target.size()) {
+            target.resize(n);
+            return withoutLongPrefix(std::move(target));
+        }
+        target.resize(n);
+    }
+}
+
+bool ensureDirectory(std::string_view dir, std::error_code* error) {
     const std::string path = resolve(dir);
     // Every prefix that ends before a separator, past the drive or the share.
     std::size_t start = 0;
@@ -152,20 +167,38 @@ bool ensureDirectory(std::string_view dir) {
     } else if (path.size() >= 2 && path[1] == ':') {
         start = 2;
     }
+    DWORD failure = ERROR_SUCCESS;
     for (std::size_t pos = start == std::string::npos ? path.size() : start + 1; pos <= path.size();
          ++pos) {
         if (pos < path.size() && !isSeparator(path[pos]))
             continue;
-        ::CreateDirectoryW(wide(path.substr(0, pos)).c_str(), nullptr);
+        if (!::CreateDirectoryW(wide(path.substr(0, pos)).c_str(), nullptr) &&
+            ::GetLastError() != ERROR_ALREADY_EXISTS) {
+            failure = ::GetLastError();
+        }
     }
-    const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const DWORD attributes = attributesOf(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return true;
+    if (error != nullptr) {
+        const int number = attributes != INVALID_FILE_ATTRIBUTES ? ENOTDIR
+                           : failure != ERROR_SUCCESS            ? win32::errnoOf(failure)
+                                                                 : lastErrno();
+        *error = {number, std::generic_category()};
+    }
+    return false;
+}
+
+std::optional<Stamp> stampOf(std::string_view path) {
+    UniqueHandle handle = openHandle(resolve(path), 0, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+    return handle ? stampOfHandle(handle.get()) : std::nullopt;
 }
 
 ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
     ReadResult result;
     const std::string resolved = resolve(path);
-    const DWORD attributes = ::GetFileAttributesW(wide(resolved).c_str());
+    const std::int64_t startNs = nowNs();
+    const DWORD attributes = attributesOf(resolved);
     if (attributes != INVALID_FILE_ATTRIBUTES && !isRegular(attributes)) {
         result.error = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? EISDIR : EINVAL;
         return result;
@@ -175,13 +208,14 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
         result.error = lastErrno();
         return result;
     }
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(handle.get(), &size)) {
+    const std::optional<Stamp> stamp = stampOfHandle(handle.get());
+    if (!stamp) {
         result.error = lastErrno();
         return result;
     }
     result.opened = true;
-    const auto expected = static_cast<std::size_t>(size.QuadPart);
+    result.stamp = *stamp;
+    const auto expected = static_cast<std::size_t>(stamp->size);
     result.content.reserve(expected < maxBytes ? expected : maxBytes);
     char chunk[65536];
     while (result.content.size() < maxBytes) {
@@ -198,55 +232,9 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
             break;
         result.content.append(chunk, got);
     }
+    result.settled = stampOfHandle(handle.get()) == result.stamp &&
+                     result.stamp.modifiedNs + kSettledAfterNs <= startNs;
     return result;
-}
-
-// The content goes to a file beside the target, flushed, which then replaces the target in one
-// move: whoever reads the file, and whatever happens to this process meanwhile, finds the old
-// file or the new one, whole.
-bool replaceFile(std::string_view path, std::string_view content) {
-    static std::atomic<unsigned> counter{0};
-    const std::string target = resolve(path);
-    const std::string temp = target + ".tmp." + std::to_string(::GetCurrentProcessId()) + "." +
-                             std::to_string(counter.fetch_add(1));
-    {
-        UniqueHandle handle = openHandle(temp, GENERIC_WRITE, CREATE_NEW);
-        if (!handle)
-            return false;
-        if (!writeAll(handle.get(), content) || !::FlushFileBuffers(handle.get())) {
-            handle.reset();
-            ::DeleteFileW(wide(temp).c_str());
-            return false;
-        }
-    }
-    if (!renameReplacing(temp, target)) {
-        ::DeleteFileW(wide(temp).c_str());
-        return false;
-    }
-    return true;
-}
-
-bool appendToFile(std::string_view path, std::string_view data) {
-    const std::string resolved = resolve(path);
-    const DWORD attributes = ::GetFileAttributesW(wide(resolved).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && !isRegular(attributes))
-        return false;
-    UniqueHandle handle = openHandle(resolved, FILE_APPEND_DATA, OPEN_ALWAYS);
-    return handle && writeAll(handle.get(), data);
-}
-
-std::optional<std::uint64_t> regularFileSize(std::string_view path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(wide(resolve(path)).c_str(), GetFileExInfoStandard, &data) ||
-        !isRegular(data.dwFileAttributes)) {
-        return std::nullopt;
-    }
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-bool renameReplacing(std::string_view from, std::string_view to) {
-    return ::MoveFileExW(wide(resolve(from)).c_str(), wide(resolve(to)).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 std::string modulePath(const void* address) {
