@@ -1,13 +1,8 @@
 #include "host/home_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "framework/profile_names.h"
 #include "framework/shared_settings.h"
@@ -23,6 +18,8 @@ namespace fs = std::filesystem;
 
 // How long a setup command waits for another writer of the same file.
 constexpr int kLockWaitMs = 1000;
+// Names tried for a fresh home before giving up.
+constexpr int kFreshHomeAttempts = 16;
 
 bool inside(const fs::path& path, const fs::path& dir) {
     const fs::path relative = path.lexically_normal().lexically_relative(dir.lexically_normal());
@@ -85,26 +82,32 @@ std::string writeIniValue(std::string_view fileName, std::string_view section, s
 }
 
 std::string homeProblem(const std::string& dir) {
-    struct stat info {};
-    if (::stat(dir.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
+    std::error_code error;
+    if (fs::exists(dir, error) && !fs::is_directory(dir, error))
         return "the home " + dir + " is not a directory: nothing can be saved";
-    if (!file::ensureDirectory(dir))
-        return "cannot make the home " + dir + ": " + std::strerror(errno);
-    const std::string probe = file::joinPath(dir, ".quorvex-host-" + std::to_string(::getpid()));
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return "cannot write in the home " + dir + ": " + std::strerror(errno);
-    ::close(fd);
-    ::unlink(probe.c_str());
+    if (!file::ensureDirectory(dir, &error))
+        return "cannot make the home " + dir + ": " + error.message();
+    const std::string probe = file::joinPath(dir, ".quorvex-host-probe");
+    if (const file::Written made = file::appendFile(probe, {}, {}); !made)
+        return "cannot write in the home " + dir + ": " + made.error.message();
+    fs::remove(probe, error);
     return {};
 }
 
 FreshHome::FreshHome() {
-    std::error_code ec;
-    fs::path base = fs::temp_directory_path(ec);
-    std::string pattern = ((ec ? fs::path("/tmp") : base) / "quorvex-home-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr)
-        path_ = pattern;
+    std::error_code error;
+    const fs::path base = fs::temp_directory_path(error);
+    std::random_device random;
+    for (int attempt = 0; attempt < kFreshHomeAttempts && path_.empty(); ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "quorvex-home-%08x", static_cast<unsigned>(random()));
+        const fs::path dir = (error ? fs::path(".") : base) / name;
+        // Only its user may look inside, as in a home of its own.
+        if (fs::create_directory(dir, error)) {
+            fs::permissions(dir, fs::perms::owner_all, error);
+            path_ = dir.string();
+        }
+    }
 }
 
 FreshHome::~FreshHome() {

@@ -45,8 +45,10 @@ int compareTranscript(const std::string& expectedFile, const std::string& actual
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
     // A file-size limit makes a write fail (and be reported) instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
 
     const host::CommandLineParse parsed = host::parseCommandLine(argc, argv);
     if (parsed.help || parsed.version) {
@@ -71,7 +73,8 @@ int main(int argc, char** argv) {
         }
         file::setHomeDirectory(freshHome->path());
     } else if (options.home) {
-        file::setHomeDirectory(std::filesystem::absolute(*options.home).lexically_normal());
+        file::setHomeDirectory(
+            std::filesystem::absolute(*options.home).lexically_normal().string());
     }
     if (std::string problem = host::homeProblem(file::homeDirectory()); !problem.empty())
         std::cerr << "warning: " << problem << '\n';

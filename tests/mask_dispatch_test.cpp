@@ -19,7 +19,7 @@ class RecordingMask final
 
     HRESULT STDMETHODCALLTYPE get_Lang(BSTR* pVal) override {
         calls.push_back("get_Lang");
-        *pVal = SysAllocString(language.c_str());
+        *pVal = com::Bstr(language).release();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_Lang(BSTR v) override { return record("put_Lang", v); }
@@ -59,7 +59,7 @@ TEST(MaskDispatchNames, MembersIgnoringCase) {
         {u"L\u00C1NG", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
     };
     for (const NameCase& c : cases) {
-        std::u16string name = c.name;
+        std::basic_string<OLECHAR> name(c.name.begin(), c.name.end());
         LPOLESTR names[] = {name.data()};
         DISPID id = 12345;
         const HRESULT hr = framework::MaskIdsOfNames(c.hasInitParam, IID_NULL, names, 1, &id);
@@ -69,7 +69,8 @@ TEST(MaskDispatchNames, MembersIgnoringCase) {
 }
 
 TEST(MaskDispatchNames, ParameterNamesAndRefusals) {
-    std::u16string member = u"SetResponse", parameter = u"BSTRRESPONSE", other = u"x";
+    std::basic_string<OLECHAR> member = OLESTR("SetResponse"), parameter = OLESTR("BSTRRESPONSE"),
+                               other = OLESTR("x");
     LPOLESTR names[] = {member.data(), parameter.data(), other.data()};
     DISPID ids[3] = {};
     EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, names, 2, ids), S_OK);
