@@ -21,9 +21,12 @@ constexpr std::size_t kMaxProfileBytes = 16u << 20;
 // longer makes the save fail rather than hang the mask.
 constexpr int kLockWaitMs = 1000;
 
+// The directory of a resolved path: "/" and "\\" are both separators there (Windows takes
+// either, and resolve() leaves none of the second kind elsewhere).
 std::string parentOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
+    std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos || slash == 0 ? std::string(1, file::separator())
+                                                    : path.substr(0, slash);
 }
 
 std::string orEmpty(const char* text) {
