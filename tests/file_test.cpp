@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -22,15 +23,17 @@ TEST(FileTest, JoinPathDropsTrailingSeparatorsOfTheDirectory) {
     const struct {
         const char* dir;
         const char* name;
-        const char* expected;
+        std::string expected;  // "|" stands for the system's separator
     } cases[] = {
-        {"/opt/q", "a.ini", "/opt/q/a.ini"},
-        {"/opt/q/\\/", "a.ini", "/opt/q/a.ini"},
+        {"/opt/q", "a.ini", "/opt/q|a.ini"},
+        {"/opt/q/\\/", "a.ini", "/opt/q|a.ini"},
         {"", "a.ini", "a.ini"},
-        {"/", "a.ini", "/a.ini"}  // the root stays
+        {"/", "a.ini", "|a.ini"}  // the root stays
     };
-    for (const auto& c : cases)
+    for (auto c : cases) {
+        std::replace(c.expected.begin(), c.expected.end(), '|', file::separator());
         EXPECT_EQ(file::joinPath(c.dir, c.name), c.expected) << "\"" << c.dir << "\"";
+    }
 }
 
 TEST(FileTest, ResolveLeavesAbsolutePathsAndPutsOthersInTheHome) {
@@ -118,7 +121,9 @@ TEST(FileTest, TemporaryFilesOfKilledWritersNeitherBlockNorStay) {
 TEST(FileTest, ALockIsExclusiveUntilReleasedAndOneForEveryNameOfAFile) {
     TempHome home;
     home.write("target.ini", "");
+#ifndef _WIN32
     std::filesystem::create_symlink(home.path() / "target.ini", home.path() / "link.ini");
+#endif
     {
         auto first = file::FileLock::acquire("x.lock", 0);
         ASSERT_TRUE(first.has_value());
@@ -126,10 +131,12 @@ TEST(FileTest, ALockIsExclusiveUntilReleasedAndOneForEveryNameOfAFile) {
         EXPECT_FALSE(file::FileLock::acquire("x.lock", 20, &error).has_value());
         EXPECT_EQ(error, file::Fault::locked);
         EXPECT_TRUE(file::FileLock::acquire("y.lock", 0).has_value());
+#ifndef _WIN32
         // A file written through a link is locked under the link's target.
         auto viaLink = file::FileLock::forFile("link.ini", 0);
         ASSERT_TRUE(viaLink.has_value());
         EXPECT_FALSE(file::FileLock::forFile("target.ini", 0).has_value());
+#endif
     }
     EXPECT_TRUE(file::FileLock::acquire("x.lock", 0).has_value());
     std::error_code error;
