@@ -10,31 +10,18 @@
 
 #include "masks/issuance/issuance_entry.h"
 #include "resources/resource.h"
+#include "tests/support/map_values.h"
 
 namespace {
 
 using masks::issuance::ComposeHostCommand;
 
-struct Values final : masks::issuance::EntryValues {
-    std::map<int, std::string> texts;
-    std::set<int> boxes;
-    std::map<int, long> choices;
-
-    std::string text(int id) const override {
-        auto it = texts.find(id);
-        return it == texts.end() ? "" : it->second;
-    }
-    bool checked(int id) const override { return boxes.count(id) != 0; }
-    long choice(int id) const override {
-        auto it = choices.find(id);
-        return it == choices.end() ? 0 : it->second;
-    }
-    // The GGR lists show their codes; any other list its code as text, the empty entry "".
+// The GGR lists show their codes.
+struct Values final : testing_support::MapValues {
     std::string choiceText(int id) const override {
-        const long code = choice(id);
         if (id == IDC_ISS_FOP1_GGR_CODE || id == IDC_ISS_FOP2_GGR_CODE)
-            return code == 0 ? "GOM" : "ATR";
-        return code == 0 ? "" : std::to_string(code);
+            return choice(id) == 0 ? "GOM" : "ATR";
+        return MapValues::choiceText(id);
     }
 };
 

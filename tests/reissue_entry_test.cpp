@@ -8,26 +8,13 @@
 
 #include "masks/reissuance/reissue_entry.h"
 #include "resources/resource.h"
+#include "tests/support/map_values.h"
 
 namespace {
 
 using masks::reissue::ComposeEntry;
 
-struct Values final : masks::reissue::FormValues {
-    std::map<int, std::string> texts;
-    std::set<int> boxes;
-    std::map<int, long> choices;
-
-    std::string text(int id) const override {
-        auto it = texts.find(id);
-        return it == texts.end() ? "" : it->second;
-    }
-    bool checked(int id) const override { return boxes.count(id) != 0; }
-    long choice(int id) const override {
-        auto it = choices.find(id);
-        return it == choices.end() ? 0 : it->second;
-    }
-};
+using Values = testing_support::MapValues;
 
 // A cash reissue with every other field empty or unset.
 Values Base() {

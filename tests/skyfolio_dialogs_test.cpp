@@ -178,6 +178,8 @@ TEST(OtherOptions, KeysPairAsProfilesHaveThemAndRecallRunsTheRules) {
         EXPECT_EQ(Chosen(o, IDC_OTH_RESTR1), c.first);
         EXPECT_EQ(Chosen(o, IDC_OTH_RESTR2), c.second);
         EXPECT_EQ(s.state(IDD_SKY_OTHERS, IDC_OTH_AGCOUPON), c.coupon);
+        s.mask.type(IDC_SKY_CARRIER, "SQ");
+        s.mask.type(IDC_SKY_BAGALLOW_EDIT, "20K");
         s.mask.click(IDC_SKY_SEND);
         const std::string saved = " " + s.mask.home().section("TKT_OTHER_SECTION") + " ";
         for (const std::string& value :

@@ -261,23 +261,30 @@ TEST(SkyfolioForm, EndorsementAndTaxTypesOpenTheirLinesWithTheirLimits) {
     }
 }
 
-// A form filled in every way the rules can close or empty, sent (which saves it), changed and
-// recalled: every value comes back, and every field is open as its choices say.
+// A form filled in every way the rules can close or empty, sent (which checks and saves it),
+// changed and recalled: every value comes back, and every field is open as its choices say.
 TEST(SkyfolioForm, RecallBringsBackWhatWasSentAndEmptiesNothing) {
     Skyfolio s;
     s.mask.click(IDC_SKY_BAGALLOW);
     s.mask.type(IDC_SKY_TFR, "3");
+    s.mask.type(IDC_SKY_PNS, "1.1");
     s.mask.type(IDC_SKY_CARRIER, "sq");
     s.mask.select(IDC_SKY_FOP1, masks::kCreditCard);
     s.mask.select(IDC_SKY_FOP2, masks::kGovernmentRequestOther);
     s.mask.type(IDC_SKY_CCTYPE1, "vi");
+    s.mask.type(IDC_SKY_CCNBR1, "4111111111111");
+    s.mask.type(IDC_SKY_CCEXPDATE1, "1207");
     s.mask.click(IDC_SKY_CCEXPYMT1);
     s.mask.type(IDC_SKY_PYMNT1, "6");
     s.mask.select(IDC_SKY_GGR2, 1);
     s.mask.type(IDC_SKY_WRR2, "w2");
+    s.mask.type(IDC_SKY_DBTR2, "d2");
+    s.mask.type(IDC_SKY_OBJECTCODE2, "o2");
+    s.mask.type(IDC_SKY_GGR_AMT2, "10");
     s.mask.click(IDC_SKY_CHILD);
     s.mask.type(IDC_SKY_CHILD_EDIT_AGE, "8");
     s.mask.select(IDC_SKY_TAXTYPE, 3);
+    s.mask.type(IDC_SKY_TCODE4, "xy");
     s.mask.type(IDC_SKY_TAMT4, "12");
     s.mask.select(IDC_SKY_ENDORSEMENT, 3);
     s.mask.type(IDC_SKY_ENDORSE2, "line two");
@@ -285,6 +292,7 @@ TEST(SkyfolioForm, RecallBringsBackWhatWasSentAndEmptiesNothing) {
     s.mask.select(IDC_SKY_ITCODE, 2);
     s.mask.type(IDC_SKY_TOURCODE, "ub1");
     s.mask.type(IDC_SKY_NRALTCRCY, "eur");
+    s.mask.type(IDC_SKY_NRAMT, "100");
     s.mask.click(IDC_SKY_SEND);
     EXPECT_EQ(s.mask.home().section("TKT_MAIN_SECTION").substr(0, 40),
               "BAGALLOW=0 FPLINES=0 CCEXPYMT1=1 ADULT=0");

@@ -13,4 +13,8 @@ long DialogValues::choice(ui::ControlId id) const {
     return framework::SelectedCode(form_, id);
 }
 
+std::string DialogEntryValues::choiceText(ui::ControlId id) const {
+    return framework::SelectedText(form_, id);
+}
+
 }  // namespace masks

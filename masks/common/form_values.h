@@ -35,4 +35,28 @@ class DialogValues final : public FormValues {
     const ui::Dialog& form_;
 };
 
+// What an entry reads of a form besides texts, boxes and codes: the text shown for a list's
+// choice ("" for the empty entry).
+class EntryValues : public FormValues {
+  public:
+    virtual std::string choiceText(ui::ControlId id) const = 0;
+
+  protected:
+    ~EntryValues() = default;
+};
+
+class DialogEntryValues final : public EntryValues {
+  public:
+    explicit DialogEntryValues(const ui::Dialog& form) : values_(form), form_(form) {}
+
+    std::string text(ui::ControlId id) const override { return values_.text(id); }
+    bool checked(ui::ControlId id) const override { return values_.checked(id); }
+    long choice(ui::ControlId id) const override { return values_.choice(id); }
+    std::string choiceText(ui::ControlId id) const override;
+
+  private:
+    DialogValues values_;
+    const ui::Dialog& form_;
+};
+
 }  // namespace masks

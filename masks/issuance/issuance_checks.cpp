@@ -7,6 +7,7 @@
 #include "framework/checks.h"
 #include "framework/list_entries.h"
 #include "masks/common/character_sets.h"
+#include "masks/common/payment_checks.h"
 #include "masks/issuance/fee_base.h"
 #include "masks/issuance/issuance_form.h"
 #include "resources/resource.h"
@@ -22,7 +23,6 @@ using framework::SelectedCode;
 using namespace framework::check;
 
 constexpr const char* kTwoDecimals = "ERR_SAPBAS_2DP_DECIMAL";
-constexpr const char* kOneDecimal = "ERR_SAPBAS_1DP_DECIMAL";
 constexpr const char* kCopiesRange = "ERR_TICKETISSUANCE_COPIES_RANGE";
 
 bool Run(ui::Dialog& form, std::span<const Check> rows) {
@@ -123,22 +123,10 @@ constexpr Check kCardAirlineData[] = {
     AlphanumericEx(IDC_ISS_FOP1_CC_ALINE_DATA, " ", "ERR_TICKETISSUANCE_AIRLLINE_DATA_VAL")
         .ifFilled(IDC_ISS_FOP1_CC_ALINE_DATA),
 };
-constexpr Check kFirstGr[] = {
-    Mandatory(IDC_ISS_FOP1_GR_NBR, "ERR_TICKETISSUANCE_GR"),
-    Alphanumeric(IDC_ISS_FOP1_GR_NBR, "ERR_SAPBAS_GRNBR_ALPHANUM"),
-};
-constexpr Check kFirstGgr[] = {
-    Mandatory(IDC_ISS_FOP1_GGR_WRT_CDE, "ERR_TICKETISSUANCE_GGR_WARRANT"),
-    Alphanumeric(IDC_ISS_FOP1_GGR_WRT_CDE, "ERR_SAPBAS_GGR_WARRANT_ALPHANUM"),
-    Mandatory(IDC_ISS_FOP1_GGR_DBTOR_CDE, "ERR_TICKETISSUANCE_GGR_DEBTOR"),
-    Alphanumeric(IDC_ISS_FOP1_GGR_DBTOR_CDE, "ERR_SAPBAS_GGR_DEBTOR_ALPHANUM"),
-    Mandatory(IDC_ISS_FOP1_OBJECTCODE, "ERR_TICKETISSUANCE_OBJECTCODE_EMPTY"),
-    Alphanumeric(IDC_ISS_FOP1_OBJECTCODE, "ERR_TICKETISSUANCE_OBJECTCODE_ALPHANUM"),
-};
-constexpr Check kFirstOther[] = {
-    Mandatory(IDC_ISS_FOP1_OTH, "ERR_TICKETISSUANCE_OTHER_FOP"),
-    AlphanumericEx(IDC_ISS_FOP1_OTH, kFreeText, "ERR_SAPBAS_OTHER_FOP_ALPHANUM"),
-};
+constexpr auto kFirstGr = GrChecks(IDC_ISS_FOP1_GR_NBR);
+constexpr auto kFirstGgr =
+    GgrChecks(IDC_ISS_FOP1_GGR_WRT_CDE, IDC_ISS_FOP1_GGR_DBTOR_CDE, IDC_ISS_FOP1_OBJECTCODE);
+constexpr auto kFirstOther = OtherPaymentChecks(IDC_ISS_FOP1_OTH);
 
 // The approval code is never 7 characters long (counted over its first 9).
 bool ApprovalCodeIsNotSevenLong(ui::Dialog& form) {
@@ -180,22 +168,10 @@ bool FirstPaymentChecks(ui::Dialog& form) {
     }
 }
 
-constexpr Check kSecondGr[] = {
-    Mandatory(IDC_ISS_FOP2_GR_NBR, "ERR_TICKETISSUANCE_GR"),
-    Alphanumeric(IDC_ISS_FOP2_GR_NBR, "ERR_SAPBAS_GRNBR_ALPHANUM"),
-};
-constexpr Check kSecondGgr[] = {
-    Mandatory(IDC_ISS_FOP2_GGR_WRT_CDE, "ERR_TICKETISSUANCE_GGR_WARRANT"),
-    Alphanumeric(IDC_ISS_FOP2_GGR_WRT_CDE, "ERR_SAPBAS_GGR_WARRANT_ALPHANUM"),
-    Mandatory(IDC_ISS_FOP2_GGR_DBTOR_CDE, "ERR_TICKETISSUANCE_GGR_DEBTOR"),
-    Alphanumeric(IDC_ISS_FOP2_GGR_DBTOR_CDE, "ERR_SAPBAS_GGR_DEBTOR_ALPHANUM"),
-    Mandatory(IDC_ISS_FOP2_OBJECTCODE, "ERR_TICKETISSUANCE_OBJECTCODE_EMPTY"),
-    Alphanumeric(IDC_ISS_FOP2_OBJECTCODE, "ERR_TICKETISSUANCE_OBJECTCODE_ALPHANUM"),
-};
-constexpr Check kSecondOther[] = {
-    Mandatory(IDC_ISS_FOP2_OTH, "ERR_TICKETISSUANCE_OTHER_FOP"),
-    AlphanumericEx(IDC_ISS_FOP2_OTH, kFreeText, "ERR_SAPBAS_OTHER_FOP_ALPHANUM"),
-};
+constexpr auto kSecondGr = GrChecks(IDC_ISS_FOP2_GR_NBR);
+constexpr auto kSecondGgr =
+    GgrChecks(IDC_ISS_FOP2_GGR_WRT_CDE, IDC_ISS_FOP2_GGR_DBTOR_CDE, IDC_ISS_FOP2_OBJECTCODE);
+constexpr auto kSecondOther = OtherPaymentChecks(IDC_ISS_FOP2_OTH);
 
 struct SecondPayment {
     long code;
@@ -240,19 +216,12 @@ bool CommissionsApart(ui::Dialog& form) {
     return Refuse(form, IDC_ISS_COMMISSION, kTitle, "ERR_TICKETISSUANCE_COMM_TOGETHER");
 }
 
-constexpr Check kCommission[] = {
-    Amount(IDC_ISS_COMMISSION, 1, true, "ERR_TICKETISSUANCE_COMMISSON_NON_NUM", kOneDecimal)
-        .ifFilled(IDC_ISS_COMMISSION),
-    DecimalInRange(IDC_ISS_COMMISSION, 1, 0.0, 99.9, "ERR_TICKETISSUANCE_COMMISSION_RANGE")
-        .ifFilled(IDC_ISS_COMMISSION),
-};
+constexpr auto kCommission =
+    PercentChecks(IDC_ISS_COMMISSION, "ERR_TICKETISSUANCE_COMMISSON_NON_NUM",
+                  "ERR_TICKETISSUANCE_COMMISSION_RANGE");
 
-constexpr Check kNetCommission[] = {
-    Amount(IDC_ISS_NET_COMMISSION, 1, true, "ERR_TICKETISSUANCE_NET_COMM_NO_NUM", kOneDecimal)
-        .ifFilled(IDC_ISS_NET_COMMISSION),
-    DecimalInRange(IDC_ISS_NET_COMMISSION, 1, 0.0, 99.9, "_ERR_NETCOMM_PER_VALUE")
-        .ifFilled(IDC_ISS_NET_COMMISSION),
-};
+constexpr auto kNetCommission = PercentChecks(
+    IDC_ISS_NET_COMMISSION, "ERR_TICKETISSUANCE_NET_COMM_NO_NUM", "_ERR_NETCOMM_PER_VALUE");
 
 constexpr Check kCurrency[] = {
     MinLength(IDC_ISS_ALTCURRENCY, 3, "ERR_SAPBAS_CURRENCYCODE_MINVAL")

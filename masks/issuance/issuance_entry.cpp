@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "framework/host_entry.h"
-#include "framework/list_entries.h"
+#include "masks/common/entry_pieces.h"
 #include "masks/issuance/issuance_form.h"
 #include "resources/resource.h"
 
@@ -117,9 +117,9 @@ void WriteFirstPayment(const EntryValues& v, Entry& e) {
             break;
         }
         case kGovernmentRequestOther:
-            e.text += SEP + (alone ? "FGGR" : "FMPGGR") + v.choiceText(IDC_ISS_FOP1_GGR_CODE) +
-                      v.text(IDC_ISS_FOP1_GGR_WRT_CDE) + "-" + v.text(IDC_ISS_FOP1_GGR_DBTOR_CDE) +
-                      "-" + v.text(IDC_ISS_FOP1_OBJECTCODE);
+            e.text += SEP + (alone ? "FGGR" : "FMPGGR") +
+                      GgrPiece(v, {IDC_ISS_FOP1_GGR_CODE, IDC_ISS_FOP1_GGR_WRT_CDE,
+                                   IDC_ISS_FOP1_GGR_DBTOR_CDE, IDC_ISS_FOP1_OBJECTCODE});
             break;
         case kOtherPayment:
             e.text += SEP + "F" + v.text(IDC_ISS_FOP1_OTH);
@@ -150,9 +150,8 @@ void WriteSecondPayment(const EntryValues& v, Entry& e) {
             amount = IDC_ISS_FOP2_GR_AMT;
             break;
         case kGovernmentRequestOther:
-            e.text += "*GGR" + v.choiceText(IDC_ISS_FOP2_GGR_CODE) +
-                      v.text(IDC_ISS_FOP2_GGR_WRT_CDE) + "-" + v.text(IDC_ISS_FOP2_GGR_DBTOR_CDE) +
-                      "-" + v.text(IDC_ISS_FOP2_OBJECTCODE);
+            e.text += "*GGR" + GgrPiece(v, {IDC_ISS_FOP2_GGR_CODE, IDC_ISS_FOP2_GGR_WRT_CDE,
+                                            IDC_ISS_FOP2_GGR_DBTOR_CDE, IDC_ISS_FOP2_OBJECTCODE});
             amount = IDC_ISS_FOP2_GGR_AMT;
             break;
         case kOtherPayment:
@@ -169,21 +168,12 @@ void WriteSecondPayment(const EntryValues& v, Entry& e) {
         e.text += e.approval;
 }
 
-// The pieces of the fields given, in the order of the table, each after its mark.
-void WriteGiven(const EntryValues& v, Entry& e,
-                std::span<const std::pair<const char*, ui::ControlId>> pieces) {
-    for (const auto& [mark, id] : pieces) {
-        if (v.given(id))
-            e.text += mark + v.text(id);
-    }
-}
-
-constexpr std::pair<const char*, ui::ControlId> kNetRemitPieces[] = {
+constexpr MarkedField kNetRemitPieces[] = {
     {"/CC", IDC_ISS_CARD_AMT},   {"/SF", IDC_ISS_SELLING_FARE},  {"/D", IDC_ISS_DISCOUNT_AMT},
     {"/V*", IDC_ISS_VALUE_CODE}, {"/C*", IDC_ISS_CONTRACT_CODE}, {"/F*", IDC_ISS_TRIPARTITE},
 };
 
-constexpr std::pair<const char*, ui::ControlId> kFareExchangePieces[] = {
+constexpr MarkedField kFareExchangePieces[] = {
     {"/CC", IDC_ISS_CARD_AMT},   {"/SF", IDC_ISS_SELLING_FARE},  {"/F*", IDC_ISS_TRIPARTITE},
     {"/V*", IDC_ISS_VALUE_CODE}, {"/C*", IDC_ISS_CONTRACT_CODE},
 };
@@ -202,7 +192,7 @@ void WritePricing(const EntryValues& v, Entry& e) {
                     e.text += v.text(IDC_ISS_ALTCURRENCY);
                 e.text += v.text(IDC_ISS_NET_REMIT_AMT);
             }
-            WriteGiven(v, e, kNetRemitPieces);
+            e.text += GivenPieces(v, kNetRemitPieces);
             break;
         case kFareExchangeThailand:
             if (GivenFareExchangeFields(v) == 0) {
@@ -215,7 +205,7 @@ void WritePricing(const EntryValues& v, Entry& e) {
         case kFareExchange:
             if (GivenFareExchangeFields(v) > 0) {
                 e.text += SEP + "NET";
-                WriteGiven(v, e, kFareExchangePieces);
+                e.text += GivenPieces(v, kFareExchangePieces);
             }
             break;
         default:
@@ -223,41 +213,10 @@ void WritePricing(const EntryValues& v, Entry& e) {
     }
 }
 
-// The "/F*" forms exist only for the net remit and fare exchange types, so they continue
-// the "NET" piece.
+// Without a tour code the IT code type writes its own mark.
 void WriteTourCode(const EntryValues& v, Entry& e) {
-    const std::string code = v.text(IDC_ISS_ITCODE);
-    switch (v.choice(IDC_ISS_ITCODE_TYPE)) {
-        case 1:
-            e.text += "/F*" + code + SEP + "UI*";
-            break;
-        case 2:
-            e.text += "/F*" + code + SEP + "UB*";
-            break;
-        case 3:
-            e.text += "/F*" + code;
-            break;
-        case 4:
-            e.text += SEP + "UN*" + code;
-            break;
-        case 5:
-            e.text += SEP + "U" + code;
-            break;
-        case 6:
-            e.text += SEP + "UI*" + code;
-            break;
-        case 7:
-            e.text += SEP + "UB*" + code;
-            break;
-        case 8:
-            e.text += SEP + "UX*" + code;
-            break;
-        case kNoTourCode:
-            e.text += SEP + "UI*";
-            break;
-        default:
-            break;
-    }
+    const long type = v.choice(IDC_ISS_ITCODE_TYPE);
+    e.text += type == kNoTourCode ? SEP + "UI*" : TourCodePiece(type, v.text(IDC_ISS_ITCODE));
 }
 
 void WriteCommission(const EntryValues& v, Entry& e) {
@@ -268,61 +227,24 @@ void WriteCommission(const EntryValues& v, Entry& e) {
 }
 
 void WriteEndorsement(const EntryValues& v, Entry& e) {
-    // The marks of the first and second line by endorsement type.
-    constexpr std::array<std::pair<const char*, const char*>, 5> kMarks = {{
-        {"", ""},
-        {"ED", ""},
-        {"EO/", ""},
-        {"EO1/", "EO2/"},
-        {"EO/", "ED"},
-    }};
-    const long type = v.choice(IDC_ISS_ENDORSE_TYPE);
-    if (type < 1 || type > 4)
-        return;
-    const auto [first, second] = kMarks[static_cast<std::size_t>(type)];
-    // Types 1 and 2 write their mark even without their line.
-    if (type <= 2) {
-        e.text += SEP + first;
-        if (v.given(IDC_ISS_ENDORSE1))
-            e.text += v.text(IDC_ISS_ENDORSE1);
-        return;
-    }
-    if (v.given(IDC_ISS_ENDORSE1))
-        e.text += SEP + first + v.text(IDC_ISS_ENDORSE1);
-    if (v.given(IDC_ISS_ENDORSE2))
-        e.text += SEP + second + v.text(IDC_ISS_ENDORSE2);
+    e.text +=
+        EndorsementPiece(v, v.choice(IDC_ISS_ENDORSE_TYPE), IDC_ISS_ENDORSE1, IDC_ISS_ENDORSE2);
 }
 
 void WriteElectronicTicketing(const EntryValues& v, Entry& e) {
     if (!v.checked(IDC_ISS_ETKT))
         return;
     e.text += SEP + (v.checked(IDC_ISS_OVERRIDE_ETKT) ? "XETR" : "ETR");
-    constexpr std::pair<ui::ControlId, const char*> kCopies[] = {
+    constexpr CopyField kCopies[] = {
         {IDC_ISS_AUDIT_COUPON, "A"},      {IDC_ISS_AGENT_COUPON, "T"},
         {IDC_ISS_PASSENGER_RECEIPT, "P"}, {IDC_ISS_CARD_CHARGE_FORM, "C"},
         {IDC_ISS_EXCHG_AUTH_FORM, "R"},
     };
-    bool first = true;
-    for (const auto& [field, letter] : kCopies) {
-        if (!v.given(field))
-            continue;
-        e.text += (first ? SEP + "C" : std::string("/")) + v.text(field) + letter;
-        first = false;
-    }
-}
-
-// A text by item code, "" for a code outside the table.
-template <std::size_t N>
-std::string ByCode(const std::array<const char*, N>& texts, long code) {
-    return code >= 0 && static_cast<std::size_t>(code) < N ? texts[static_cast<std::size_t>(code)]
-                                                           : "";
+    e.text += CopiesPiece(v, kCopies);
 }
 
 void WritePrintOption(const EntryValues& v, Entry& e) {
-    const std::string option =
-        ByCode(std::array{"", "DPE", "DPB", "DP", "DPO", "DPI"}, v.choice(IDC_ISS_PRINTOPTION));
-    if (!option.empty())
-        e.text += SEP + option;
+    e.text += PrintOptionPiece(v.choice(IDC_ISS_PRINTOPTION));
 }
 
 void WriteAlternateCurrency(const EntryValues& v, Entry& e) {
@@ -331,10 +253,7 @@ void WriteAlternateCurrency(const EntryValues& v, Entry& e) {
 }
 
 void WriteSplitTicketing(const EntryValues& v, Entry& e) {
-    const std::string type =
-        ByCode(std::array{"", "RA", "RB", "RC", "RE"}, v.choice(IDC_ISS_SPLIT));
-    if (!type.empty())
-        e.text += SEP + type;
+    e.text += SplitTicketingPiece(v.choice(IDC_ISS_SPLIT));
 }
 
 constexpr std::array<Builder, 14> kBuilders = {
@@ -355,10 +274,6 @@ constexpr std::array<Builder, 14> kBuilders = {
 };
 
 }  // namespace
-
-std::string DialogEntryValues::choiceText(ui::ControlId id) const {
-    return framework::SelectedText(form_, id);
-}
 
 std::string ComposeTicketingEntry(const EntryValues& values) {
     Entry entry;

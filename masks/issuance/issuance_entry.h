@@ -9,29 +9,8 @@
 
 namespace masks::issuance {
 
-// What the entry reads of the form besides texts, boxes and codes: the text shown for a
-// list's choice ("" for the empty entry).
-class EntryValues : public FormValues {
-  public:
-    virtual std::string choiceText(ui::ControlId id) const = 0;
-
-  protected:
-    ~EntryValues() = default;
-};
-
-class DialogEntryValues final : public EntryValues {
-  public:
-    explicit DialogEntryValues(const ui::Dialog& form) : values_(form), form_(form) {}
-
-    std::string text(ui::ControlId id) const override { return values_.text(id); }
-    bool checked(ui::ControlId id) const override { return values_.checked(id); }
-    long choice(ui::ControlId id) const override { return values_.choice(id); }
-    std::string choiceText(ui::ControlId id) const override;
-
-  private:
-    DialogValues values_;
-    const ui::Dialog& form_;
-};
+using masks::DialogEntryValues;
+using masks::EntryValues;
 
 std::string ComposeTicketingEntry(const EntryValues& values);
 // The remark part: "5", the item separator and the line, for each line, joined by "|".

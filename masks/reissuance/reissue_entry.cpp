@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/host_entry.h"
+#include "masks/common/entry_pieces.h"
 #include "masks/reissuance/reissue_form.h"
 #include "resources/resource.h"
 
@@ -11,12 +12,6 @@ namespace masks::reissue {
 namespace {
 
 const std::string SEP(framework::kItemSeparator);
-
-// A text by item code, "" for a code outside the table.
-template <std::size_t N>
-std::string ByCode(const std::array<const char*, N>& texts, long code) {
-    return code >= 0 && static_cast<std::size_t>(code) < N ? texts[code] : "";
-}
 
 // The code letters of a GGR code list.
 std::string GgrCode(const FormValues& v, ui::ControlId list) {
@@ -166,79 +161,24 @@ void WriteTripartiteCode(const FormValues& v, std::string& e) {
 
 // The "/F*" forms exist only while net remit is ticked, so they continue its piece.
 void WriteTourCode(const FormValues& v, std::string& e) {
-    const std::string code = v.text(IDC_REISS_ITCODE);
-    switch (v.choice(IDC_REISS_ITCODE_TYPE)) {
-        case 1:
-            e += "/F*" + code + SEP + "UI*";
-            break;
-        case 2:
-            e += "/F*" + code + SEP + "UB*";
-            break;
-        case 3:
-            e += "/F*" + code;
-            break;
-        case 4:
-            e += SEP + "UN*" + code;
-            break;
-        case 5:
-            e += SEP + "U" + code;
-            break;
-        case 6:
-            e += SEP + "UI*" + code;
-            break;
-        case 7:
-            e += SEP + "UB*" + code;
-            break;
-        case 8:
-            e += SEP + "UX*" + code;
-            break;
-        default:
-            break;
-    }
+    e += TourCodePiece(v.choice(IDC_REISS_ITCODE_TYPE), v.text(IDC_REISS_ITCODE));
 }
 
 void WriteEndorsement(const FormValues& v, std::string& e) {
-    // The marks of the first and second line by endorsement type.
-    constexpr std::array<std::pair<const char*, const char*>, 5> kMarks = {{
-        {"", ""},
-        {"ED", ""},
-        {"EO/", ""},
-        {"EO1/", "EO2/"},
-        {"EO/", "ED"},
-    }};
-    const long type = v.choice(IDC_REISS_ENDORSE_TYPE);
-    if (type < 1 || type > 4)
-        return;
-    const auto [first, second] = kMarks[type];
-    // Types 1 and 2 have one line, written as it stands; 3 and 4 write the lines given.
-    if (type <= 2 || v.given(IDC_REISS_ENDORSE1))
-        e += SEP + first + v.text(IDC_REISS_ENDORSE1);
-    if (type >= 3 && v.given(IDC_REISS_ENDORSE2))
-        e += SEP + second + v.text(IDC_REISS_ENDORSE2);
+    e += EndorsementPiece(v, v.choice(IDC_REISS_ENDORSE_TYPE), IDC_REISS_ENDORSE1,
+                          IDC_REISS_ENDORSE2);
 }
 
 void WriteElectronicTicketing(const FormValues& v, std::string& e) {
     if (!v.checked(IDC_REISS_ETKT))
         return;
     e += SEP + (v.checked(IDC_REISS_OVERRIDE_ETKT) ? "XETR" : "ETR");
-    constexpr std::array<std::pair<ui::ControlId, const char*>, 5> kCopies = {{
-        {IDC_REISS_AGENTCOUPON, "T"},
-        {IDC_REISS_PASSRECEIPT, "P"},
-        {IDC_REISS_AUDITCOUPON, "A"},
-        {IDC_REISS_CCCHGFORM, "C"},
+    constexpr CopyField kCopies[] = {
+        {IDC_REISS_AGENTCOUPON, "T"},     {IDC_REISS_PASSRECEIPT, "P"},
+        {IDC_REISS_AUDITCOUPON, "A"},     {IDC_REISS_CCCHGFORM, "C"},
         {IDC_REISS_EXCHG_AUTH_FORM, "R"},
-    }};
-    bool first = true;
-    for (const auto& [field, letter] : kCopies) {
-        if (!v.given(field))
-            continue;
-        e += (first ? SEP + "C" : std::string("/")) + v.text(field) + letter;
-        first = false;
-    }
-    const std::string option =
-        ByCode(std::array{"", "DPE", "DPB", "DP", "DPO", "DPI"}, v.choice(IDC_REISS_PRINTOPTION));
-    if (!option.empty())
-        e += SEP + option;
+    };
+    e += CopiesPiece(v, kCopies) + PrintOptionPiece(v.choice(IDC_REISS_PRINTOPTION));
 }
 
 void WriteAlternateCurrency(const FormValues& v, std::string& e) {
@@ -252,10 +192,7 @@ void WriteNetCommission(const FormValues& v, std::string& e) {
 }
 
 void WriteSplitTicketing(const FormValues& v, std::string& e) {
-    const std::string type =
-        ByCode(std::array{"", "RA", "RB", "RC", "RE"}, v.choice(IDC_REISS_SPLIT));
-    if (!type.empty())
-        e += SEP + type;
+    e += SplitTicketingPiece(v.choice(IDC_REISS_SPLIT));
 }
 
 using Builder = void (*)(const FormValues&, std::string&);

@@ -1,6 +1,7 @@
 #include "masks/skyfolio/skyfolio.h"
 
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "framework/class_ids.h"
@@ -9,6 +10,9 @@
 #include "framework/response.h"
 #include "framework/startup_data.h"
 #include "masks/catalog.h"
+#include "masks/common/form_values.h"
+#include "masks/skyfolio/skyfolio_checks.h"
+#include "masks/skyfolio/skyfolio_entry.h"
 #include "masks/skyfolio/skyfolio_form.h"
 #include "platform/ui/dialog_template.h"
 #include "resources/resource.h"
@@ -112,14 +116,39 @@ void CSkyfolio::OnResponse(std::u16string_view response) {
     ShowSubDialog(validDates_);
 }
 
-// The checks and the host entry are not written yet: every form passes and the entry is
-// empty, so that Send saves the four sections.
 bool CSkyfolio::RunChecks() {
-    return true;
+    return RunSkyfolioChecks(checkForms());
 }
 
+namespace {
+
+// A sub-dialog whose window could not be made reads as empty.
+class NoValues final : public FormValues {
+  public:
+    std::string text(ui::ControlId) const override { return {}; }
+    bool checked(ui::ControlId) const override { return false; }
+    long choice(ui::ControlId) const override { return -1; }
+};
+
+const NoValues kNoValues;
+
+std::optional<DialogValues> ValuesOf(framework::SubDialog& dialog) {
+    if (!dialog.hasForm())
+        return std::nullopt;
+    return DialogValues(dialog.form());
+}
+
+}  // namespace
+
 std::string CSkyfolio::BuildEntry() {
-    return {};
+    const DialogEntryValues main(form());
+    const auto fareBasis = ValuesOf(fareBasis_);
+    const auto others = ValuesOf(others_);
+    const auto validDates = ValuesOf(validDates_);
+    auto or_none = [](const std::optional<DialogValues>& v) -> const FormValues& {
+        return v ? static_cast<const FormValues&>(*v) : kNoValues;
+    };
+    return ComposeSkyfolioEntry({main, or_none(fareBasis), or_none(others), or_none(validDates)});
 }
 
 void CSkyfolio::SaveProfile(framework::ProfilePass& pass) {
