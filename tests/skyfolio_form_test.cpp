@@ -237,6 +237,29 @@ TEST(SkyfolioForm, NetRemitBoxesDecideTheValuesAndTheItCodes) {
     }
 }
 
+TEST(SkyfolioForm, AnyItCodeOfEitherListOpensTheTourCode) {
+    Skyfolio s;
+    for (bool netRemit : {false, true}) {
+        if (netRemit)
+            s.mask.click(IDC_SKY_NRTKT);
+        for (long code : s.codes(IDC_SKY_ITCODE)) {
+            s.mask.select(IDC_SKY_ITCODE, code);
+            EXPECT_EQ(s.form().isEnabled(IDC_SKY_TOURCODE), code != 0) << code;
+        }
+    }
+}
+
+TEST(SkyfolioForm, BagAllowanceAndTransferTakeTurns) {
+    Skyfolio s;
+    s.mask.type(IDC_SKY_BAGALLOW_EDIT, "20k");
+    s.mask.click(IDC_SKY_BAGALLOW);
+    EXPECT_EQ(s.state(IDC_SKY_BAGALLOW_EDIT), "off ''");
+    s.mask.type(IDC_SKY_TFR, "2");
+    s.mask.click(IDC_SKY_BAGALLOW);
+    EXPECT_EQ(s.state(IDC_SKY_TFR), "off ''");
+    EXPECT_EQ(s.state(IDC_SKY_BAGALLOW_EDIT), "on ''");
+}
+
 TEST(SkyfolioForm, EndorsementAndTaxTypesOpenTheirLinesWithTheirLimits) {
     Skyfolio s;
     const std::string long61(61, 'E');

@@ -174,7 +174,6 @@ void FormRules::PopulateLists() {
         Populate(form_, list, *contents, log_, component_);
         form_.select(list, 0);
     }
-    RefillSecondPayment();
 }
 
 void FormRules::InitialState() {

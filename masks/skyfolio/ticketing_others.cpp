@@ -138,7 +138,6 @@ void CTicketingOthers::AfterActivation() {
     }
     form().setChecked(IDC_OTH_ETKT, false);
     form().setChecked(IDC_OTH_OVERRIDE, false);
-    form().enable(IDC_OTH_EXCHG_AUTH, false);
     RestrictionRule();
     ElectronicTicketingRule();
 }
