@@ -11,38 +11,17 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <mutex>
 
+#include "platform/file/file_portable.h"
 #include "platform/file/unique_fd.h"
 
 namespace file {
 namespace {
 
-std::mutex homeMutex;
-std::string& homeOverride() {
-    static std::string dir;
-    return dir;
-}
-
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? std::string(value) : std::string();
 }
-
-std::string defaultHome() {
-    if (std::string dir = environment("QUORVEX_HOME"); !dir.empty())
-        return dir;
-    if (std::string dir = environment("XDG_CONFIG_HOME"); !dir.empty()) {
-        return joinPath(dir, "quorvex");
-    }
-    const std::string home = environment("HOME");
-    return joinPath(home.empty() ? std::string_view(".") : std::string_view(home),
-                    ".config/quorvex");
-}
-
-// A file changed at least this long before a read has a stamp that any later change alters,
-// even on file systems whose timestamps are coarse (two seconds on some).
-constexpr std::int64_t kSettledAfterNs = 3'000'000'000;
 
 std::int64_t nowNs() {
     timespec now{};
@@ -56,41 +35,21 @@ Stamp stampFrom(const struct stat& info) {
             static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
-bool isSeparator(char c) {
-    return c == '/' || c == '\\';
-}
-
 }  // namespace
+
+std::string portable::defaultHome() {
+    if (std::string dir = environment("QUORVEX_HOME"); !dir.empty())
+        return dir;
+    if (std::string dir = environment("XDG_CONFIG_HOME"); !dir.empty()) {
+        return joinPath(dir, "quorvex");
+    }
+    const std::string home = environment("HOME");
+    return joinPath(home.empty() ? std::string_view(".") : std::string_view(home),
+                    ".config/quorvex");
+}
 
 char separator() {
     return '/';
-}
-
-std::string joinPath(std::string_view dir, std::string_view name) {
-    if (dir.empty())
-        return std::string(name);
-    std::size_t end = dir.size();
-    while (end > 0 && isSeparator(dir[end - 1]))
-        --end;
-    // A directory made only of separators is the root, not "no directory".
-    std::string result(dir.substr(0, end));
-    result += separator();
-    result += name;
-    return result;
-}
-
-std::string homeDirectory() {
-    {
-        std::lock_guard lock(homeMutex);
-        if (!homeOverride().empty())
-            return homeOverride();
-    }
-    return defaultHome();
-}
-
-void setHomeDirectory(std::string dir) {
-    std::lock_guard lock(homeMutex);
-    homeOverride() = std::move(dir);
 }
 
 std::string resolve(std::string_view path) {
@@ -164,28 +123,22 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
     }
     result.opened = true;
     result.stamp = stampFrom(info);
-    std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
-    result.content.reserve(expected < maxBytes ? expected : maxBytes);
-    char chunk[65536];
-    while (result.content.size() < maxBytes) {
-        std::size_t want = maxBytes - result.content.size();
-        if (want > sizeof chunk)
-            want = sizeof chunk;
-        ssize_t n = ::read(fd.get(), chunk, want);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            result.error = errno;
-            result.content.clear();
-            return result;
-        }
-        if (n == 0)
-            break;
-        result.content.append(chunk, static_cast<std::size_t>(n));
+    const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    const bool read = portable::readChunks(result.content, expected, maxBytes,
+                                           [&fd](char* buffer, std::size_t size) {
+                                               ssize_t n = 0;
+                                               do {
+                                                   n = ::read(fd.get(), buffer, size);
+                                               } while (n < 0 && errno == EINTR);
+                                               return static_cast<long long>(n);
+                                           });
+    if (!read) {
+        result.error = errno;
+        return result;
     }
     struct stat after {};
-    result.settled = ::fstat(fd.get(), &after) == 0 && stampFrom(after) == result.stamp &&
-                     result.stamp.modifiedNs + kSettledAfterNs <= startNs;
+    result.settled = ::fstat(fd.get(), &after) == 0 &&
+                     portable::settledRead(result.stamp, stampFrom(after), startNs);
     return result;
 }
 

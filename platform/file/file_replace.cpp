@@ -5,34 +5,20 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <random>
 #include <string>
 
 #include "platform/file/file.h"
+#include "platform/file/file_portable.h"
 #include "platform/file/unique_fd.h"
 #include "platform/file/write_all.h"
 
 namespace file {
 namespace {
 
-constexpr std::string_view kTemporaryInfix = ".tmp.";
-// Attempts at a fresh temporary name before giving up (a clash is already unlikely).
-constexpr int kNameAttempts = 8;
+using portable::kTemporaryInfix;
 
 std::error_code lastError() {
     return {errno, std::generic_category()};
-}
-
-// 64 random bits as 16 hex digits: names of processes that share a process number (one in a
-// container, or one of a number used again) never meet.
-std::string randomSuffix() {
-    thread_local std::random_device device;
-    const unsigned long long bits = (static_cast<unsigned long long>(device()) << 32) ^
-                                    static_cast<unsigned long long>(device());
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", bits);
-    return text;
 }
 
 // Removes "<name>.tmp.*" beside target: the temporary files of replacements that never reached
@@ -73,8 +59,8 @@ Written replaceFile(std::string_view path, std::string_view content) {
     removeTemporaries(target);
     std::string temp;
     UniqueFd fd;
-    for (int attempt = 0; !fd && attempt < kNameAttempts; ++attempt) {
-        temp = target + std::string(kTemporaryInfix) + randomSuffix();
+    for (int attempt = 0; !fd && attempt < portable::kTemporaryNameAttempts; ++attempt) {
+        temp = portable::temporaryName(target);
         fd = UniqueFd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (!fd && errno != EEXIST)
             break;

@@ -1,7 +1,9 @@
 #include "platform/zenkor/register_manager.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -94,11 +96,8 @@ std::optional<file::FileLock> lockRegistry() {
 
 // Drops every entry of the module's classes and type library.
 void removeModule(std::vector<Section>& sections, const ModuleState& state) {
-    for (const RegisteredClass& c : state.classes) {
-        for (const std::string& root : classRoots(c)) {
-            removeUnder(sections, std::string(kRoot) + root);
-        }
-    }
+    for (const std::string& root : classRoots(state))
+        removeUnder(sections, std::string(kRoot) + root);
     removeUnder(sections, std::string(kRoot) + typeLibraryRoot(state));
 }
 
@@ -115,12 +114,9 @@ HRESULT RegisterSvr(zenkor::ModuleInstance instance, const zenkor::ModuleState& 
         if (!lock || !readRegistry(sections))
             return SELFREG_E_CLASS;
         removeModule(sections, state);
-        for (const RegisteredClass& c : state.classes) {
-            for (RegistryKey& key : classKeys(c, state, module)) {
-                add(sections, std::string(kRoot) + key.path, std::move(key.value));
-            }
-        }
-        for (RegistryKey& key : typeLibraryKeys(state, module))
+        std::vector<RegistryKey> keys = classKeys(state, module);
+        std::ranges::move(typeLibraryKeys(state, module), std::back_inserter(keys));
+        for (RegistryKey& key : keys)
             add(sections, std::string(kRoot) + key.path, std::move(key.value));
         return writeRegistry(sections) ? S_OK : SELFREG_E_CLASS;
     } catch (...) {

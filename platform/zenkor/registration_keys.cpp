@@ -85,20 +85,23 @@ std::vector<Placeholder> classValues(const RegisteredClass& c, const ModuleState
 
 }  // namespace
 
-std::vector<RegistryKey> classKeys(const RegisteredClass& c, const ModuleState& state,
-                                   std::string_view module) {
-    const std::vector<Placeholder> values = classValues(c, state, std::string(module));
+std::vector<RegistryKey> classKeys(const ModuleState& state, std::string_view module) {
     std::vector<RegistryKey> keys;
-    for (const KeyTemplate& key : kClassKeys)
-        keys.push_back({expand(key.path, values), expand(key.value, values)});
+    for (const RegisteredClass& c : state.classes) {
+        const std::vector<Placeholder> values = classValues(c, state, std::string(module));
+        for (const KeyTemplate& key : kClassKeys)
+            keys.push_back({expand(key.path, values), expand(key.value, values)});
+    }
     return keys;
 }
 
-std::vector<std::string> classRoots(const RegisteredClass& c) {
-    const std::vector<Placeholder> values = classValues(c, ModuleState{}, {});
+std::vector<std::string> classRoots(const ModuleState& state) {
     std::vector<std::string> roots;
-    for (std::string_view root : kClassRoots)
-        roots.push_back(expand(root, values));
+    for (const RegisteredClass& c : state.classes) {
+        const std::vector<Placeholder> values = classValues(c, ModuleState{}, {});
+        for (std::string_view root : kClassRoots)
+            roots.push_back(expand(root, values));
+    }
     return roots;
 }
 

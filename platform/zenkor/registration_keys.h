@@ -15,11 +15,10 @@ struct RegistryKey {
     std::string value;
 };
 
-// Every key of a class's registration, each parent before its children.
-std::vector<RegistryKey> classKeys(const RegisteredClass& c, const ModuleState& state,
-                                   std::string_view module);
-// The keys that belong to a class, each removed with everything under it.
-std::vector<std::string> classRoots(const RegisteredClass& c);
+// Every key of the registration of the module's classes, each parent before its children.
+std::vector<RegistryKey> classKeys(const ModuleState& state, std::string_view module);
+// The keys that belong to the module's classes, each removed with everything under it.
+std::vector<std::string> classRoots(const ModuleState& state);
 
 // The type library's keys, and the key that holds them all.
 std::vector<RegistryKey> typeLibraryKeys(const ModuleState& state, std::string_view module);

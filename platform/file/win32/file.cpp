@@ -8,9 +8,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <mutex>
 #include <string>
 
+#include "platform/file/file_portable.h"
 #include "platform/file/win32/handle.h"
 
 namespace file {
@@ -24,30 +24,11 @@ using win32::openHandle;
 using win32::UniqueHandle;
 using win32::wide;
 
-std::mutex homeMutex;
-std::string& homeOverride() {
-    static std::string dir;
-    return dir;
-}
+using portable::isSeparator;
 
 std::string environment(const wchar_t* name) {
     const wchar_t* value = ::_wgetenv(name);
     return value != nullptr ? narrow(value) : std::string();
-}
-
-std::string defaultHome() {
-    if (std::string dir = environment(L"QUORVEX_HOME"); !dir.empty())
-        return dir;
-    PWSTR appData = nullptr;
-    std::string dir;
-    if (::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appData) == S_OK)
-        dir = narrow(appData);
-    ::CoTaskMemFree(appData);
-    return joinPath(dir.empty() ? std::string_view(".") : std::string_view(dir), "Quorvex");
-}
-
-bool isSeparator(char c) {
-    return c == '/' || c == '\\';
 }
 
 bool isAbsolute(std::string_view path) {
@@ -56,9 +37,6 @@ bool isAbsolute(std::string_view path) {
     return path.size() >= 3 && path[1] == ':' && isSeparator(path[2]);  // C:\ (a drive)
 }
 
-// A file changed at least this long before a read has a stamp that any later change alters,
-// even on file systems whose timestamps are coarse (two seconds on FAT).
-constexpr std::int64_t kSettledAfterNs = 3'000'000'000;
 // From the system's time (100 ns units since 1601) to nanoseconds since 1970.
 constexpr std::int64_t kUnixEpochTicks = 116'444'736'000'000'000;
 
@@ -96,34 +74,19 @@ std::string withoutLongPrefix(std::wstring path) {
 
 }  // namespace
 
+std::string portable::defaultHome() {
+    if (std::string dir = environment(L"QUORVEX_HOME"); !dir.empty())
+        return dir;
+    PWSTR appData = nullptr;
+    std::string dir;
+    if (::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appData) == S_OK)
+        dir = narrow(appData);
+    ::CoTaskMemFree(appData);
+    return joinPath(dir.empty() ? std::string_view(".") : std::string_view(dir), "Quorvex");
+}
+
 char separator() {
     return '\\';
-}
-
-std::string joinPath(std::string_view dir, std::string_view name) {
-    if (dir.empty())
-        return std::string(name);
-    std::size_t end = dir.size();
-    while (end > 0 && isSeparator(dir[end - 1]))
-        --end;
-    std::string result(dir.substr(0, end));
-    result += separator();
-    result += name;
-    return result;
-}
-
-std::string homeDirectory() {
-    {
-        std::lock_guard lock(homeMutex);
-        if (!homeOverride().empty())
-            return homeOverride();
-    }
-    return defaultHome();
-}
-
-void setHomeDirectory(std::string dir) {
-    std::lock_guard lock(homeMutex);
-    homeOverride() = std::move(dir);
 }
 
 std::string resolve(std::string_view path) {
@@ -215,25 +178,20 @@ ReadResult readWholeFile(std::string_view path, std::size_t maxBytes) {
     }
     result.opened = true;
     result.stamp = *stamp;
-    const auto expected = static_cast<std::size_t>(stamp->size);
-    result.content.reserve(expected < maxBytes ? expected : maxBytes);
-    char chunk[65536];
-    while (result.content.size() < maxBytes) {
-        std::size_t want = maxBytes - result.content.size();
-        if (want > sizeof chunk)
-            want = sizeof chunk;
-        DWORD got = 0;
-        if (!::ReadFile(handle.get(), chunk, static_cast<DWORD>(want), &got, nullptr)) {
-            result.error = lastErrno();
-            result.content.clear();
-            return result;
-        }
-        if (got == 0)
-            break;
-        result.content.append(chunk, got);
+    const bool read = portable::readChunks(
+        result.content, static_cast<std::size_t>(stamp->size), maxBytes,
+        [&handle](char* buffer, std::size_t size) {
+            DWORD got = 0;
+            if (!::ReadFile(handle.get(), buffer, static_cast<DWORD>(size), &got, nullptr))
+                return -1LL;
+            return static_cast<long long>(got);
+        });
+    if (!read) {
+        result.error = lastErrno();
+        return result;
     }
-    result.settled = stampOfHandle(handle.get()) == result.stamp &&
-                     result.stamp.modifiedNs + kSettledAfterNs <= startNs;
+    const std::optional<Stamp> after = stampOfHandle(handle.get());
+    result.settled = after && portable::settledRead(result.stamp, *after, startNs);
     return result;
 }
 

@@ -1,11 +1,10 @@
 // Atomic replacement of a file on Windows.
 #include <windows.h>
 
-#include <cstdio>
-#include <random>
 #include <string>
 
 #include "platform/file/file.h"
+#include "platform/file/file_portable.h"
 #include "platform/file/win32/handle.h"
 
 namespace file {
@@ -15,20 +14,7 @@ using win32::lastError;
 using win32::UniqueHandle;
 using win32::wide;
 
-constexpr std::string_view kTemporaryInfix = ".tmp.";
-// Attempts at a fresh temporary name before giving up (a clash is already unlikely).
-constexpr int kNameAttempts = 8;
-
-// 64 random bits as 16 hex digits: names of processes that share a process number (one
-// number used again) never meet.
-std::string randomSuffix() {
-    thread_local std::random_device device;
-    const unsigned long long bits = (static_cast<unsigned long long>(device()) << 32) ^
-                                    static_cast<unsigned long long>(device());
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", bits);
-    return text;
-}
+using portable::kTemporaryInfix;
 
 // Removes "<name>.tmp.*" beside target: the temporary files of replacements that never reached
 // their move. Every writer holds the file's lock, which the caller holds now, so none of them
@@ -61,8 +47,8 @@ Written replaceFile(std::string_view path, std::string_view content) {
     removeTemporaries(target);
     std::string temp;
     UniqueHandle handle;
-    for (int attempt = 0; !handle && attempt < kNameAttempts; ++attempt) {
-        temp = target + std::string(kTemporaryInfix) + randomSuffix();
+    for (int attempt = 0; !handle && attempt < portable::kTemporaryNameAttempts; ++attempt) {
+        temp = portable::temporaryName(target);
         handle = win32::openHandle(temp, GENERIC_WRITE, CREATE_NEW);
         if (!handle && ::GetLastError() != ERROR_FILE_EXISTS)
             break;

@@ -48,10 +48,8 @@ bool removeTree(const std::string& path) {
 
 bool removeClasses(const ModuleState& state) {
     bool removed = true;
-    for (const RegisteredClass& c : state.classes) {
-        for (const std::string& root : classRoots(c))
-            removed &= removeTree(root);
-    }
+    for (const std::string& root : classRoots(state))
+        removed &= removeTree(root);
     return removed;
 }
 
@@ -64,11 +62,9 @@ HRESULT RegisterSvr(zenkor::ModuleInstance instance, const zenkor::ModuleState& 
         const std::string module = file::modulePath(instance);
         if (module.empty() || !removeClasses(state))
             return SELFREG_E_CLASS;
-        for (const RegisteredClass& c : state.classes) {
-            for (const RegistryKey& key : classKeys(c, state, module)) {
-                if (!writeKey(key))
-                    return SELFREG_E_CLASS;
-            }
+        for (const RegistryKey& key : classKeys(state, module)) {
+            if (!writeKey(key))
+                return SELFREG_E_CLASS;
         }
         const std::wstring path = wide(module);
         ITypeLib* library = nullptr;
