@@ -11,6 +11,7 @@
 #include "masks/catalog.h"
 #include "resources/resource.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/mask_steps.h"
 
 namespace {
 
@@ -169,11 +170,7 @@ TEST_F(DamagedTicket, EveryCheckOfBothTypesRefusesInItsOrderWithItsOwnKeyAndFocu
         mask.recorder().lines.clear();
         fill(f);
         mask.click(IDC_DAMAGED_SEND);
-        EXPECT_EQ(mask.recorder().lines,
-                  std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});
-        EXPECT_EQ(mask.form().focus(), r.focus);
-        EXPECT_TRUE(mask.events().empty());
-        EXPECT_EQ(section(), "") << "saved after a refusal";
+        testing_support::ExpectRefused(mask, kTitle, r.key, r.focus, "TKT_ISSBSPDAMAGED_SECTION");
     }
 }
 

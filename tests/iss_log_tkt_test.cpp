@@ -15,6 +15,7 @@
 #include "masks/stock/ticket_numbers.h"
 #include "resources/resource.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/mask_steps.h"
 
 namespace {
 
@@ -150,11 +151,8 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
         Fill(*mask, f);
         mask->form().setText(r.field, r.text);
         mask->key(IDC_LOGTKT_LNIATA, ui::Key::Enter);
-        EXPECT_EQ(mask->recorder().lines,
-                  std::vector<std::string>{std::string("msgbox [Log Ticket] ") + r.key});
-        EXPECT_EQ(mask->form().focus(), r.focus != 0 ? r.focus : r.field);
-        EXPECT_TRUE(mask->events().empty());
-        EXPECT_EQ(Section(*mask), "") << "saved after a refusal";
+        testing_support::ExpectRefused(*mask, "Log Ticket", r.key, r.focus != 0 ? r.focus : r.field,
+                                       "TKT_ISSLOG_SECTION");
     }
 }
 

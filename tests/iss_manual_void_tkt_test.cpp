@@ -11,6 +11,7 @@
 #include "platform/shell/open_address.h"
 #include "resources/resource.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/mask_steps.h"
 
 namespace {
 
@@ -42,8 +43,6 @@ class ManualVoid : public ::testing::Test {
                                        {IDC_MANVOID_ITINERARY, &f.indicator}})
             mask.type(id, *text);
     }
-
-    std::string profile() { return mask.home().read("Quorvex.ini"); }
 
     MaskHarness mask{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
                      IDD_ISSMANUALVOIDTKT};
@@ -154,11 +153,7 @@ TEST_F(ManualVoid, EveryCheckRefusesInItsOrderWithItsOwnKeyAndFocus) {
         mask.recorder().lines.clear();
         fill(f);
         mask.key(IDC_MANVOID_AIRLINE, ui::Key::Enter);
-        EXPECT_EQ(mask.recorder().lines,
-                  std::vector<std::string>{std::string("msgbox [") + kTitle + "] " + r.key});
-        EXPECT_EQ(mask.form().focus(), r.focus);
-        EXPECT_TRUE(mask.events().empty());
-        EXPECT_EQ(profile().find("AIRLINE_CODE"), std::string::npos) << "saved after a refusal";
+        testing_support::ExpectRefused(mask, kTitle, r.key, r.focus, "TKT_ISSMANUALVOID_SECTION");
     }
 }
 

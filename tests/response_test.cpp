@@ -9,8 +9,12 @@
 #include "platform/text/codepage.h"
 #include "platform/xml/xml_document.h"
 #include "tests/support/mock_dialog.h"
+#include "tests/support/xml_text.h"
 
 namespace {
+
+using testing_support::Nested;
+using testing_support::Repeat;
 
 using testing::StrictMock;
 
@@ -23,17 +27,6 @@ std::string screen(const std::vector<std::string>& lines) {
         text += "<LINE><TEXT>" + line + "</TEXT></LINE>";
     }
     return text + "</VELMORA>";
-}
-
-std::string repeat(const std::string& piece, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i)
-        text += piece;
-    return text;
-}
-
-std::string nested(int depth) {
-    return repeat("<b>", depth) + repeat("</b>", depth);
 }
 
 // The texts of //VELMORA/LINE/TEXT, as the consumer of a response reads them; a marker when
@@ -197,7 +190,7 @@ TEST_F(ResponseTest, ScreensBeyondTheBudgetAreRefused) {
     // 20 lines nested in each other, the innermost holding 6,000 elements: each line is
     // copied with all it holds.
     const std::string nestedLines =
-        repeat("<LINE>", 20) + repeat("<a/>", 6000) + repeat("</LINE>", 20);
+        Repeat("<LINE>", 20) + Repeat("<a/>", 6000) + Repeat("</LINE>", 20);
     const std::string first = screen({"L1"});
     const struct {
         const char* what;
@@ -208,19 +201,19 @@ TEST_F(ResponseTest, ScreensBeyondTheBudgetAreRefused) {
         {"65 attributes on one element", "<VELMORA>" + attributes(65) + last + "</VELMORA>", false},
         {"100,000 attributes on one element",
          "<VELMORA>" + attributes(100'000) + last + "</VELMORA>", false},
-        {"100,001 elements", "<VELMORA>" + repeat("<a/>", 100'000) + last + "</VELMORA>", false},
+        {"100,001 elements", "<VELMORA>" + Repeat("<a/>", 100'000) + last + "</VELMORA>", false},
         {"larger than 8 MiB", "<VELMORA>" + std::string(8u << 20, ' ') + last + "</VELMORA>",
          false},
         {"lines that copied hold 120,000 elements", "<VELMORA>" + nestedLines + last + "</VELMORA>",
          true},
         {"lines that copied take 100 MiB",
-         "<VELMORA>" + repeat("<LINE>", 200) + std::string(500'000, 'x') + repeat("</LINE>", 200) +
+         "<VELMORA>" + Repeat("<LINE>", 200) + std::string(500'000, 'x') + Repeat("</LINE>", 200) +
              last + "</VELMORA>",
          true},
         // VELMORA 200 deep cannot take a line 100 levels tall: it would not read back.
         {"a line too tall for VELMORA",
-         "<VELMORA>" + last + "<LINE>" + nested(100) + "</LINE></VELMORA>", true,
-         repeat("<a>", 200) + first.substr(22) + repeat("</a>", 200)},
+         "<VELMORA>" + last + "<LINE>" + Nested(100) + "</LINE></VELMORA>", true,
+         Repeat("<a>", 200) + first.substr(22) + Repeat("</a>", 200)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(framework::IsContinued(c.screen), c.read) << c.what;
@@ -240,7 +233,7 @@ TEST_F(ResponseTest, TheResponseStaysWithinWhatItsReaderTakes) {
         int screens;  // joined after the first
     } const cases[] = {
         {"8 MiB of text", std::string(1u << 20, 'A'), 8},
-        {"100,000 nodes", repeat("<a/>", 998), 150},  // with LINE and TEXT, 1,000 a screen
+        {"100,000 nodes", Repeat("<a/>", 998), 150},  // with LINE and TEXT, 1,000 a screen
     };
     for (const Case& c : cases) {
         framework::AccumulatedResponse accumulated = received(screen({c.line}));

@@ -2,7 +2,8 @@
 // Recall of what a Send saved, and the amount held against the net remit amount.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,24 +16,15 @@
 #include "platform/ui/dialog_template.h"
 #include "resources/resource.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/mask_steps.h"
 
 namespace {
 
+using testing_support::Click;
 using testing_support::MaskHarness;
-
-// Agent actions, run in order on a mask.
-using Step = std::function<void(MaskHarness&)>;
-using Steps = std::vector<Step>;
-
-Step Type(int id, std::string text) {
-    return [id, text](MaskHarness& m) { m.type(id, text); };
-}
-Step Select(int list, long code) {
-    return [list, code](MaskHarness& m) { m.select(list, code); };
-}
-Step Click(int id) {
-    return [id](MaskHarness& m) { m.click(id); };
-}
+using testing_support::Select;
+using testing_support::Steps;
+using testing_support::Type;
 
 struct Typed;
 
@@ -41,15 +33,9 @@ struct Reissue {
     Reissue() {
         mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
         mask.activate();
-        for (const ui::ControlTemplate& c : ui::findTemplate(IDD_TICKETINGREISSUANCE)->controls) {
-            if (mask.form().isVisible(c.id))
-                opened.insert(c.id);
-        }
+        opened = testing_support::VisibleControls(mask, IDD_TICKETINGREISSUANCE);
     }
-    void run(const Steps& steps) {
-        for (const Step& step : steps)
-            step(mask);
-    }
+    void run(const Steps& steps) { testing_support::Run(mask, steps); }
     // A passing form in a situation, with one field typed over it.
     void fill(const Typed& t);
     // Send, with what the steps logged before it forgotten (a language without strings logs
@@ -61,22 +47,15 @@ struct Reissue {
     // The controls whose visibility differs from that of the form as it opened.
     std::set<int> changed() {
         std::set<int> ids;
-        for (const ui::ControlTemplate& c : ui::findTemplate(IDD_TICKETINGREISSUANCE)->controls) {
-            if (mask.form().isVisible(c.id) != opened.contains(c.id))
-                ids.insert(c.id);
-        }
+        std::ranges::set_symmetric_difference(
+            testing_support::VisibleControls(mask, IDD_TICKETINGREISSUANCE), opened,
+            std::inserter(ids, ids.end()));
         return ids;
     }
-    // Every property of every control of the form, as dumps show them.
+    // Every property of every control of the form (but the status line, which follows the
+    // focus), as dumps show them.
     std::vector<std::string> snapshot() {
-        std::vector<std::string> lines;
-        for (const ui::ControlTemplate& c : ui::findTemplate(IDD_TICKETINGREISSUANCE)->controls) {
-            if (c.id == IDC_STATUS_LINE)
-                continue;  // it follows the focus
-            for (const std::string& line : mask.form().dump(c.id))
-                lines.push_back(std::to_string(c.id) + " " + line);
-        }
-        return lines;
+        return testing_support::Snapshot(mask, IDD_TICKETINGREISSUANCE, {IDC_STATUS_LINE});
     }
 
     MaskHarness mask{masks::CreateTicketingReIssuance, ids::DIID__ITicketingReIssuanceEvents,
@@ -303,11 +282,8 @@ TEST(ReissueChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSent) {
         Reissue f;
         f.fill(r);
         f.send();
-        EXPECT_EQ(f.mask.recorder().lines,
-                  std::vector<std::string>{std::string("msgbox [Ticketing ReIssuance] ") + r.key});
-        EXPECT_EQ(f.mask.form().focus(), r.focus != 0 ? r.focus : r.field);
-        EXPECT_TRUE(f.mask.events().empty());
-        EXPECT_EQ(f.mask.home().read("Quorvex.ini").find("TKT_REISS_SECTION"), std::string::npos);
+        testing_support::ExpectRefused(f.mask, "Ticketing ReIssuance", r.key,
+                                       r.focus != 0 ? r.focus : r.field, "TKT_REISS_SECTION");
     }
 }
 

@@ -11,19 +11,12 @@
 #include "platform/xml/limits.h"
 #include "platform/xml/sax_reader.h"
 #include "platform/xml/xml_document.h"
+#include "tests/support/xml_text.h"
 
 namespace {
 
-std::string repeat(const std::string& piece, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i)
-        text += piece;
-    return text;
-}
-
-std::string nested(int depth) {
-    return repeat("<a>", depth) + repeat("</a>", depth);
-}
+using testing_support::Nested;
+using testing_support::Repeat;
 
 // A file with a secret that no parse may read.
 class SecretFile {
@@ -155,7 +148,7 @@ std::vector<RefusedCase> refusedCases(const SecretFile& secret) {
         {"element declaration", "<!DOCTYPE a [<!ELEMENT a (#PCDATA)>]><a>x</a>"},
         {"attribute list declaration", "<!DOCTYPE a [<!ATTLIST a b CDATA \"&lt;\">]><a>x</a>"},
         {"notation declaration", "<!DOCTYPE a [<!NOTATION n SYSTEM \"n\">]><a/>"},
-        {"nesting far too deep", nested(100000)},
+        {"nesting far too deep", Nested(100000)},
     };
 }
 
@@ -218,7 +211,7 @@ TEST(XmlLimits, AreInclusiveForBothReaders) {
         std::string refused;
         xml::Limits limits;
     } cases[] = {
-        {nested(256), nested(257), {}},
+        {Nested(256), Nested(257), {}},
         {flat, flat + " ", {.maxBytes = flat.size()}},
         {flat, "<x>" + flat + "</x>", {.maxNodes = 5}},
         {flat, "<a b=\"1\" c=\"2\" d=\"3\"/>", {.maxAttributes = 2}},
