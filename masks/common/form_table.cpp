@@ -1,6 +1,7 @@
 #include "masks/common/form_table.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "framework/language.h"
 
@@ -88,6 +89,14 @@ std::vector<PersistedField> PersistedIn(std::span<const Field> fields,
         if (f != fields.end())
             persisted.push_back(Persisted(*f));
     }
+    return persisted;
+}
+
+std::vector<PersistedField> PersistedIn(
+    std::span<const Field> fields, std::initializer_list<std::span<const ui::ControlId>> parts) {
+    std::vector<PersistedField> persisted;
+    for (std::span<const ui::ControlId> ids : parts)
+        std::ranges::copy(PersistedIn(fields, ids), std::back_inserter(persisted));
     return persisted;
 }
 

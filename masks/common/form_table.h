@@ -3,6 +3,7 @@
 // the profile passes drawn from the fields.
 #pragma once
 
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -64,5 +65,8 @@ std::vector<framework::PersistedField> AllPersisted(std::span<const Field> field
 // The fields named, in the order named (an id that no field has is left out).
 std::vector<framework::PersistedField> PersistedIn(std::span<const Field> fields,
                                                    std::span<const ui::ControlId> ids);
+// The fields named by each part in turn.
+std::vector<framework::PersistedField> PersistedIn(
+    std::span<const Field> fields, std::initializer_list<std::span<const ui::ControlId>> parts);
 
 }  // namespace masks

@@ -245,9 +245,10 @@ constexpr ListEntry kItCodeWithoutTypeEntries[] = {
     {kNoTourCode, "DATA_TICKETISSUANCE_ITCODE_NO_TOURCODE"},
 };
 
-// The save order: the edits, the extended payment box, the lists, the last edits, the boxes
-// and lists of ticketing, and TYPE last.
-constexpr ui::ControlId kSavedIds[] = {
+// Both passes go through the edits up to the second object code, the extended payment box
+// and the second payment's edits; the save pass takes the box after those edits, Recall
+// before them.
+constexpr ui::ControlId kEditIds[] = {
     IDC_ISS_CARRIER,
     IDC_ISS_TFR,
     IDC_ISS_PAX,
@@ -281,82 +282,25 @@ constexpr ui::ControlId kSavedIds[] = {
     IDC_ISS_FOP1_OTH,
     IDC_ISS_FOP1_OBJECTCODE,
     IDC_ISS_FOP2_OBJECTCODE,
-    IDC_ISS_FOP2_CHQAMT,
-    IDC_ISS_FOP2_GR_NBR,
-    IDC_ISS_FOP2_GR_AMT,
-    IDC_ISS_FOP2_GGR_WRT_CDE,
-    IDC_ISS_FOP2_GGR_DBTOR_CDE,
-    IDC_ISS_FOP2_GGR_AMT,
-    IDC_ISS_FOP2_CSHAMT,
-    IDC_ISS_FOP2_OTH,
-    IDC_ISS_FOP2_OTH_AMT,
-    IDC_ISS_FOP1_CC_EXT_PAY,
-    IDC_ISS_FOP1,
-    IDC_ISS_FOP2,
-    IDC_ISS_FOP2_GGR_CODE,
-    IDC_ISS_FOP1_GGR_CODE,
-    IDC_ISS_ENDORSE_TYPE,
-    IDC_ISS_ITCODE_TYPE,
-    IDC_ISS_PRINTOPTION,
-    IDC_ISS_EXCHG_AUTH_FORM,
-    IDC_ISS_TRIPARTITE,
-    IDC_ISS_OVERRIDE_ETKT,
-    IDC_ISS_ETKT,
-    IDC_ISS_SPLIT,
-    IDC_ISS_GBA,
-    IDC_ISS_FP_LINES,
-    IDC_ISS_TYPE,
+};
+constexpr ui::ControlId kSecondPaymentEditIds[] = {
+    IDC_ISS_FOP2_CHQAMT,      IDC_ISS_FOP2_GR_NBR,        IDC_ISS_FOP2_GR_AMT,
+    IDC_ISS_FOP2_GGR_WRT_CDE, IDC_ISS_FOP2_GGR_DBTOR_CDE, IDC_ISS_FOP2_GGR_AMT,
+    IDC_ISS_FOP2_CSHAMT,      IDC_ISS_FOP2_OTH,           IDC_ISS_FOP2_OTH_AMT,
+};
+constexpr ui::ControlId kExtendedPaymentIds[] = {IDC_ISS_FOP1_CC_EXT_PAY};
+
+// After them the save pass takes the lists, the last edits, the boxes and lists of
+// ticketing, and TYPE last.
+constexpr ui::ControlId kSavedChoiceIds[] = {
+    IDC_ISS_FOP1,         IDC_ISS_FOP2,          IDC_ISS_FOP2_GGR_CODE, IDC_ISS_FOP1_GGR_CODE,
+    IDC_ISS_ENDORSE_TYPE, IDC_ISS_ITCODE_TYPE,   IDC_ISS_PRINTOPTION,   IDC_ISS_EXCHG_AUTH_FORM,
+    IDC_ISS_TRIPARTITE,   IDC_ISS_OVERRIDE_ETKT, IDC_ISS_ETKT,          IDC_ISS_SPLIT,
+    IDC_ISS_GBA,          IDC_ISS_FP_LINES,      IDC_ISS_TYPE,
 };
 
-// Recall: the edits up to the second object code, the extended payment box before the second
-// payment's edits; the first payment alone (its rule rebuilds the second payment's list);
-// then the other lists, edits and boxes and TYPE; the IT code list once it is rebuilt.
-constexpr ui::ControlId kRestoredBeforeFirstPaymentIds[] = {
-    IDC_ISS_CARRIER,
-    IDC_ISS_TFR,
-    IDC_ISS_PAX,
-    IDC_ISS_COMMISSION,
-    IDC_ISS_NET_COMMISSION,
-    IDC_ISS_ALTCURRENCY,
-    IDC_ISS_ENDORSE1,
-    IDC_ISS_ENDORSE2,
-    IDC_ISS_ITCODE,
-    IDC_ISS_NET_REMIT_AMT,
-    IDC_ISS_DISCOUNT_AMT,
-    IDC_ISS_VALUE_CODE,
-    IDC_ISS_SELLING_FARE,
-    IDC_ISS_CARD_AMT,
-    IDC_ISS_CONTRACT_CODE,
-    IDC_ISS_AGENT_COUPON,
-    IDC_ISS_PASSENGER_RECEIPT,
-    IDC_ISS_AUDIT_COUPON,
-    IDC_ISS_CARD_CHARGE_FORM,
-    IDC_ISS_FOP1_AGT_CODE,
-    IDC_ISS_FOP1_ALINE_DATA,
-    IDC_ISS_FOP1_CC_TYPE,
-    IDC_ISS_FOP1_CC_NBR,
-    IDC_ISS_FOP1_CC_EXPDATE,
-    IDC_ISS_FOP1_CC_APPR_CDE,
-    IDC_ISS_FOP1_CC_EXT_PAY_MONTHS,
-    IDC_ISS_FOP1_CC_ALINE_DATA,
-    IDC_ISS_FOP1_GR_NBR,
-    IDC_ISS_FOP1_GGR_WRT_CDE,
-    IDC_ISS_FOP1_GGR_DBTOR_CDE,
-    IDC_ISS_FOP1_OTH,
-    IDC_ISS_FOP1_OBJECTCODE,
-    IDC_ISS_FOP2_OBJECTCODE,
-    IDC_ISS_FOP1_CC_EXT_PAY,
-    IDC_ISS_FOP2_CHQAMT,
-    IDC_ISS_FOP2_GR_NBR,
-    IDC_ISS_FOP2_GR_AMT,
-    IDC_ISS_FOP2_GGR_WRT_CDE,
-    IDC_ISS_FOP2_GGR_DBTOR_CDE,
-    IDC_ISS_FOP2_GGR_AMT,
-    IDC_ISS_FOP2_CSHAMT,
-    IDC_ISS_FOP2_OTH,
-    IDC_ISS_FOP2_OTH_AMT,
-};
-
+// Recall: the first payment alone (its rule rebuilds the second payment's list); then the
+// other lists, edits and boxes and TYPE; the IT code list once it is rebuilt.
 constexpr ui::ControlId kRestoredFirstPaymentIds[] = {IDC_ISS_FOP1};
 
 constexpr ui::ControlId kRestoredAfterFirstPaymentIds[] = {
@@ -377,9 +321,10 @@ constexpr ui::ControlId kRestoredAfterFirstPaymentIds[] = {
 
 constexpr ui::ControlId kRestoredItCodeIds[] = {IDC_ISS_ITCODE_TYPE};
 
-const std::vector<PersistedField> kSaved = PersistedIn(kFields, kSavedIds);
+const std::vector<PersistedField> kSaved =
+    PersistedIn(kFields, {kEditIds, kSecondPaymentEditIds, kExtendedPaymentIds, kSavedChoiceIds});
 const std::vector<PersistedField> kRestoredBeforeFirstPayment =
-    PersistedIn(kFields, kRestoredBeforeFirstPaymentIds);
+    PersistedIn(kFields, {kEditIds, kExtendedPaymentIds, kSecondPaymentEditIds});
 const std::vector<PersistedField> kRestoredFirstPayment =
     PersistedIn(kFields, kRestoredFirstPaymentIds);
 const std::vector<PersistedField> kRestoredAfterFirstPayment =

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "framework/list_entries.h"
+#include "framework/rule_triggers.h"
+#include "masks/common/ticketing_choice_rules.h"
 #include "masks/issuance/issuance_form.h"
 #include "resources/resource.h"
 
@@ -110,61 +112,27 @@ constexpr Effect kExtendedPaymentEffects[] = {
     {IDC_ISS_FOP1_CC_EXT_PAY_MONTHS, Act::Empty, When(0)},
 };
 
-constexpr Effect kEndorsementEffects[] = {
-    {IDC_ISS_ENDORSE1, Act::EnabledIf, When(1, 2, 3, 4)},
-    {IDC_ISS_ENDORSE1, Act::Empty},
-    {IDC_ISS_ENDORSE1, Act::Limit, When(1), 60},
-    {IDC_ISS_ENDORSE1, Act::Limit, When(2), 58},
-    {IDC_ISS_ENDORSE1, Act::Limit, When(3), 29},
-    {IDC_ISS_ENDORSE1, Act::Limit, When(4), 83},
-    {IDC_ISS_ENDORSE1, Act::Tooltip, When(1), 0, "TOOLTIP_TICKETISSUANCE_ENDORSE_ED"},
-    {IDC_ISS_ENDORSE1, Act::Tooltip, When(2), 0, "TOOLTIP_TICKETISSUANCE_ENDORSE_EO"},
-    {IDC_ISS_ENDORSE1, Act::Tooltip, When(3), 0, "_TIP_EO_LINE1"},
-    {IDC_ISS_ENDORSE1, Act::Tooltip, When(4), 0, "TOOLTIP_TICKETISSUANCE_ENDORSE_EO_PR_DOMESTIC"},
-    {IDC_ISS_ENDORSE1_LABEL, Act::ShownIf, When(1, 2, 3, 4)},
-    {IDC_ISS_ENDORSE1_LABEL, Act::Text, When(1), 0, "DATA_TICKETISSUANCE_ED"},
-    {IDC_ISS_ENDORSE1_LABEL, Act::Text, When(2), 0, "DATA_TICKETISSUANCE_EO"},
-    {IDC_ISS_ENDORSE1_LABEL, Act::Text, When(3), 0, "LAB_TKTG_ENDORSE_EO1"},
-    {IDC_ISS_ENDORSE1_LABEL, Act::Text, When(4), 0, "DATA_TICKETISSUANCE_EO"},
-    {IDC_ISS_ENDORSE2, Act::EnabledIf, When(3, 4)},
-    {IDC_ISS_ENDORSE2, Act::Empty},
-    {IDC_ISS_ENDORSE2, Act::Limit, When(3), 29},
-    {IDC_ISS_ENDORSE2, Act::Limit, When(4), 83},
-    {IDC_ISS_ENDORSE2, Act::Tooltip, When(3), 0, "_TIP_EO_LINE2"},
-    {IDC_ISS_ENDORSE2, Act::Tooltip, When(4), 0, "TOOLTIP_TICKETISSUANCE_ENDORSE_ED_PR_DOMESTIC"},
-    {IDC_ISS_ENDORSE2_LABEL, Act::ShownIf, When(3, 4)},
-    {IDC_ISS_ENDORSE2_LABEL, Act::Text, When(3), 0, "LAB_TKTG_ENDORSE_EO2"},
-    {IDC_ISS_ENDORSE2_LABEL, Act::Text, When(4), 0, "DATA_TICKETISSUANCE_ED"},
+constexpr auto kEndorsementEffects = EndorsementEffects({
+    .line1 = IDC_ISS_ENDORSE1,
+    .label1 = IDC_ISS_ENDORSE1_LABEL,
+    .line2 = IDC_ISS_ENDORSE2,
+    .label2 = IDC_ISS_ENDORSE2_LABEL,
+    .edTooltip = "TOOLTIP_TICKETISSUANCE_ENDORSE_ED",
+    .eoTooltip = "TOOLTIP_TICKETISSUANCE_ENDORSE_EO",
+    .eoDomesticTooltip = "TOOLTIP_TICKETISSUANCE_ENDORSE_EO_PR_DOMESTIC",
+    .edDomesticTooltip = "TOOLTIP_TICKETISSUANCE_ENDORSE_ED_PR_DOMESTIC",
+    .edLabel = "DATA_TICKETISSUANCE_ED",
+    .eoLabel = "DATA_TICKETISSUANCE_EO",
+});
+constexpr auto kItCodeEffects = ItCodeEffects(IDC_ISS_ITCODE);
+constexpr PrintingControls kPrinting = {
+    IDC_ISS_OVERRIDE_ETKT,
+    IDC_ISS_PRINTOPTION,
+    {IDC_ISS_AGENT_COUPON, IDC_ISS_PASSENGER_RECEIPT, IDC_ISS_AUDIT_COUPON,
+     IDC_ISS_CARD_CHARGE_FORM, IDC_ISS_EXCHG_AUTH_FORM},
 };
-
-// Every IT code item but the empty one and "no tour code" asks for the tour code.
-constexpr Effect kItCodeEffects[] = {
-    {IDC_ISS_ITCODE, Act::EnabledIf, When(1, 2, 3, 4, 5, 6, 7, 8)},
-    {IDC_ISS_ITCODE, Act::Empty},
-};
-
-constexpr Effect kPrintOptionEffects[] = {
-    {IDC_ISS_AGENT_COUPON, Act::EnabledIf},    {IDC_ISS_PASSENGER_RECEIPT, Act::EnabledIf},
-    {IDC_ISS_AUDIT_COUPON, Act::EnabledIf},    {IDC_ISS_CARD_CHARGE_FORM, Act::EnabledIf},
-    {IDC_ISS_EXCHG_AUTH_FORM, Act::EnabledIf},
-};
-
-constexpr Effect kElectronicTicketingEffects[] = {
-    {IDC_ISS_OVERRIDE_ETKT, Act::Uncheck, When(0)},
-    {IDC_ISS_OVERRIDE_ETKT, Act::EnabledIf, When(1)},
-    {IDC_ISS_PRINTOPTION, Act::ResetList, When(0)},
-    {IDC_ISS_PRINTOPTION, Act::EnabledIf, When(1)},
-    {IDC_ISS_AGENT_COUPON, Act::Empty, When(0)},
-    {IDC_ISS_AGENT_COUPON, Act::EnabledIf, When(1)},
-    {IDC_ISS_PASSENGER_RECEIPT, Act::Empty, When(0)},
-    {IDC_ISS_PASSENGER_RECEIPT, Act::EnabledIf, When(1)},
-    {IDC_ISS_AUDIT_COUPON, Act::Empty, When(0)},
-    {IDC_ISS_AUDIT_COUPON, Act::EnabledIf, When(1)},
-    {IDC_ISS_CARD_CHARGE_FORM, Act::Empty, When(0)},
-    {IDC_ISS_CARD_CHARGE_FORM, Act::EnabledIf, When(1)},
-    {IDC_ISS_EXCHG_AUTH_FORM, Act::Empty, When(0)},
-    {IDC_ISS_EXCHG_AUTH_FORM, Act::EnabledIf, When(1)},
-};
+constexpr auto kPrintOptionEffects = PrintOptionEffects(kPrinting);
+constexpr auto kElectronicTicketingEffects = ElectronicTicketingEffects(kPrinting);
 
 constexpr ui::ControlId kExtendedPayment[] = {IDC_ISS_FOP1_CC_EXT_PAY};
 constexpr ui::ControlId kEndorsementType[] = {IDC_ISS_ENDORSE_TYPE};
@@ -186,12 +154,7 @@ constexpr framework::ChoiceRule kChoiceRules[] = {
     kExtendedPaymentRule, kEndorsementRule, kItCodeRule, kElectronicTicketingRule, kPrintOptionRule,
 };
 
-// A change of the form and the rule it runs.
-struct Trigger {
-    ui::ControlId id;
-    ui::Notify code;
-    void (FormRules::*rule)();
-};
+using Trigger = framework::Trigger<FormRules>;
 
 constexpr Trigger kTriggers[] = {
     {IDC_ISS_TYPE, ui::Notify::SelChange, &FormRules::TypeRule},
@@ -251,13 +214,7 @@ void FormRules::Refresh() {
 }
 
 bool FormRules::OnCommand(ui::ControlId id, ui::Notify code) {
-    for (const Trigger& t : kTriggers) {
-        if (t.id == id && t.code == code) {
-            (this->*t.rule)();
-            return true;
-        }
-    }
-    return false;
+    return framework::RunTrigger<FormRules>(kTriggers, *this, id, code);
 }
 
 void FormRules::Reveal(ui::ControlId id) {

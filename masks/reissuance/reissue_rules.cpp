@@ -10,6 +10,8 @@
 #include "framework/checks.h"
 #include "framework/choice_rules.h"
 #include "framework/list_entries.h"
+#include "framework/rule_triggers.h"
+#include "masks/common/ticketing_choice_rules.h"
 #include "masks/reissuance/reissue_form.h"
 #include "resources/resource.h"
 
@@ -81,62 +83,28 @@ std::span<const ui::ControlId> DetailsOf(std::span<const PaymentDetails> table, 
     return {};
 }
 
-constexpr Effect kEndorsementEffects[] = {
-    {IDC_REISS_ENDORSE1, Act::EnabledIf, When(1, 2, 3, 4)},
-    {IDC_REISS_ENDORSE1, Act::Empty},
-    {IDC_REISS_ENDORSE1, Act::Limit, When(1), 60},
-    {IDC_REISS_ENDORSE1, Act::Limit, When(2), 58},
-    {IDC_REISS_ENDORSE1, Act::Limit, When(3), 29},
-    {IDC_REISS_ENDORSE1, Act::Limit, When(4), 83},
-    {IDC_REISS_ENDORSE1, Act::Tooltip, When(1), 0, "TOOLTIP_TKTREISSUE_ENDORSE_ED"},
-    {IDC_REISS_ENDORSE1, Act::Tooltip, When(2), 0, "TOOLTIP_TKTREISSUE_ENDORSE_EO"},
-    {IDC_REISS_ENDORSE1, Act::Tooltip, When(3), 0, "_TIP_EO_LINE1"},
-    {IDC_REISS_ENDORSE1, Act::Tooltip, When(4), 0, "TOOLTIP_TKTREISSUE_ENDORSE_EO_PR_DOMESTIC"},
-    {IDC_REISS_ENDORSE1_LABEL, Act::ShownIf, When(1, 2, 3, 4)},
-    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(1), 0, "DATA_TKTREISSUE_ED"},
-    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(2), 0, "DATA_TKTREISSUE_EO"},
-    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(3), 0, "LAB_TKTG_ENDORSE_EO1"},
-    {IDC_REISS_ENDORSE1_LABEL, Act::Text, When(4), 0, "DATA_TKTREISSUE_EO"},
-    {IDC_REISS_ENDORSE2, Act::EnabledIf, When(3, 4)},
-    {IDC_REISS_ENDORSE2, Act::Empty},
-    {IDC_REISS_ENDORSE2, Act::Limit, When(3), 29},
-    {IDC_REISS_ENDORSE2, Act::Limit, When(4), 83},
-    {IDC_REISS_ENDORSE2, Act::Tooltip, When(3), 0, "_TIP_EO_LINE2"},
-    {IDC_REISS_ENDORSE2, Act::Tooltip, When(4), 0, "TOOLTIP_TKTREISSUE_ENDORSE_ED_PR_DOMESTIC"},
-    {IDC_REISS_ENDORSE2_LABEL, Act::ShownIf, When(3, 4)},
-    {IDC_REISS_ENDORSE2_LABEL, Act::Text, When(3), 0, "LAB_TKTG_ENDORSE_EO2"},
-    {IDC_REISS_ENDORSE2_LABEL, Act::Text, When(4), 0, "DATA_TKTREISSUE_ED"},
-};
-
+constexpr auto kEndorsementEffects = EndorsementEffects({
+    .line1 = IDC_REISS_ENDORSE1,
+    .label1 = IDC_REISS_ENDORSE1_LABEL,
+    .line2 = IDC_REISS_ENDORSE2,
+    .label2 = IDC_REISS_ENDORSE2_LABEL,
+    .edTooltip = "TOOLTIP_TKTREISSUE_ENDORSE_ED",
+    .eoTooltip = "TOOLTIP_TKTREISSUE_ENDORSE_EO",
+    .eoDomesticTooltip = "TOOLTIP_TKTREISSUE_ENDORSE_EO_PR_DOMESTIC",
+    .edDomesticTooltip = "TOOLTIP_TKTREISSUE_ENDORSE_ED_PR_DOMESTIC",
+    .edLabel = "DATA_TKTREISSUE_ED",
+    .eoLabel = "DATA_TKTREISSUE_EO",
+});
 // Any IT code type (either list's) asks for the code.
-constexpr Effect kItCodeEffects[] = {
-    {IDC_REISS_ITCODE, Act::EnabledIf, When(1, 2, 3, 4, 5, 6, 7, 8)},
-    {IDC_REISS_ITCODE, Act::Empty},
+constexpr auto kItCodeEffects = ItCodeEffects(IDC_REISS_ITCODE);
+constexpr PrintingControls kPrinting = {
+    IDC_REISS_OVERRIDE_ETKT,
+    IDC_REISS_PRINTOPTION,
+    {IDC_REISS_AGENTCOUPON, IDC_REISS_PASSRECEIPT, IDC_REISS_AUDITCOUPON, IDC_REISS_CCCHGFORM,
+     IDC_REISS_EXCHG_AUTH_FORM},
 };
-
-// Any choice of a printing option opens the copies.
-constexpr Effect kPrintingOptionEffects[] = {
-    {IDC_REISS_AGENTCOUPON, Act::EnabledIf},     {IDC_REISS_PASSRECEIPT, Act::EnabledIf},
-    {IDC_REISS_AUDITCOUPON, Act::EnabledIf},     {IDC_REISS_CCCHGFORM, Act::EnabledIf},
-    {IDC_REISS_EXCHG_AUTH_FORM, Act::EnabledIf},
-};
-
-constexpr Effect kElectronicTicketingEffects[] = {
-    {IDC_REISS_OVERRIDE_ETKT, Act::EnabledIf, When(1)},
-    {IDC_REISS_OVERRIDE_ETKT, Act::Uncheck, When(0)},
-    {IDC_REISS_PRINTOPTION, Act::EnabledIf, When(1)},
-    {IDC_REISS_PRINTOPTION, Act::ResetList, When(0)},
-    {IDC_REISS_AGENTCOUPON, Act::EnabledIf, When(1)},
-    {IDC_REISS_AGENTCOUPON, Act::Empty, When(0)},
-    {IDC_REISS_PASSRECEIPT, Act::EnabledIf, When(1)},
-    {IDC_REISS_PASSRECEIPT, Act::Empty, When(0)},
-    {IDC_REISS_AUDITCOUPON, Act::EnabledIf, When(1)},
-    {IDC_REISS_AUDITCOUPON, Act::Empty, When(0)},
-    {IDC_REISS_CCCHGFORM, Act::EnabledIf, When(1)},
-    {IDC_REISS_CCCHGFORM, Act::Empty, When(0)},
-    {IDC_REISS_EXCHG_AUTH_FORM, Act::EnabledIf, When(1)},
-    {IDC_REISS_EXCHG_AUTH_FORM, Act::Empty, When(0)},
-};
+constexpr auto kPrintingOptionEffects = PrintOptionEffects(kPrinting);
+constexpr auto kElectronicTicketingEffects = ElectronicTicketingEffects(kPrinting);
 
 constexpr Effect kSecondTicketEffects[] = {
     {IDC_REISS_ORGTKT1, Act::EnabledIf, When(1)},
@@ -178,12 +146,7 @@ constexpr framework::ChoiceRule kChoiceRules[] = {
     {{Source::Kind::CheckBox, kElectronicTicketing}, kElectronicTicketingEffects},
 };
 
-// A change of the form and the rule it runs.
-struct Trigger {
-    ui::ControlId id;
-    ui::Notify code;
-    void (FormRules::*rule)();
-};
+using Trigger = framework::Trigger<FormRules>;
 
 constexpr Trigger kTriggers[] = {
     {IDC_REISS_FOP, ui::Notify::SelChange, &FormRules::OriginalPaymentRule},
@@ -222,13 +185,7 @@ void FormRules::ApplyPaymentRules() {
 }
 
 bool FormRules::OnCommand(ui::ControlId id, ui::Notify code) {
-    for (const Trigger& t : kTriggers) {
-        if (t.id == id && t.code == code) {
-            (this->*t.rule)();
-            return true;
-        }
-    }
-    return false;
+    return framework::RunTrigger<FormRules>(kTriggers, *this, id, code);
 }
 
 void FormRules::Reveal(ui::ControlId id) {
