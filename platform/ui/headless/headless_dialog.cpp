@@ -75,6 +75,8 @@ HeadlessDialog::HeadlessDialog(HeadlessToolkit& toolkit, const DialogTemplate& t
     caption_ = text::fromUtf16(text::toUtf16(tmpl.caption, text::kUtf8), text::systemCodePage());
     controls_.reserve(tmpl.controls.size());
     for (const ControlTemplate& t : tmpl.controls) {
+        if (t.id != kUnnamed)
+            positions_.emplace(t.id, controls_.size());
         controls_.push_back(Control::fromTemplate(t));
         if (t.kind != ControlKind::Custom || !sameClass(t.windowClass, kOutsideControlClass))
             continue;
@@ -99,11 +101,8 @@ void HeadlessDialog::initialize() {
 Control* HeadlessDialog::find(ControlId id) {
     if (id == kUnnamed)
         return nullptr;
-    for (Control& c : controls_) {
-        if (c.id == id)
-            return &c;
-    }
-    return nullptr;
+    const auto at = positions_.find(id);
+    return at == positions_.end() ? nullptr : &controls_[at->second];
 }
 
 const Control* HeadlessDialog::find(ControlId id) const {

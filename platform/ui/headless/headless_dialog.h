@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ui/dialog.h"
@@ -128,6 +129,8 @@ class HeadlessDialog final : public Dialog {
     Dialog* owner_;
     std::string caption_;
     std::vector<Control> controls_;
+    // Where each named control stands in controls_ (the first, should a number come twice).
+    std::unordered_map<ControlId, std::size_t> positions_;
     bool visible_ = false;
     bool enabled_ = true;
     bool endRequested_ = false;
