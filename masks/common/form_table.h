@@ -33,6 +33,48 @@ struct Field {
     framework::ChooserSpec chooser;
 };
 
+// The rows of a field table, built by the way the field is labelled.
+namespace rows {
+
+// A field without a label of its own.
+inline Field Plain(ui::ControlId id, FieldKind kind, const char* tooltipKey, int maxLength,
+                   const char* profileKey, framework::ChooserSpec chooser = {}) {
+    return {id, kind, LabelKind::None, 0, "", false, tooltipKey, maxLength, profileKey, chooser};
+}
+
+// A field with a label static in the optional style.
+inline Field Labelled(ui::ControlId id, FieldKind kind, ui::ControlId label, const char* labelKey,
+                      const char* tooltipKey, int maxLength, const char* profileKey,
+                      framework::ChooserSpec chooser = {}) {
+    return {id,    kind,       LabelKind::Label, label,      labelKey,
+            false, tooltipKey, maxLength,        profileKey, chooser};
+}
+
+// A field with a label static in the mandatory colour.
+inline Field MandatoryLabelled(ui::ControlId id, FieldKind kind, ui::ControlId label,
+                               const char* labelKey, const char* tooltipKey, int maxLength,
+                               const char* profileKey, framework::ChooserSpec chooser = {}) {
+    return {id,   kind,       LabelKind::Label, label,      labelKey,
+            true, tooltipKey, maxLength,        profileKey, chooser};
+}
+
+// A check box whose own caption is its label.
+inline Field Box(ui::ControlId id, const char* captionKey, const char* tooltipKey,
+                 const char* profileKey) {
+    return {id,
+            FieldKind::CheckBox,
+            LabelKind::Caption,
+            id,
+            captionKey,
+            false,
+            tooltipKey,
+            0,
+            profileKey,
+            {}};
+}
+
+}  // namespace rows
+
 // Group boxes, statics and buttons that only carry a text (and perhaps a tooltip).
 struct Caption {
     ui::ControlId id;

@@ -16,18 +16,8 @@ constexpr FieldKind E = FieldKind::Edit;
 constexpr FieldKind L = FieldKind::List;
 constexpr FieldKind B = FieldKind::CheckBox;
 
-// A field without a label of its own.
-Field Plain(ui::ControlId id, FieldKind kind, const char* tooltipKey, int maxLength,
-            const char* profileKey, ChooserSpec chooser = {}) {
-    return {id, kind, LabelKind::None, 0, "", false, tooltipKey, maxLength, profileKey, chooser};
-}
-
-// A field with an optional label static.
-Field Labelled(ui::ControlId id, FieldKind kind, ui::ControlId label, const char* labelKey,
-               const char* tooltipKey, int maxLength, const char* profileKey) {
-    return {id,    kind,       LabelKind::Label, label,      labelKey,
-            false, tooltipKey, maxLength,        profileKey, {}};
-}
+using rows::Labelled;
+using rows::Plain;
 
 const std::vector<Field> kFields = {
     // Header.
