@@ -1,12 +1,16 @@
 // Late-bound access to a mask's automation interface: names to DISPIDs, and IDispatch::Invoke
-// routed to the members of IZenkorMask.
+// routed to the members of IZenkorMask. Where the system has the module's type library, the
+// library's description of the interface answers all four IDispatch members instead.
 //
 // Refusals here are errors of the dispatch protocol (the caller asked for a member, a kind of
 // call or an argument that does not exist); the members themselves always answer S_OK.
 #pragma once
 
+#include "framework/class_ids.h"
 #include "framework/mask_interface.h"
 #include "platform/com/com.h"
+#include "platform/com/com_ptr.h"
+#include "platform/com/type_library.h"
 
 namespace framework {
 
@@ -34,16 +38,24 @@ class MaskDispatch : public Interface {
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override {
         if (pctinfo == nullptr)
             return E_POINTER;
-        *pctinfo = 0;
+        *pctinfo = typeInfo() ? 1 : 0;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) override {
-        if (ppTInfo != nullptr)
-            *ppTInfo = nullptr;
-        return E_NOTIMPL;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID, ITypeInfo** ppTInfo) override {
+        if (ppTInfo == nullptr)
+            return E_POINTER;
+        *ppTInfo = nullptr;
+        if (!typeInfo())
+            return E_NOTIMPL;
+        if (iTInfo != 0)
+            return DISP_E_BADINDEX;
+        *ppTInfo = com::Ptr<ITypeInfo>(typeInfo().get()).detach();
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
                                             DISPID* rgDispId) override {
+        if (riid == IID_NULL && typeInfo())
+            return com::typeIdsOfNames(*typeInfo(), rgszNames, cNames, rgDispId);
         return MaskIdsOfNames(HasInitParam(), riid, rgszNames, cNames, rgDispId);
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD wFlags,
@@ -51,6 +63,10 @@ class MaskDispatch : public Interface {
                                      EXCEPINFO* pExcepInfo, UINT* puArgErr) override {
         if (!(riid == IID_NULL))
             return DISP_E_UNKNOWNINTERFACE;
+        if (typeInfo()) {
+            return com::typeInvoke(*typeInfo(), static_cast<Interface*>(this), dispIdMember, wFlags,
+                                   pDispParams, pVarResult, pExcepInfo, puArgErr);
+        }
         (void)pExcepInfo;  // members never raise exceptions
         return InvokeMask(*this, HasInitParam(), dispIdMember, wFlags, pDispParams, pVarResult,
                           puArgErr);
@@ -60,6 +76,21 @@ class MaskDispatch : public Interface {
     ~MaskDispatch() = default;
     // Whether the interface has initParam (every mask's but Skyfolio's).
     virtual bool HasInitParam() const { return true; }
+    // The IID of the interface, as the type library knows it (none: answered by our tables).
+    virtual const IID* DispatchIid() const { return nullptr; }
+
+  private:
+    // The type library's description of the interface, looked up once; null where the system
+    // has no type library.
+    const com::Ptr<ITypeInfo>& typeInfo() {
+        if (!typeInfoLooked_ && DispatchIid() != nullptr)
+            typeInfo_ = com::interfaceTypeInfo(ids::LIBID_FAREWRIGHTLib, *DispatchIid());
+        typeInfoLooked_ = true;
+        return typeInfo_;
+    }
+
+    com::Ptr<ITypeInfo> typeInfo_;
+    bool typeInfoLooked_ = false;
 };
 
 }  // namespace framework

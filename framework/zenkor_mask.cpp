@@ -3,11 +3,14 @@
 #include <new>
 #include <utility>
 
+#include "framework/class_ids.h"
+#include "framework/connection_point_enum.h"
 #include "framework/guard.h"
 #include "framework/language.h"
 #include "framework/persistence.h"
 #include "framework/shared_settings.h"
 #include "platform/com/bstr.h"
+#include "platform/com/type_library.h"
 #include "platform/text/codepage.h"
 #include "platform/ui/toolkit.h"
 
@@ -115,13 +118,36 @@ HRESULT MaskBase::initParam(BSTR) {
 // IConnectionPointContainer
 
 HRESULT MaskBase::EnumConnectionPoints(IEnumConnectionPoints** ppEnum) {
-    if (ppEnum != nullptr)
-        *ppEnum = nullptr;
-    return E_NOTIMPL;
+    try {
+        return ConnectionPointEnum::Create({com::Ptr<IConnectionPoint>(&events_)}, 0, ppEnum);
+    } catch (...) {
+        if (ppEnum != nullptr)
+            *ppEnum = nullptr;
+        return E_OUTOFMEMORY;
+    }
 }
 
 HRESULT MaskBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
     return events_.find(riid, ppCP);
+}
+
+// IProvideClassInfo2
+
+HRESULT MaskBase::GetClassInfo(ITypeInfo** ppTI) {
+    if (ppTI == nullptr)
+        return E_POINTER;
+    *ppTI = com::classTypeInfo(ids::LIBID_FAREWRIGHTLib, *info_.iid).detach();
+    return *ppTI != nullptr ? S_OK : TYPE_E_ELEMENTNOTFOUND;
+}
+
+HRESULT MaskBase::GetGUID(DWORD dwGuidKind, GUID* pGUID) {
+    if (pGUID == nullptr)
+        return E_POINTER;
+    *pGUID = GUID_NULL;
+    if (dwGuidKind != GUIDKIND_DEFAULT_SOURCE_DISP_IID)
+        return E_INVALIDARG;
+    *pGUID = *info_.eventsIid;
+    return S_OK;
 }
 
 // Activation

@@ -31,12 +31,14 @@ class ProfilePass;
 // DISPIDs of the events every mask fires.
 enum EventDispid : DISPID { kEventCancel = 1, kEventSend = 2 };
 
-// A mask answers IUnknown, IDispatch and its own interface, IConnectionPointContainer and
-// IZenkorMaskView.
+// A mask answers IUnknown, IDispatch and its own interface, IConnectionPointContainer,
+// IProvideClassInfo2 and IZenkorMaskView.
 class MaskBase
-    : public com::Object<com::Implements<MaskDispatch<IZenkorMask>, IID_IDispatch>,
-                         com::Implements<IConnectionPointContainer, IID_IConnectionPointContainer>,
-                         com::Implements<IZenkorMaskView, IID_IZenkorMaskView>>,
+    : public com::Object<
+          com::Implements<MaskDispatch<IZenkorMask>, IID_IDispatch>,
+          com::Implements<IConnectionPointContainer, IID_IConnectionPointContainer>,
+          com::Implements<IProvideClassInfo2, IID_IProvideClassInfo, IID_IProvideClassInfo2>,
+          com::Implements<IZenkorMaskView, IID_IZenkorMaskView>>,
       private FormOwner,
       public FormHost {
   public:
@@ -50,6 +52,11 @@ class MaskBase
     // IConnectionPointContainer
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** ppEnum) override;
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
+
+    // IProvideClassInfo2: the class as the type library describes it (none where the system
+    // has no type library), and its default source, the event interface.
+    HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** ppTI) override;
+    HRESULT STDMETHODCALLTYPE GetGUID(DWORD dwGuidKind, GUID* pGUID) override;
 
     // IZenkorMaskView
     HRESULT STDMETHODCALLTYPE Activate() override;
@@ -74,6 +81,7 @@ class MaskBase
     ~MaskBase() override;
 
     bool HasInitParam() const override { return info_.hasInitParam; }
+    const IID* DispatchIid() const override { return info_.iid; }
 
     // Hooks besides the form side's (SetupForm, AfterActivation, ClearForm, OnFormCommand).
     // Send: the checks in order; false at the first failure (which has reported itself).

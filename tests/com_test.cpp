@@ -103,7 +103,7 @@ TEST(Variant, ClearFreesWhatItOwnsAndEmpties) {
 
 // How a test tells that a pointer really is the interface it was asked for: a call beyond
 // IUnknown with a known answer.
-enum class Speaks { Dispatch, Container, View, Factory, ConnectionPoint };
+enum class Speaks { Dispatch, Container, View, Factory, ConnectionPoint, ClassInfo, Enumeration };
 
 bool speaks(Speaks how, void* itf) {
     switch (how) {
@@ -120,6 +120,14 @@ bool speaks(Speaks how, void* itf) {
             return static_cast<framework::IZenkorMaskView*>(itf)->Deactivate() == S_OK;
         case Speaks::Factory:  // an unlock without a lock
             return static_cast<IClassFactory*>(itf)->LockServer(FALSE) == E_UNEXPECTED;
+        case Speaks::ClassInfo: {
+            GUID source = GUID_NULL;
+            return static_cast<IProvideClassInfo2*>(itf)->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID,
+                                                                  &source) == S_OK &&
+                   !(source == GUID_NULL);
+        }
+        case Speaks::Enumeration:
+            return static_cast<IEnumConnectionPoints*>(itf)->Skip(0) == S_OK;
         case Speaks::ConnectionPoint: {
             IID iid = IID_NULL;
             return static_cast<IConnectionPoint*>(itf)->GetConnectionInterface(&iid) == S_OK &&
@@ -178,7 +186,20 @@ std::vector<ObjectKind> objectKinds() {
                          {{IID_IDispatch, Speaks::Dispatch},
                           {e.iid, Speaks::Dispatch},
                           {IID_IConnectionPointContainer, Speaks::Container},
+                          {IID_IProvideClassInfo, Speaks::ClassInfo},
+                          {IID_IProvideClassInfo2, Speaks::ClassInfo},
                           {framework::IID_IZenkorMaskView, Speaks::View}}});
+        kinds.push_back({"connection points of " + std::string(e.name),
+                         [&e] {
+                             // The enumeration keeps the mask while it lives.
+                             com::Ptr<IEnumConnectionPoints> points;
+                             mask(e)
+                                 .as<IConnectionPointContainer>(IID_IConnectionPointContainer)
+                                 ->EnumConnectionPoints(points.out());
+                             com::Ptr<IUnknown> object(points.get());
+                             return Made{object, object};
+                         },
+                         {{IID_IEnumConnectionPoints, Speaks::Enumeration}}});
         kinds.push_back({"connection point of " + std::string(e.name),
                          [&e] {
                              Made made;
@@ -226,6 +247,9 @@ std::vector<IID> knownIids() {
                              IID_IClassFactory,
                              IID_IConnectionPointContainer,
                              IID_IConnectionPoint,
+                             IID_IEnumConnectionPoints,
+                             IID_IProvideClassInfo,
+                             IID_IProvideClassInfo2,
                              framework::IID_IZenkorMaskView};
     for (const server::ClassEntry& e : server::classTable()) {
         iids.push_back(e.iid);
@@ -280,6 +304,101 @@ TEST(UnknownProtocol, EveryObjectKind) {
             EXPECT_EQ(count(made.counter.get()), start) << "every reference given back";
         }
         EXPECT_EQ(framework::moduleLockCount(), modulesBefore) << "the object has gone";
+    }
+}
+
+// The enumeration of a mask's connection points: its one point, then nothing; Skip, Reset and
+// Clone move over the same list, each clone on its own.
+TEST(ConnectionPoints, EnumerationWalksTheOnePoint) {
+    testing_support::TempHome home;
+    for (const server::ClassEntry& e : server::classTable()) {
+        if (e.create == nullptr)
+            continue;
+        SCOPED_TRACE(e.name);
+        com::Ptr<IEnumConnectionPoints> points;
+        ASSERT_EQ(mask(e)
+                      .as<IConnectionPointContainer>(IID_IConnectionPointContainer)
+                      ->EnumConnectionPoints(points.out()),
+                  S_OK);
+        // Next(n) from where the enumeration stands: its answer and how many it handed out.
+        auto next = [](IEnumConnectionPoints& from, ULONG n, ULONG* fetched) {
+            IConnectionPoint* out[2] = {};
+            const HRESULT hr = from.Next(n, out, fetched);
+            IID iid = IID_NULL;
+            for (IConnectionPoint* point : out) {
+                if (point != nullptr) {
+                    point->GetConnectionInterface(&iid);
+                    point->Release();
+                }
+            }
+            return std::make_pair(hr, iid);
+        };
+        struct Step {
+            const char* what;
+            std::function<HRESULT(IEnumConnectionPoints&)> act;
+            HRESULT expected;
+        };
+        ULONG fetched = 9;
+        com::Ptr<IEnumConnectionPoints> clone;
+        const Step steps[] = {
+            {"the events' point first",
+             [&](IEnumConnectionPoints& p) {
+                 auto [hr, iid] = next(p, 1, nullptr);
+                 return iid == e.diid ? hr : E_FAIL;
+             },
+             S_OK},
+            {"then none", [&](IEnumConnectionPoints& p) { return next(p, 1, &fetched).first; },
+             S_FALSE},
+            {"a clone at the end is at the end",
+             [&](IEnumConnectionPoints& p) {
+                 p.Clone(clone.out());
+                 return next(*clone, 1, &fetched).first;
+             },
+             S_FALSE},
+            {"after Reset, two asked, one given",
+             [&](IEnumConnectionPoints& p) {
+                 p.Reset();
+                 auto [hr, iid] = next(p, 2, &fetched);
+                 return fetched == 1 && iid == e.diid ? hr : E_FAIL;
+             },
+             S_FALSE},
+            {"two asked with nowhere to count them",
+             [&](IEnumConnectionPoints& p) { return next(p, 2, nullptr).first; }, E_POINTER},
+            {"Skip past the end", [&](IEnumConnectionPoints& p) { return p.Reset(), p.Skip(2); },
+             S_FALSE},
+            {"Skip over the one point",
+             [&](IEnumConnectionPoints& p) { return p.Reset(), p.Skip(1); }, S_OK},
+        };
+        for (const Step& step : steps)
+            EXPECT_EQ(step.act(*points), step.expected) << step.what;
+    }
+}
+
+// A mask names its default source; with no type library on the system it has no class
+// description to give.
+TEST(ClassInfo, DefaultSourceIsTheEventInterface) {
+    testing_support::TempHome home;
+    for (const server::ClassEntry& e : server::classTable()) {
+        if (e.create == nullptr)
+            continue;
+        SCOPED_TRACE(e.name);
+        const auto provider = mask(e).as<IProvideClassInfo2>(IID_IProvideClassInfo2);
+        ASSERT_TRUE(provider);
+        struct Case {
+            DWORD kind;
+            HRESULT expected;
+            GUID guid;
+        };
+        for (const Case& c : {Case{GUIDKIND_DEFAULT_SOURCE_DISP_IID, S_OK, e.diid},
+                              Case{0, E_INVALIDARG, GUID_NULL}, Case{2, E_INVALIDARG, GUID_NULL}}) {
+            GUID guid = e.clsid;
+            EXPECT_EQ(provider->GetGUID(c.kind, &guid), c.expected) << c.kind;
+            EXPECT_EQ(guid, c.guid) << c.kind;
+        }
+        EXPECT_EQ(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, nullptr), E_POINTER);
+        ITypeInfo* info = reinterpret_cast<ITypeInfo*>(&home);
+        EXPECT_EQ(provider->GetClassInfo(&info), TYPE_E_ELEMENTNOTFOUND);
+        EXPECT_EQ(info, nullptr);
     }
 }
 

@@ -34,6 +34,7 @@ class Ptr {
     }
     T* get() const { return p_; }
     T* operator->() const { return p_; }
+    T& operator*() const { return *p_; }
     explicit operator bool() const { return p_ != nullptr; }
     T** out() {
         reset();

@@ -82,6 +82,7 @@ inline constexpr HRESULT DISP_E_BADINDEX = static_cast<HRESULT>(0x8002000Bu);
 inline constexpr HRESULT CONNECT_E_NOCONNECTION = static_cast<HRESULT>(0x80040200u);
 inline constexpr HRESULT CONNECT_E_ADVISELIMIT = static_cast<HRESULT>(0x80040201u);
 inline constexpr HRESULT CONNECT_E_CANNOTCONNECT = static_cast<HRESULT>(0x80040202u);
+inline constexpr HRESULT TYPE_E_ELEMENTNOTFOUND = static_cast<HRESULT>(0x8002802Bu);
 inline constexpr HRESULT SELFREG_E_CLASS = static_cast<HRESULT>(0x80040201u);
 
 inline constexpr LCID LOCALE_USER_DEFAULT = 0x400;
@@ -119,10 +120,15 @@ inline constexpr IID IID_IConnectionPointContainer = {
     0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 inline constexpr IID IID_IConnectionPoint = {
     0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+inline constexpr IID IID_IEnumConnectionPoints = {
+    0xB196B285, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+inline constexpr IID IID_IProvideClassInfo = {
+    0xB196B283, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+inline constexpr IID IID_IProvideClassInfo2 = {
+    0xA6BC3AC0, 0xDBAA, 0x11CE, {0x9D, 0xE3, 0x00, 0xAA, 0x00, 0x4B, 0xB8, 0x51}};
 
 struct IUnknown;
 struct IDispatch;
-struct ITypeInfo;
 struct IEnumConnections;
 struct IEnumConnectionPoints;
 
@@ -179,6 +185,12 @@ struct IUnknown {
     ~IUnknown() = default;
 };
 
+// No type library exists here: a description is never made, only passed on as null.
+struct ITypeInfo : IUnknown {
+  protected:
+    ~ITypeInfo() = default;
+};
+
 struct IDispatch : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) = 0;
     virtual HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) = 0;
@@ -222,6 +234,33 @@ struct IConnectionPointContainer : IUnknown {
 
   protected:
     ~IConnectionPointContainer() = default;
+};
+
+struct IEnumConnectionPoints : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE Next(ULONG cConnections, IConnectionPoint** ppCP,
+                                           ULONG* pcFetched) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Skip(ULONG cConnections) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Reset() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** ppEnum) = 0;
+
+  protected:
+    ~IEnumConnectionPoints() = default;
+};
+
+struct IProvideClassInfo : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** ppTI) = 0;
+
+  protected:
+    ~IProvideClassInfo() = default;
+};
+
+inline constexpr DWORD GUIDKIND_DEFAULT_SOURCE_DISP_IID = 1;
+
+struct IProvideClassInfo2 : IProvideClassInfo {
+    virtual HRESULT STDMETHODCALLTYPE GetGUID(DWORD dwGuidKind, GUID* pGUID) = 0;
+
+  protected:
+    ~IProvideClassInfo2() = default;
 };
 
 // Automation strings: a 32-bit byte length before the characters, a terminating NUL after.
