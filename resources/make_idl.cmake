@@ -1,24 +1,9 @@
 # Writes the type library's source from the template and the identifiers of class_ids.h, so
 # that every identifier exists in one place.
 #   cmake -DIDS=class_ids.h -DTEMPLATE=farewright.idl.in -DOUTPUT=farewright.idl -P make_idl.cmake
-file(READ ${IDS} ids)
-# "// {GUID}" above "inline constexpr GUID NAME =".
-string(REGEX MATCHALL "// {[0-9A-F-]+}\n inline constexpr GUID [A-Za-z_]+" pairs "${ids}")
-if(NOT pairs)
-  string(REGEX MATCHALL "// {[0-9A-F-]+}\ninline constexpr GUID [A-Za-z_]+" pairs "${ids}")
-endif()
-foreach(pair ${pairs})
-  string(REGEX REPLACE "// {([0-9A-F-]+)}\n.*GUID ([A-Za-z_]+)" "\\1;\\2" parts "${pair}")
-  list(GET parts 0 guid)
-  list(GET parts 1 name)
-  set(${name} ${guid})
-endforeach()
-if(NOT LIBID_FAREWRIGHTLib)
-  message(FATAL_ERROR "${IDS}: no LIBID_FAREWRIGHTLib")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/read_ids.cmake)
 
 # Each mask: its events (DISPID and declaration) and whether its interface has initParam.
-set(masks Skyfolio TicketingIssuance TicketingReIssuance IssLogTkt IssManualVoidTkt IssBSPDamagedTkt)
 set(cancel "HRESULT Cancel()")
 set(send "HRESULT Send([in] BSTR bstrHostCommand)")
 set(on_event "HRESULT OnEvent([in] BSTR bstrParam1, [in] BSTR bstrParam2)")

@@ -6,7 +6,13 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwctype>
+#include <map>
 #include <string>
+#include <vector>
+
+#include "resources/resource.h"
+#include "tests/windows/registry_script.h"
 
 namespace {
 
@@ -142,34 +148,94 @@ std::wstring modulePath() {
     return std::wstring(path, n);
 }
 
-// The keys of the class that a terminal and a container read.
-void checkRegistration(const wchar_t* name, REFCLSID clsid) {
+// The class's registry script, as the module holds it.
+std::string registryScript(int id) {
+    HMODULE module = GetModuleHandleW(L"Farewright.dll");
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), L"REGISTRY");
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr)
+        return {};
+    return std::string(static_cast<const char*>(bytes), SizeofResource(module, found));
+}
+
+// Every key under `path` (itself included), with its default value.
+void registryTree(const std::wstring& path, std::map<std::wstring, std::wstring>& keys) {
+    keys[path] = classesValue(path);
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    std::vector<std::wstring> children;
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        children.emplace_back(name, length);
+    }
+    RegCloseKey(key);
+    for (const std::wstring& child : children)
+        registryTree(path + L"\\" + child, keys);
+}
+
+std::wstring lower(std::wstring text) {
+    for (wchar_t& c : text)
+        c = towlower(c);
+    return text;
+}
+
+// The registration of the class is its registry script, key for key, with "%MODULE%" the
+// module's path, plus the two component categories; its type library is registered.
+void checkRegistration(const wchar_t* name, REFCLSID clsid, int scriptId) {
+    const auto script = readRegistryScript(registryScript(scriptId), modulePath());
+    check(script.has_value() && !script->empty(), name, "its registry script reads");
+    if (!script)
+        return;
     wchar_t text[64];
     StringFromGUID2(clsid, text, 64);
-    const std::wstring key = std::wstring(L"CLSID\\") + text;
-    const std::wstring progId = std::wstring(L"Farewright.") + name;
-    const std::wstring module = modulePath();
-    check(classesValue(key) == std::wstring(name) + L" Class", name, "class key and its name");
-    check(classesValue(key + L"\\ProgID") == progId + L".1" &&
-              classesValue(key + L"\\VersionIndependentProgID") == progId &&
-              classesValue(progId + L"\\CurVer") == progId + L".1",
-          name, "ProgIDs");
-    check(_wcsicmp(classesValue(key + L"\\InprocServer32").c_str(), module.c_str()) == 0, name,
-          "InprocServer32 is the module's path");
-    check(classesValue(key + L"\\ToolboxBitmap32")
-                  .rfind(classesValue(key + L"\\InprocServer32") + L", ", 0) == 0,
-          name, "ToolboxBitmap32 is the module and a bitmap");
-    check(classesValue(key + L"\\Programmable") == L"" && classesValue(key + L"\\Control") == L"" &&
-              classesValue(key + L"\\Insertable") == L"",
-          name, "Programmable, Control and Insertable");
-    check(classesValue(key + L"\\MiscStatus") == L"0" &&
-              classesValue(key + L"\\MiscStatus\\1") == L"131473" &&
-              classesValue(key + L"\\Version") == L"1.0",
-          name, "MiscStatus and Version");
+    const std::wstring classKey = std::wstring(L"CLSID\\") + text;
+    // Key paths compare without regard to case, as the registry does.
+    std::map<std::wstring, std::wstring> expected;
+    std::map<std::wstring, std::wstring> inRegistry;
+    for (const ScriptKey& key : *script) {
+        if (!key.owned)
+            continue;
+        expected[lower(key.path)] = key.value;
+        if (key.path.find(L'\\') == std::wstring::npos || key.path == classKey)
+            registryTree(key.path, inRegistry);
+    }
+    const std::wstring categories = classKey + L"\\Implemented Categories";
+    for (const wchar_t* category : {L"", L"\\{7DD95801-9882-11CF-9FA9-00AA006C42C4}",
+                                    L"\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}"})
+        expected[lower(categories + category)] = L"";
+    std::map<std::wstring, std::wstring> found;
+    for (const auto& [path, value] : inRegistry)
+        found[lower(path)] = value;
+    int differences = 0;
+    for (const auto& [path, value] : expected) {
+        const auto it = found.find(path);
+        if (it == found.end() || it->second != value) {
+            std::printf("     %ls: %ls is '%ls', the script says '%ls'\n", name, path.c_str(),
+                        it == found.end() ? L"<missing>" : it->second.c_str(), value.c_str());
+            ++differences;
+        }
+    }
+    for (const auto& [path, value] : found) {
+        if (expected.count(path) == 0) {
+            std::printf("     %ls: %ls is registered, the script has no such key\n", name,
+                        path.c_str());
+            ++differences;
+        }
+    }
+    check(differences == 0, name, "every registered key is its registry script's");
     CLSID library{};
     ITypeLib* registered = nullptr;
     const bool typeLibrary =
-        SUCCEEDED(CLSIDFromString(classesValue(key + L"\\TypeLib").c_str(), &library)) &&
+        SUCCEEDED(CLSIDFromString(classesValue(classKey + L"\\TypeLib").c_str(), &library)) &&
         SUCCEEDED(LoadRegTypeLib(library, 1, 0, LOCALE_NEUTRAL, &registered));
     check(typeLibrary, name, "its type library is registered");
     if (registered != nullptr) {
@@ -180,6 +246,52 @@ void checkRegistration(const wchar_t* name, REFCLSID clsid) {
             info->Release();
         registered->Release();
     }
+}
+
+// The container enumerates its one connection point, the events'.
+void checkEnumeration(const wchar_t* name, IConnectionPointContainer& container, REFIID events) {
+    IEnumConnectionPoints* points = nullptr;
+    IConnectionPoint* found[2] = {};
+    ULONG fetched = 0;
+    IID iid{};
+    check(SUCCEEDED(container.EnumConnectionPoints(&points)) &&
+              points->Next(2, found, &fetched) == S_FALSE && fetched == 1 &&
+              SUCCEEDED(found[0]->GetConnectionInterface(&iid)) && iid == events,
+          name, "EnumConnectionPoints names the events' connection point");
+    if (found[0] != nullptr)
+        found[0]->Release();
+    if (points != nullptr)
+        points->Release();
+}
+
+// The type library answers IDispatch's type information and IProvideClassInfo2 the class.
+void checkClassInfo(const wchar_t* name, IDispatch& mask, REFCLSID clsid, REFIID events) {
+    UINT count = 0;
+    ITypeInfo* info = nullptr;
+    check(SUCCEEDED(mask.GetTypeInfoCount(&count)) && count == 1 &&
+              SUCCEEDED(mask.GetTypeInfo(0, LOCALE_USER_DEFAULT, &info)),
+          name, "IDispatch describes itself from the type library");
+    if (info != nullptr)
+        info->Release();
+    IProvideClassInfo2* provider = nullptr;
+    ITypeInfo* coclass = nullptr;
+    TYPEATTR* attributes = nullptr;
+    IID source{};
+    bool same = false;
+    if (SUCCEEDED(
+            mask.QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&provider))) &&
+        SUCCEEDED(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source)) &&
+        SUCCEEDED(provider->GetClassInfo(&coclass)) &&
+        SUCCEEDED(coclass->GetTypeAttr(&attributes))) {
+        same =
+            attributes->guid == clsid && attributes->typekind == TKIND_COCLASS && source == events;
+        coclass->ReleaseTypeAttr(attributes);
+    }
+    check(same, name, "IProvideClassInfo2 answers the class and its default source");
+    if (coclass != nullptr)
+        coclass->Release();
+    if (provider != nullptr)
+        provider->Release();
 }
 
 using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
@@ -193,7 +305,7 @@ HRESULT canUnloadNow() {
     return entry != nullptr ? entry() : E_FAIL;
 }
 
-void drive(const wchar_t* name) {
+void drive(const wchar_t* name, int scriptId) {
     const std::wstring progId = std::wstring(L"Farewright.") + name;
     if (classesValue(progId) == L"<missing>") {
         std::printf("skip %ls: not a class of this build\n", name);
@@ -213,7 +325,7 @@ void drive(const wchar_t* name) {
         return;
     }
     check(true, name, "created by ProgID");
-    checkRegistration(name, clsid);
+    checkRegistration(name, clsid, scriptId);
     check(canUnloadNow() == S_FALSE, name, "the module stays while the mask lives");
 
     VARIANT lang;
@@ -238,6 +350,9 @@ void drive(const wchar_t* name) {
                        SUCCEEDED(point->GetConnectionInterface(&pointEvents)) &&
                        pointEvents == events;
     check(found, name, "the events interface of its type library has a connection point");
+    if (container != nullptr)
+        checkEnumeration(name, *container, events);
+    checkClassInfo(name, *mask, clsid, events);
     if (found) {
         Sink sink(events);
         DWORD cookie = 0;
@@ -259,10 +374,17 @@ void drive(const wchar_t* name) {
 int main() {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return 2;
-    for (const wchar_t* name : {L"Skyfolio", L"TicketingIssuance", L"TicketingReIssuance",
-                                L"IssLogTkt", L"IssManualVoidTkt", L"IssBSPDamagedTkt"}) {
-        drive(name);
-    }
+    const struct {
+        const wchar_t* name;
+        int script;
+    } classes[] = {{L"Skyfolio", IDR_SKYFOLIO},
+                   {L"TicketingIssuance", IDR_TICKETINGISSUANCE},
+                   {L"TicketingReIssuance", IDR_TICKETINGREISSUANCE},
+                   {L"IssLogTkt", IDR_ISSLOGTKT},
+                   {L"IssManualVoidTkt", IDR_ISSMANUALVOIDTKT},
+                   {L"IssBSPDamagedTkt", IDR_ISSBSPDAMAGEDTKT}};
+    for (const auto& c : classes)
+        drive(c.name, c.script);
     CoUninitialize();
     std::printf("%d class(es) driven, %d failure(s)\n", driven, failures);
     return failures == 0 && driven > 0 ? 0 : 1;
