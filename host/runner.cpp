@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
 
 #include "framework/profile_names.h"
 #include "host/control_name.h"
@@ -20,6 +21,7 @@
 #include "platform/zenkor/ini_file.h"
 #include "platform/zenkor/log.h"
 #include "server/create_by_name.h"
+#include "server/entry_points.h"
 
 namespace host {
 namespace {
@@ -151,10 +153,23 @@ std::string Runner::setup(const ScriptCommand& c) {
         return writeIniValue(ansi(c, 0), ansi(c, 1), ansi(c, 2), ansi(c, 3));
     if (c.word == "file")
         return writeHomeFile(c.argumentUtf8(0), c.argumentUtf8(1));
+    if (c.word == "register" || c.word == "unregister")
+        return registration(c.word == "register");
     // queue KEY VALUE
     const std::string key = ansi(c, 0);
     const std::string value = ansi(c, 1);
     return Q_pushString("QUORVEX", key.c_str(), value.c_str()) ? "" : "cannot write the queue";
+}
+
+std::string Runner::registration(bool add) {
+    const char* entry = add ? "DllRegisterServer" : "DllUnregisterServer";
+    const HRESULT hr = add ? DllRegisterServer() : DllUnregisterServer();
+    char status[16];
+    std::snprintf(status, sizeof status, "0x%08X", static_cast<unsigned>(hr));
+    if (FAILED(hr))
+        return std::string(entry) + " failed: " + status;
+    transcript_.line(std::string(entry) + " " + (hr == S_OK ? "S_OK" : status));
+    return "";
 }
 
 std::string Runner::create(const std::string& coclass) {

@@ -55,6 +55,8 @@ class Runner {
     // "" on success, else the why of a script error.
     std::string execute(const ScriptCommand& command);
     std::string setup(const ScriptCommand& command);
+    // register / unregister: the component server's own entry points, their answer printed.
+    std::string registration(bool add);
     std::string mask(const ScriptCommand& command);
     std::string agent(const ScriptCommand& command);
     std::string query(const ScriptCommand& command);

@@ -256,6 +256,10 @@ constexpr std::array kCommands = {
                 "writes a file under the home (e.g. install/marketconfig.xml)"},
     CommandInfo{"queue", 2, 2, G::Setup, false, "KEY VALUE",
                 "leaves start-up data in the queue QUORVEX under KEY"},
+    CommandInfo{"register", 0, 0, G::Setup, false, "",
+                "registers every class of the component server (DllRegisterServer)"},
+    CommandInfo{"unregister", 0, 0, G::Setup, false, "",
+                "removes every class's registration (DllUnregisterServer)"},
     CommandInfo{"create", 1, 1, G::Mask, false, "CLASS",
                 "creates a mask through the component server, connects to its events and "
                 "shows it"},
