@@ -96,7 +96,9 @@ TEST(Variant, ClearFreesWhatItOwnsAndEmpties) {
     EXPECT_EQ(VariantClear(&v), S_OK);
     EXPECT_EQ(v.vt, VT_EMPTY);
     EXPECT_EQ(owned.view(), u"MINE");
+#if !defined(_WIN32)  // the system's own VariantClear takes no null
     EXPECT_EQ(VariantClear(nullptr), E_INVALIDARG);
+#endif
 }
 
 // ---- the IUnknown protocol ----

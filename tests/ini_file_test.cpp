@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "tests/support/system_lines.h"
 
 namespace {
 
@@ -87,14 +88,15 @@ TEST(IniFileTest, WritingKeepsEverythingElseAsItWas) {
         const char* section;
         const char* key;
         const char* value;
-        const char* after;
+        std::string after;
     } cases[] = {
         {"changed key keeps its place and spelling", "; top\n[A]\nkey=old\nother=1\n\n[B]\nx=2\n",
          "a", "KEY", "new", "; top\n[A]\nkey=new\nother=1\n\n[B]\nx=2\n"},
         {"new key after the last key of its section", "[A]\nx=1\n\n; about B\n[B]\ny=2\n", "A", "z",
          "3", "[A]\nx=1\nz=3\n\n; about B\n[B]\ny=2\n"},
         {"new section at the end", "[A]\nx=1\n", "B", "y", "2", "[A]\nx=1\n\n[B]\ny=2\n"},
-        {"new section in an empty file", "", "B", "y", "2", "[B]\ny=2\n"},
+        {"new section in an empty file: the system's line ends", "", "B", "y", "2",
+         testing_support::systemLines("[B]\ny=2\n")},
         {"file without a final line break", "[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
         {"line ends of the file are kept", "[A]\r\nx=1\r\n", "A", "y", "2",
          "[A]\r\nx=1\r\ny=2\r\n"},

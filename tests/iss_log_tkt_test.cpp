@@ -13,6 +13,7 @@
 #include "masks/catalog.h"
 #include "masks/stock/market_config.h"
 #include "masks/stock/ticket_numbers.h"
+#include "platform/file/file.h"
 #include "resources/resource.h"
 #include "tests/support/mask_harness.h"
 #include "tests/support/mask_steps.h"
@@ -234,14 +235,14 @@ TEST(LogTicketMarketCode, ConfigurationFillsTheFormCodesAtStartAndAtClear) {
         std::string installDir, code, shown;
     };
     const std::string kCantOpen = "msgbox [Error] Can't open file ";
+    const std::string kConfigFile = file::separator() + std::string("marketconfig.xml [2]");
     const Case cases[] = {
         {"blanks removed, cut to 3", "<x>\n\t<ticketformcode> 1 2 3 4 </ticketformcode>", "install",
          "123", ""},
         {"carriage return kept", "<ticketformcode>\r12</ticketformcode>", "install", "\r12", ""},
         {"trailing separators", kConfig, "install\\\\", "123", ""},
-        {"missing file", std::nullopt, "install", "", kCantOpen + "install/marketconfig.xml [2]"},
-        {"path is never a format", std::nullopt, "%s%n%d", "",
-         kCantOpen + "%s%n%d/marketconfig.xml [2]"},
+        {"missing file", std::nullopt, "install", "", kCantOpen + "install" + kConfigFile},
+        {"path is never a format", std::nullopt, "%s%n%d", "", kCantOpen + "%s%n%d" + kConfigFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

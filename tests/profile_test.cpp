@@ -23,6 +23,7 @@
 #include "platform/zenkor/ini_file.h"
 #include "platform/zenkor/log.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/system_lines.h"
 #ifndef _WIN32
 #include "tests/support/processes.h"
 #endif
@@ -120,7 +121,8 @@ TEST(ProfileTest, SavingKeepsTheRestOfTheFileAndCutsLineBreaks) {
     save("conf\\ZenkorMain.ini", "ENCODER", "ENCODER_CURRENCY", "GBP;EUR");
     EXPECT_EQ(home.read("Quorvex.ini"),
               "; agent settings\r\n[User]\r\nLANG=DE1\r\n\r\n[TKT_A]\r\nX=1\r\nY=2\r\n");
-    EXPECT_EQ(home.read("conf/ZenkorMain.ini"), "[ENCODER]\nENCODER_CURRENCY=\"GBP;EUR\"\n");
+    EXPECT_EQ(home.read("conf/ZenkorMain.ini"),
+              testing_support::systemLines("[ENCODER]\nENCODER_CURRENCY=\"GBP;EUR\"\n"));
 }
 
 TEST(ProfileTest, ReadOnlyPassesNeverWrite) {
@@ -148,7 +150,7 @@ TEST(ProfileTest, ValuesAreSeenAtOnceAndSavedAtTheEndInTheFileTheyWereSetFor) {
         EXPECT_EQ(std::string(buffer), "  for B");
         EXPECT_FALSE(std::filesystem::exists(home.path() / "B.ini"));
     }
-    EXPECT_EQ(home.read("A.ini"), "[S]\nK=for A\n");
+    EXPECT_EQ(home.read("A.ini"), testing_support::systemLines("[S]\nK=for A\n"));
     EXPECT_EQ(load("B.ini", "S", "K"), "  for B");
 }
 

@@ -6,6 +6,10 @@
 #   # before: COMMAND        a shell command run in the home first (e.g. mkfifo fifo)
 #   # limit: COMMAND         a shell command run before the host in its shell (e.g. ulimit -f 0)
 # In the .err file, HOME stands for the home directory.
+#   # linux only: WHY        the run is for Linux alone (a cross build skips it, saying why)
+# A cross-built host runs under EMULATOR (Wine), with the home named by DRIVE ("Z:"), its text
+# lines ending in CR LF and its paths in the system's separator, which the comparison takes as
+# LF and "/".
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/home)
 string(REGEX REPLACE "\\.qvx$" ".out" expected_file ${SCRIPT})
@@ -29,11 +33,20 @@ endforeach()
 get_filename_component(script_dir ${SCRIPT} DIRECTORY)
 get_filename_component(script_name ${SCRIPT} NAME)
 # Run from the script's folder so that messages name it as FILE:LINE.
-execute_process(COMMAND sh -c "${limit}exec \"$0\" \"$@\"" ${HOST} --home ${WORK}/home ${options}
-                        ${script_name}
+execute_process(COMMAND sh -c "${limit}exec \"$0\" \"$@\"" ${EMULATOR} ${HOST}
+                        --home ${DRIVE}${WORK}/home ${options} ${script_name}
                 WORKING_DIRECTORY ${script_dir}
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(EMULATOR)
+  string(REPLACE "\r\n" "\n" actual "${actual}")
+  string(REPLACE "\r\n" "\n" errors "${errors}")
+  string(REPLACE "${DRIVE}${WORK}/home" "${WORK}/home" errors "${errors}")
+  string(REPLACE "\\" "/" actual "${actual}")
+endif()
 file(READ ${expected_file} expected)
+if(EMULATOR)
+  string(REPLACE "\\" "/" expected "${expected}")
+endif()
 if(NOT status EQUAL status_wanted)
   message(FATAL_ERROR "quorvex-host exited ${status}, not ${status_wanted}: ${errors}")
 endif()

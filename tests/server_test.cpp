@@ -146,6 +146,10 @@ TEST(ServerUnload, WaitsForAMaskCreatedByName) {
 }
 
 TEST(ServerRegistration, WritesEveryClassAndRemovesOnlyItsOwn) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "Linux only: on Windows the classes go to the system's registry, which "
+                    "tools/windows-check.sh registers and holds against the registry scripts";
+#endif
     testing_support::TempHome home;
     const std::string foreign = "[HKEY_CLASSES_ROOT\\Other.Thing.1]\n@=Other Thing\n";
     home.write("registry.ini", foreign);

@@ -27,30 +27,52 @@ while read -r name; do
 done < <("$objdump" -p "$dll" | sed -n 's/^\s*DLL Name: //p')
 echo "windows-check: $dll exports the four entry points and imports only system libraries"
 
-# Everything below runs under Wine, in a prefix made for this run.
-export WINEPREFIX
-WINEPREFIX=$(mktemp -d /tmp/farewright-wine.XXXXXX)
-export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
-trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"' EXIT
-wineboot -i >/dev/null 2>&1
+# Everything below runs under Wine, each part in a prefix made for it. Nothing under Wine may
+# hang the run: a prefix's first start is slow, the rest is quick, and each step has a time
+# limit.
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
+prefixes=()
+fresh_prefix() {
+  WINEPREFIX=$(mktemp -d /tmp/farewright-wine.XXXXXX)
+  prefixes+=("$WINEPREFIX")
+  timeout 600 wineboot -i >/dev/null 2>&1
+}
+leave_prefixes() {
+  for prefix in "${prefixes[@]}"; do
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$prefix"
+  done
+}
+trap leave_prefixes EXIT
 status=0
 
 # Every unit and scenario test, cross-built.
-ctest --preset windows || status=$?
+fresh_prefix
+ctest --preset windows --timeout 300 || status=$?
+timeout 120 wineserver -w || true
+
+# Registration in a prefix of its own, which the tests have not touched.
+fresh_prefix
 
 # The module registered as an installer registers it, created by ProgID from a script, driven
 # by a client, and unregistered again, leaving the classes' part of the registry as it was.
 winpath() { echo "Z:${1//\//\\}"; }
 classes() { wine reg export 'HKEY_LOCAL_MACHINE\Software\Classes' "$(winpath "$1")" /y >/dev/null; }
 work=$(mktemp -d /tmp/farewright-registry.XXXXXX)
-module=$(winpath "$PWD/$dll")
+# Installed where a single quote is in the path, which the registry scripts must double.
+mkdir "$work/agent's terminal"
+cp "$dll" "$work/agent's terminal/"
+module=$(winpath "$work/agent's terminal/Farewright.dll")
+# The script host registers its own type library when it first runs: before the picture.
+echo "" >"$work/nothing.js"
+timeout 300 wine cscript //nologo "$(winpath "$work/nothing.js")" >/dev/null 2>&1 || true
 classes "$work/before.reg"
-if wine regsvr32 /s "$module"; then
+if timeout 300 wine regsvr32 /s "$module"; then
   echo "windows-check: regsvr32 registered $dll"
-  wine build/windows/tests/automation_client.exe | tr -d '\r' || status=1
-  wine cscript //nologo "$(winpath "$PWD/tests/windows/create_by_progid.js")" | tr -d '\r' ||
-    status=1
-  wine regsvr32 /s /u "$module" || { echo "windows-check: regsvr32 /u failed" >&2; status=1; }
+  timeout 300 wine build/windows/tests/automation_client.exe | tr -d '\r' || status=1
+  timeout 300 wine cscript //nologo "$(winpath "$PWD/tests/windows/create_by_progid.js")" |
+    tr -d '\r' || status=1
+  timeout 300 wine regsvr32 /s /u "$module" || { echo "windows-check: regsvr32 /u failed" >&2; status=1; }
   classes "$work/after.reg"
   if ! diff <(iconv -f UTF-16LE -t UTF-8 "$work/before.reg") \
             <(iconv -f UTF-16LE -t UTF-8 "$work/after.reg") >"$work/diff"; then
@@ -65,5 +87,5 @@ else
   status=1
 fi
 rm -rf "$work"
-wineserver -w
+timeout 120 wineserver -w || true
 exit $status

@@ -31,10 +31,12 @@ std::string environment(const wchar_t* name) {
     return value != nullptr ? narrow(value) : std::string();
 }
 
+// Whether a path names its place without the home: a share (\\server\share), a drive (C:\,
+// and C:x, relative to that drive's own directory) or the root of the current drive (\x).
 bool isAbsolute(std::string_view path) {
-    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]))
-        return true;                                                    // \\server\share
-    return path.size() >= 3 && path[1] == ':' && isSeparator(path[2]);  // C:\ (a drive)
+    if (!path.empty() && isSeparator(path[0]))
+        return true;
+    return path.size() >= 2 && path[1] == ':';
 }
 
 // From the system's time (100 ns units since 1601) to nanoseconds since 1970.

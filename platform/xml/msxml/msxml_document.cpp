@@ -244,11 +244,13 @@ std::optional<Document::OpenText> Document::serializeOpenAt(Element anchor) {
     OpenText open{serialize(), 0};
     com::Ptr<IXMLDOMNode> removed;
     parent->removeChild(added.get(), removed.out());
-    const std::string written = "<?" + target + "?>";
-    open.end = open.text.find(written);
-    if (open.end == std::string::npos)
+    // The instruction is written "<?target?>" or, by some parsers, with a blank before "?>".
+    open.end = open.text.find("<?" + target);
+    const std::size_t close =
+        open.end == std::string::npos ? open.end : open.text.find("?>", open.end);
+    if (close == std::string::npos)
         return std::nullopt;
-    open.text.erase(open.end, written.size());
+    open.text.erase(open.end, close + 2 - open.end);
     return open;
 }
 

@@ -53,6 +53,15 @@ bool startsName(char c) {
            static_cast<unsigned char>(c) >= 0x80;
 }
 
+// A declaration of the internal subset: none is taken, as the libxml2 layer takes none.
+bool declaration(std::string_view text) {
+    for (std::string_view keyword : {"<!ENTITY", "<!ELEMENT", "<!ATTLIST", "<!NOTATION"}) {
+        if (text.starts_with(keyword))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool safeText(std::string_view utf8, int maxDepth) {
@@ -87,7 +96,7 @@ bool safeText(std::string_view utf8, int maxDepth) {
             closing = "-->";
         } else if (rest.starts_with("<![CDATA[")) {
             closing = "]]>";
-        } else if (rest.starts_with("<!ENTITY")) {
+        } else if (declaration(rest)) {
             return false;
         } else if (rest.front() == '&') {
             const std::size_t length = allowedReference(rest);
