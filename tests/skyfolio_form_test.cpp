@@ -318,7 +318,8 @@ TEST(SkyfolioForm, RecallBringsBackWhatWasSentAndEmptiesNothing) {
     s.mask.type(IDC_SKY_NRAMT, "100");
     s.mask.click(IDC_SKY_SEND);
     EXPECT_EQ(s.mask.home().section("TKT_MAIN_SECTION").substr(0, 40),
-              "BAGALLOW=0 FPLINES=0 CCEXPYMT1=1 ADULT=0");
+              "BAGALLOW=0 FPLINES=0 CCEXPYMT1=1 ADULT=0")
+        << testing::PrintToString(s.mask.recorder().lines);
     const std::string sent = s.mask.home().section("TKT_MAIN_SECTION");
 
     s.mask.click(IDC_SKY_CLEAR);

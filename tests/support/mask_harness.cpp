@@ -40,6 +40,8 @@ std::string TempHome::section(const std::string& name) const {
     std::string lines;
     bool inside = false;
     for (std::string line; std::getline(in, line);) {
+        if (line.ends_with('\r'))  // a file made on Windows
+            line.pop_back();
         if (line.starts_with("["))
             inside = line == "[" + name + "]";
         else if (inside && !line.empty())

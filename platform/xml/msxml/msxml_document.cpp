@@ -7,6 +7,7 @@
 
 #include "platform/com/bstr.h"
 #include "platform/text/codepage.h"
+#include "platform/xml/msxml/node_writer.h"
 #include "platform/xml/msxml/safe_text.h"
 #include "platform/xml/open_mark.h"
 
@@ -220,10 +221,8 @@ std::vector<Element> Document::elementsByPath(std::span<const std::string_view> 
 std::string Document::serialize() const {
     std::string text;
     for (const com::Ptr<IXMLDOMNode>& child : msxml::children(impl_->doc.get())) {
-        com::Bstr part;
-        if (msxml::typeOf(child.get()) != NODE_DOCUMENT_TYPE &&
-            SUCCEEDED(child->get_xml(part.out())))
-            text += msxml::toUtf8(part.get());
+        if (msxml::typeOf(child.get()) != NODE_DOCUMENT_TYPE)
+            msxml::writeNode(child.get(), text);
     }
     return text;
 }
@@ -259,12 +258,10 @@ ElementWriter::ElementWriter(std::size_t maxBytes) : maxBytes_(maxBytes) {}
 ElementWriter::~ElementWriter() = default;
 
 bool ElementWriter::write(Element element) {
-    com::Bstr written;
-    if (failed_ || FAILED(static_cast<IXMLDOMNode*>(element.node_)->get_xml(written.out()))) {
-        failed_ = true;
+    if (failed_)
         return false;
-    }
-    const std::string utf8 = msxml::toUtf8(written.get());
+    std::string utf8;
+    msxml::writeNode(static_cast<IXMLDOMNode*>(element.node_), utf8);
     if (utf8.size() > maxBytes_ - text_.size()) {
         failed_ = true;
         return false;
