@@ -11,6 +11,7 @@
 #include "framework/choice_rules.h"
 #include "framework/list_entries.h"
 #include "framework/rule_triggers.h"
+#include "masks/common/payment_details.h"
 #include "masks/common/ticketing_choice_rules.h"
 #include "masks/reissuance/reissue_form.h"
 #include "resources/resource.h"
@@ -24,12 +25,6 @@ using framework::Effect;
 using framework::SelectCode;
 using framework::SelectedCode;
 using framework::When;
-
-// The detail fields of each payment; the details of one row share one place on the form.
-struct PaymentDetails {
-    long code;
-    std::span<const ui::ControlId> fields;
-};
 
 constexpr ui::ControlId kOriginalCash[] = {IDC_REISS_FOP1_ALINE_DATA};
 constexpr ui::ControlId kOriginalCard[] = {IDC_REISS_FOP1_CC_TYPE};
@@ -74,14 +69,6 @@ constexpr PaymentDetails kAdditionalDetails[] = {
 // With an additional payment chosen, these original details are emptied.
 constexpr ui::ControlId kOriginalDetailsEmptiedBesideAdditional[] = {
     IDC_REISS_FOP1_ALINE_DATA, IDC_REISS_FOP1_CC_TYPE, IDC_REISS_FOP1_OTH};
-
-std::span<const ui::ControlId> DetailsOf(std::span<const PaymentDetails> table, long code) {
-    for (const PaymentDetails& p : table) {
-        if (p.code == code)
-            return p.fields;
-    }
-    return {};
-}
 
 constexpr auto kEndorsementEffects = EndorsementEffects({
     .line1 = IDC_REISS_ENDORSE1,
@@ -203,15 +190,7 @@ void FormRules::Empty(ui::ControlId id) {
 }
 
 void FormRules::LayOutPayments(Original original) {
-    using Table = std::span<const PaymentDetails>;
-    for (Table table : {Table(kOriginalDetails), Table(kAdditionalDetails)}) {
-        for (const PaymentDetails& p : table) {
-            for (ui::ControlId id : p.fields) {
-                form_.show(id, false);
-                form_.enable(id, false);
-            }
-        }
-    }
+    HideDetails(form_, {kOriginalDetails, kAdditionalDetails});
     const std::span<const ui::ControlId> shown =
         DetailsOf(kOriginalDetails, SelectedCode(form_, IDC_REISS_FOP));
     for (ui::ControlId id : shown)

@@ -12,6 +12,9 @@ namespace {
 using framework::ChooserSpec;
 using framework::ListEntry;
 using framework::PersistedField;
+using rows::Box;
+using rows::Labelled;
+using rows::Plain;
 
 constexpr FieldKind E = FieldKind::Edit;
 constexpr FieldKind L = FieldKind::List;
@@ -20,27 +23,10 @@ constexpr FieldKind B = FieldKind::CheckBox;
 // The card expiry takes the picked date as MMYY.
 constexpr int kMmYy = 2;
 
-Field Plain(ui::ControlId id, FieldKind kind, const char* tooltipKey, int maxLength,
-            const char* profileKey, ChooserSpec chooser = {}) {
-    return {id, kind, LabelKind::None, 0, "", false, tooltipKey, maxLength, profileKey, chooser};
-}
-
-Field Labelled(ui::ControlId id, FieldKind kind, ui::ControlId label, const char* labelKey,
-               const char* tooltipKey, int maxLength, const char* profileKey) {
-    return {id,    kind,       LabelKind::Label, label,      labelKey,
-            false, tooltipKey, maxLength,        profileKey, {}};
-}
-
 Field Linked(ui::ControlId id, ui::ControlId link, const char* labelKey, bool mandatory,
              const char* tooltipKey, int maxLength, const char* profileKey, const char* encoder) {
     return {id,        E,          LabelKind::Link, link,       labelKey,
             mandatory, tooltipKey, maxLength,       profileKey, ChooserSpec::encoder(encoder)};
-}
-
-// A check box whose own caption is its label.
-Field Box(ui::ControlId id, const char* captionKey, const char* tooltipKey,
-          const char* profileKey) {
-    return {id, B, LabelKind::Caption, id, captionKey, false, tooltipKey, 0, profileKey, {}};
 }
 
 const ChooserSpec kCountry = ChooserSpec::encoder("ENCODER_COUNTRY");

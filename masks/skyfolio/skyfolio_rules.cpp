@@ -5,6 +5,9 @@
 #include <utility>
 
 #include "framework/list_entries.h"
+#include "framework/rule_triggers.h"
+#include "masks/common/payment_details.h"
+#include "masks/common/ticketing_choice_rules.h"
 #include "masks/skyfolio/skyfolio_form.h"
 #include "resources/resource.h"
 
@@ -15,12 +18,6 @@ using framework::Act;
 using framework::Effect;
 using framework::When;
 using Source = framework::ChoiceSource;
-
-// The detail fields of each payment; the details of one row share one place on the form.
-struct PaymentDetails {
-    long code;
-    std::span<const ui::ControlId> fields;
-};
 
 constexpr ui::ControlId kFirstCash[] = {IDC_SKY_ALDATA1};
 constexpr ui::ControlId kFirstInvoice[] = {IDC_SKY_AGCODE};
@@ -55,14 +52,12 @@ constexpr PaymentDetails kSecondDetails[] = {
     {kGovernmentRequestOther, kSecondGgr},
     {kOtherPayment, kSecondOther},
 };
-
-std::span<const ui::ControlId> DetailsOf(std::span<const PaymentDetails> table, long code) {
-    for (const PaymentDetails& p : table) {
-        if (p.code == code)
-            return p.fields;
-    }
-    return {};
-}
+// After a card, cash is paid in fields of its own.
+constexpr PaymentDetails kSecondDetailsAfterCard[] = {
+    {kCash, kSecondCashAfterCard},   {kCheque, kSecondCheque},
+    {kGovernmentRequest, kSecondGr}, {kGovernmentRequestOther, kSecondGgr},
+    {kOtherPayment, kSecondOther},
+};
 
 constexpr Effect kEndorsementEffects[] = {
     {IDC_SKY_ENDORSE1, Act::EnabledIf, When(1, 2, 3)}, {IDC_SKY_ENDORSE1, Act::Empty},
@@ -84,10 +79,7 @@ constexpr std::array<Effect, 40> kTaxEffects = [] {
 }();
 
 // Any IT code (of either list) opens the tour code; every change empties it.
-constexpr Effect kItCodeEffects[] = {
-    {IDC_SKY_TOURCODE, Act::EnabledIf, When(1, 2, 3, 4, 5, 6, 7, 8)},
-    {IDC_SKY_TOURCODE, Act::Empty},
-};
+constexpr auto kItCodeEffects = ItCodeEffects(IDC_SKY_TOURCODE);
 
 // Bag allowance ticked: a common allowance and no transfer; unticked the other way round.
 constexpr Effect kBagAllowanceEffects[] = {
@@ -163,6 +155,23 @@ constexpr std::pair<ui::ControlId, const ListContents*> kLists[] = {
     {IDC_SKY_TAXTYPE, &kTaxTypes},   {IDC_SKY_ENDORSEMENT, &kEndorsementTypes},
 };
 
+using Trigger = framework::Trigger<FormRules>;
+using ui::Notify;
+
+// The rules the choice rules do not cover; a passenger type box's limit runs after the box's own
+// choice rule.
+constexpr Trigger kTriggers[] = {
+    {IDC_SKY_FOP1, Notify::SelChange, &FormRules::FirstPaymentRule},
+    {IDC_SKY_FOP2, Notify::SelChange, &FormRules::PaymentView},
+    {IDC_SKY_NRTKT, Notify::Clicked, &FormRules::NetRemitBoxRule},
+    {IDC_SKY_NRCOMMPERCENT, Notify::Clicked, &FormRules::CommissionBoxRule},
+    {IDC_SKY_ADULT, Notify::Clicked, &FormRules::PassengerTypeLimit},
+    {IDC_SKY_CHILD, Notify::Clicked, &FormRules::PassengerTypeLimit},
+    {IDC_SKY_INFANT, Notify::Clicked, &FormRules::PassengerTypeLimit},
+    {IDC_SKY_SEAMAN, Notify::Clicked, &FormRules::PassengerTypeLimit},
+    {IDC_SKY_OTHERS, Notify::Clicked, &FormRules::PassengerTypeLimit},
+};
+
 }  // namespace
 
 std::span<const framework::ChoiceRule> ChoiceRules() {
@@ -195,27 +204,12 @@ void FormRules::InitialState() {
 }
 
 bool FormRules::OnCommand(ui::ControlId id, ui::Notify code) {
-    if (code == ui::Notify::SelChange && id == IDC_SKY_FOP1) {
-        RefillSecondPayment();
-        PaymentView();
-        return true;
-    }
-    if (code == ui::Notify::SelChange && id == IDC_SKY_FOP2) {
-        PaymentView();
-        return true;
-    }
-    if (code != ui::Notify::Clicked)
-        return false;
-    if (id == IDC_SKY_NRTKT || id == IDC_SKY_NRCOMMPERCENT) {
-        NetRemitRule(id);
-        return true;
-    }
-    if (std::find(std::begin(kPassengerTypes), std::end(kPassengerTypes), id) !=
-        std::end(kPassengerTypes)) {
-        PassengerTypeLimit();  // after the box's own link, which the choice rules ran
-        return true;
-    }
-    return false;
+    return framework::RunTrigger<FormRules>(kTriggers, *this, id, code);
+}
+
+void FormRules::FirstPaymentRule() {
+    RefillSecondPayment();
+    PaymentView();
 }
 
 void FormRules::Apply(const framework::ChoiceRule& rule) {
@@ -256,19 +250,7 @@ void FormRules::RefillSecondPayment() {
 }
 
 void FormRules::PaymentView() {
-    using Table = std::span<const PaymentDetails>;
-    for (Table table : {Table(kFirstDetails), Table(kSecondDetails)}) {
-        for (const PaymentDetails& p : table) {
-            for (ui::ControlId id : p.fields) {
-                form_.show(id, false);
-                form_.enable(id, false);
-            }
-        }
-    }
-    for (ui::ControlId id : kSecondCashAfterCard) {
-        form_.show(id, false);
-        form_.enable(id, false);
-    }
+    HideDetails(form_, {kFirstDetails, kSecondDetails, kSecondDetailsAfterCard});
     const long first = framework::SelectedCode(form_, IDC_SKY_FOP1);
     const long second = framework::SelectedCode(form_, IDC_SKY_FOP2);
     const bool two = second > kNoPayment;
@@ -278,19 +260,23 @@ void FormRules::PaymentView() {
         form_.enable(IDC_SKY_ALDATA1, false);  // shown beside the second payment, not typed in
     if (first == kCreditCard)
         form_.enable(IDC_SKY_PYMNT1, form_.isChecked(IDC_SKY_CCEXPYMT1));
-    const std::span<const ui::ControlId> secondFields =
-        (first == kCreditCard && second == kCash)
-            ? std::span<const ui::ControlId>(kSecondCashAfterCard)
-            : DetailsOf(kSecondDetails, second);
-    for (ui::ControlId id : secondFields)
+    for (ui::ControlId id :
+         DetailsOf(first == kCreditCard ? kSecondDetailsAfterCard : kSecondDetails, second))
         Reveal(id);
 }
 
-void FormRules::NetRemitRule(ui::ControlId clicked) {
-    if (clicked == IDC_SKY_NRCOMMPERCENT)
-        form_.setChecked(IDC_SKY_NRTKT, form_.isChecked(IDC_SKY_NRCOMMPERCENT));
-    else if (clicked == IDC_SKY_NRTKT && form_.isChecked(IDC_SKY_NRCOMMPERCENT))
+void FormRules::NetRemitBoxRule() {
+    if (form_.isChecked(IDC_SKY_NRCOMMPERCENT))
         form_.setChecked(IDC_SKY_NRTKT, true);
+    NetRemitRule();
+}
+
+void FormRules::CommissionBoxRule() {
+    form_.setChecked(IDC_SKY_NRTKT, form_.isChecked(IDC_SKY_NRCOMMPERCENT));
+    NetRemitRule();
+}
+
+void FormRules::NetRemitRule() {
     const bool netRemit = form_.isChecked(IDC_SKY_NRTKT);
     const bool commission = form_.isChecked(IDC_SKY_NRCOMMPERCENT);
 

@@ -33,14 +33,19 @@ class FormRules {
     // Runs the rules of a change the choice rules do not cover; false when it has none.
     bool OnCommand(ui::ControlId id, ui::Notify code);
 
+    // The second form of payment refilled, then the details shown.
+    void FirstPaymentRule();
     // The second form of payment refilled for the first one (while restoring, the entry shown
     // stays shown when the new list has it).
     void RefillSecondPayment();
     // Which payment details show, for the two forms of payment.
     void PaymentView();
-    // The net remit boxes and edits, then the IT code list they decide. `clicked` is the box
-    // the agent has just clicked (0 for none).
-    void NetRemitRule(ui::ControlId clicked = 0);
+    // The net remit boxes and edits, then the IT code list they decide.
+    void NetRemitRule();
+    // A click on the net remit box: it stays ticked while the commission box is.
+    void NetRemitBoxRule();
+    // A click on the commission box: the net remit box follows it.
+    void CommissionBoxRule();
     // The IT code list for the net remit box, on its empty entry.
     void RefillItCodes();
     // At most four passenger types: the fifth box is closed while four are ticked.

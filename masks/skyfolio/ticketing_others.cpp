@@ -5,6 +5,7 @@
 
 #include "framework/list_entries.h"
 #include "framework/persistence.h"
+#include "masks/common/ticketing_choice_rules.h"
 #include "masks/skyfolio/skyfolio_form.h"
 #include "resources/resource.h"
 
@@ -14,43 +15,40 @@ namespace {
 using framework::ListEntry;
 using framework::PersistedField;
 using framework::Stored;
+using rows::Labelled;
 
 constexpr FieldKind E = FieldKind::Edit;
 constexpr FieldKind L = FieldKind::List;
 constexpr FieldKind B = FieldKind::CheckBox;
 
-// Each field with its label; the lists and boxes carry the label's tooltip.
-constexpr Field Labelled(ui::ControlId id, FieldKind kind, ui::ControlId label,
-                         const char* labelKey, const char* tooltipKey, int maxLength) {
-    return {id, kind, LabelKind::Label, label, labelKey, false, tooltipKey, maxLength, "", {}};
-}
-
-constexpr Field kFields[] = {
+// Each field with its label; the lists and boxes carry the label's tooltip. The profile passes
+// name their own keys.
+const Field kFields[] = {
     Labelled(IDC_OTH_RESTR1, L, IDC_OTH_RESTR1_LABEL, "LAB_SATOTH_RESTR1", "TOOLTIP_SATOTH_RESTR1",
-             0),
+             0, ""),
     Labelled(IDC_OTH_PERCENT1, E, IDC_OTH_PERCENT1_LABEL, "LAB_SATOTH_PERCENT",
-             "TOOLTIP_SATOTH_PERCENT", 5),
+             "TOOLTIP_SATOTH_PERCENT", 5, ""),
     Labelled(IDC_OTH_RESTR2, L, IDC_OTH_RESTR2_LABEL, "LAB_SATOTH_RESTR2", "TOOLTIP_SATOTH_RESTR2",
-             0),
+             0, ""),
     Labelled(IDC_OTH_PERCENT2, E, IDC_OTH_PERCENT2_LABEL, "LAB_SATOTH_PERCENT",
-             "TOOLTIP_SATOTH_PERCENT", 5),
-    Labelled(IDC_OTH_ETKT, B, IDC_OTH_ETKT_LABEL, "LAB_SATOTH_ETKT", "TOOLTIP_SATOTH_ETKT", 0),
+             "TOOLTIP_SATOTH_PERCENT", 5, ""),
+    Labelled(IDC_OTH_ETKT, B, IDC_OTH_ETKT_LABEL, "LAB_SATOTH_ETKT", "TOOLTIP_SATOTH_ETKT", 0, ""),
     Labelled(IDC_OTH_OVERRIDE, B, IDC_OTH_OVERRIDE_LABEL, "LAB_SATOTH_OVERRIDE_ETKTG",
-             "TOOLTIP_SATOTH_OVERRIDE_ETKTG", 0),
+             "TOOLTIP_SATOTH_OVERRIDE_ETKTG", 0, ""),
     Labelled(IDC_OTH_AGCOUPON, E, IDC_OTH_AGCOUPON_LABEL, "LAB_SATOTH_AGCOUPON",
-             "TOOLTIP_SATOTH_AGCOUPON", 1),
+             "TOOLTIP_SATOTH_AGCOUPON", 1, ""),
     Labelled(IDC_OTH_PASSRECEIPT, E, IDC_OTH_PASSRECEIPT_LABEL, "LAB_SATOTH_PASSRECEIPT",
-             "TOOLTIP_SATOTH_PASSRECEIPT", 1),
+             "TOOLTIP_SATOTH_PASSRECEIPT", 1, ""),
     Labelled(IDC_OTH_AUDITCOUPON, E, IDC_OTH_AUDITCOUPON_LABEL, "LAB_SATOTH_AUDITCOUPON",
-             "TOOLTIP_SATOTH_AUDITCOUPON", 1),
+             "TOOLTIP_SATOTH_AUDITCOUPON", 1, ""),
     Labelled(IDC_OTH_CRCHARGEFORM, E, IDC_OTH_CRCHARGEFORM_LABEL, "LAB_SATOTH_CRCHARGEFORM",
-             "TOOLTIP_SATOTH_CRCHARGEFORM", 1),
+             "TOOLTIP_SATOTH_CRCHARGEFORM", 1, ""),
     Labelled(IDC_OTH_EXCHG_AUTH, E, IDC_OTH_EXCHG_AUTH_LABEL, "LAB_SATOTH_TKT_EXCHG_AUTH_FORM",
-             "TOOLTIP_SATOTH_TKT_EXCHG_AUTH_FORM", 1),
+             "TOOLTIP_SATOTH_TKT_EXCHG_AUTH_FORM", 1, ""),
     Labelled(IDC_OTH_PRNTOPTION, L, IDC_OTH_PRNTOPTION_LABEL, "LAB_SATOTH_PRNTOPTION",
-             "TOOLTIP_SATOTH_PRNTOPTION", 0),
+             "TOOLTIP_SATOTH_PRNTOPTION", 0, ""),
     Labelled(IDC_OTH_SPLIT, L, IDC_OTH_SPLIT_LABEL, "LAB_SATOTH_SPLT_TKTG_TYPE",
-             "TOOLTIP_SATOTH_SPLT_TKTG_TYPE", 0),
+             "TOOLTIP_SATOTH_SPLT_TKTG_TYPE", 0, ""),
 };
 
 constexpr Caption kCaptions[] = {
@@ -92,8 +90,14 @@ constexpr std::pair<ui::ControlId, ListContents> kLists[] = {
     {IDC_OTH_SPLIT, {kSplitEntries, kPopulate}},
 };
 
-constexpr ui::ControlId kCopies[] = {IDC_OTH_AGCOUPON, IDC_OTH_PASSRECEIPT, IDC_OTH_AUDITCOUPON,
-                                     IDC_OTH_CRCHARGEFORM, IDC_OTH_EXCHG_AUTH};
+constexpr PrintingControls kPrinting = {
+    IDC_OTH_OVERRIDE,
+    IDC_OTH_PRNTOPTION,
+    {IDC_OTH_AGCOUPON, IDC_OTH_PASSRECEIPT, IDC_OTH_AUDITCOUPON, IDC_OTH_CRCHARGEFORM,
+     IDC_OTH_EXCHG_AUTH},
+};
+constexpr auto kPrintingOptionEffects = PrintOptionEffects(kPrinting);
+constexpr auto kElectronicTicketingEffects = ElectronicTicketingEffects(kPrinting);
 
 // The keys of the first three do not name their fields: profiles already written pair them
 // so, and both passes keep the pairing.
@@ -142,13 +146,15 @@ void CTicketingOthers::AfterActivation() {
     ElectronicTicketingRule();
 }
 
+const framework::Trigger<CTicketingOthers> CTicketingOthers::kTriggers[] = {
+    {IDC_OTH_RESTR1, ui::Notify::SelChange, &CTicketingOthers::RestrictionRule},
+    {IDC_OTH_RESTR2, ui::Notify::SelChange, &CTicketingOthers::RestrictionRule},
+    {IDC_OTH_PRNTOPTION, ui::Notify::SelChange, &CTicketingOthers::PrintingOptionRule},
+    {IDC_OTH_ETKT, ui::Notify::Clicked, &CTicketingOthers::ElectronicTicketingRule},
+};
+
 void CTicketingOthers::OnFormCommand(ui::ControlId id, ui::Notify code) {
-    if (code == ui::Notify::SelChange && (id == IDC_OTH_RESTR1 || id == IDC_OTH_RESTR2))
-        RestrictionRule();
-    else if (code == ui::Notify::SelChange && id == IDC_OTH_PRNTOPTION)
-        PrintingOptionRule();
-    else if (code == ui::Notify::Clicked && id == IDC_OTH_ETKT)
-        ElectronicTicketingRule();
+    framework::RunTrigger<CTicketingOthers>(kTriggers, *this, id, code);
 }
 
 void CTicketingOthers::Close(ui::ControlId id) {
@@ -179,22 +185,13 @@ void CTicketingOthers::RestrictionRule() {
 }
 
 void CTicketingOthers::PrintingOptionRule() {
-    for (ui::ControlId id : kCopies)
-        form().enable(id, true);
+    // Any choice opens the copies, also none.
+    framework::ApplyEffects(form(), controls(), kPrintingOptionEffects, 0, false);
 }
 
 void CTicketingOthers::ElectronicTicketingRule() {
-    if (form().isChecked(IDC_OTH_ETKT)) {
-        form().enable(IDC_OTH_OVERRIDE, true);
-        form().enable(IDC_OTH_PRNTOPTION, true);
-        for (ui::ControlId id : kCopies)
-            form().enable(id, true);
-        return;
-    }
-    Close(IDC_OTH_OVERRIDE);
-    Close(IDC_OTH_PRNTOPTION);
-    for (ui::ControlId id : kCopies)
-        Close(id);
+    framework::ApplyEffects(form(), controls(), kElectronicTicketingEffects,
+                            form().isChecked(IDC_OTH_ETKT) ? 1 : 0, false);
 }
 
 void CTicketingOthers::ApplyRules() {

@@ -3,6 +3,7 @@
 // builds nothing: the mask reads its controls by their identifiers.
 #pragma once
 
+#include "framework/rule_triggers.h"
 #include "framework/sub_dialog.h"
 
 namespace masks::skyfolio {
@@ -26,6 +27,9 @@ class CTicketingOthers final : public framework::SubDialog {
     void RestoreProfile(framework::ProfilePass& pass) override;
 
   private:
+    // Which change runs which rule.
+    static const framework::Trigger<CTicketingOthers> kTriggers[4];
+
     void SetupForm() override;
     void AfterActivation() override;
     void ClearForm() override;
