@@ -105,6 +105,9 @@ class Dialog {
     // The outside control hosted as control id, or nullptr.
     virtual EncoderControl* encoderControl(ControlId id) = 0;
     virtual CalendarControl* calendarControl(ControlId id) = 0;
+
+    // The dialog's window for the operating system (0 when there is none).
+    virtual NativeWindow nativeWindow() const { return 0; }
 };
 
 // Creates dialogs from the module's templates.
@@ -118,6 +121,9 @@ class Toolkit {
                                                  Dialog* owner) = 0;
     // A message box with no owner.
     virtual void messageBox(std::string_view text, std::string_view title, Icon icon) = 0;
+    // Dialogs created afterwards with no owner become child windows of parent (a container's
+    // window); 0 makes them top-level windows again.
+    virtual void setHostWindow(NativeWindow parent) { (void)parent; }
 };
 
 }  // namespace ui

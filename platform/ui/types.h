@@ -10,6 +10,8 @@ namespace ui {
 using DialogId = int;
 using ControlId = int;
 using Colorref = std::uint32_t;  // 0x00BBGGRR
+// The window of a dialog as the operating system knows it: an HWND on Windows, 0 headless.
+using NativeWindow = std::uintptr_t;
 
 inline constexpr ControlId kUnnamed = -1;
 
