@@ -39,6 +39,7 @@ class FormHost : protected ui::DialogProc {
 
     bool hasForm() const { return window_ != nullptr; }
     ui::Dialog& form() { return *window_; }
+    const ui::Dialog& form() const { return *window_; }
     const FormInfo& formInfo() const { return info_; }
 
     // Applies every choice rule of the form, in order (activation, Clear, Recall).

@@ -21,6 +21,7 @@ struct MaskInfo {
     // A frame window that holds the form (0: the form is the mask's window itself).
     ui::DialogId frame = 0;
     const char* profileSection = "";  // section of "Quorvex.ini"
+    const CLSID* clsid = nullptr;     // the class
     const IID* iid = nullptr;         // automation interface
     const IID* eventsIid = nullptr;   // event dispinterface
     bool hasInitParam = false;        // the interface has initParam

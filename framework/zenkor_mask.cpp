@@ -64,7 +64,8 @@ MaskBase::MaskBase(const MaskInfo& info, Choosers& choosers)
       FormHost(static_cast<FormOwner&>(*this), info.form, info.component),
       info_(info),
       choosers_(choosers),
-      events_(*this, *info.eventsIid) {
+      events_(*this, *info.eventsIid),
+      embedding_(com::embed(static_cast<com::Embeddable&>(*this))) {
     guarded("Construct", [] { LoadSharedSettings(); });
 }
 
@@ -201,6 +202,28 @@ HRESULT MaskBase::Deactivate() {
         }
     });
     return S_OK;
+}
+
+// The control side
+
+ui::DialogId MaskBase::windowTemplate() const {
+    return info_.frame != 0 ? info_.frame : info_.form.form;
+}
+
+ui::NativeWindow MaskBase::window() const {
+    if (frame_ && frame_->window)
+        return frame_->window->nativeWindow();
+    return hasForm() ? form().nativeWindow() : 0;
+}
+
+bool MaskBase::translateKey(ui::Key key) {
+    if (!hasForm())
+        return false;
+    return preTranslateKey(form().focus().value_or(ui::kUnnamed), key);
+}
+
+void* MaskBase::moreInterfaces(REFIID riid) {
+    return embedding_ ? embedding_->find(riid) : nullptr;
 }
 
 void MaskBase::BeforeSetup() {

@@ -20,6 +20,7 @@
 #include "framework/object_count.h"
 #include "framework/sub_dialog.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/embedding.h"
 #include "platform/com/object.h"
 #include "platform/ui/dialog.h"
 #include "platform/zenkor/log.h"
@@ -32,7 +33,8 @@ class ProfilePass;
 enum EventDispid : DISPID { kEventCancel = 1, kEventSend = 2 };
 
 // A mask answers IUnknown, IDispatch and its own interface, IConnectionPointContainer,
-// IProvideClassInfo2 and IZenkorMaskView.
+// IProvideClassInfo2 and IZenkorMaskView, and where the system has containers the control
+// interfaces they drive.
 class MaskBase
     : public com::Object<
           com::Implements<MaskDispatch<IZenkorMask>, IID_IDispatch>,
@@ -40,6 +42,7 @@ class MaskBase
           com::Implements<IProvideClassInfo2, IID_IProvideClassInfo, IID_IProvideClassInfo2>,
           com::Implements<IZenkorMaskView, IID_IZenkorMaskView>>,
       private FormOwner,
+      private com::Embeddable,
       public FormHost {
   public:
     // The automation members: every one answers S_OK, whatever it is given.
@@ -138,6 +141,17 @@ class MaskBase
     void enterMessage() override;
     void leaveMessage() noexcept override;
 
+    // com::Embeddable
+    IUnknown& outer() override { return *identity(); }
+    const CLSID& classId() const override { return *info_.clsid; }
+    ui::DialogId windowTemplate() const override;
+    ui::Colorref background() const override { return kBackground; }
+    void openWindow() override { Activate(); }
+    void closeWindow() override { Deactivate(); }
+    ui::NativeWindow window() const override;
+    bool translateKey(ui::Key key) override;
+    void* moreInterfaces(REFIID riid) override;
+
     template <class Body>
     void guarded(const char* function, Body&& body) noexcept;
     void destroyForms();
@@ -164,6 +178,8 @@ class MaskBase
     MaskCheckForms checkForms_{*this};
     int messageDepth_ = 0;
     bool closePending_ = false;
+    // Last, so that it goes first: what it holds of a container is let go before the forms.
+    std::unique_ptr<com::Embedding> embedding_;
 };
 
 // The mask class template: Derived names its MaskInfo (kInfo) and implements the hooks.

@@ -39,6 +39,7 @@ const framework::MaskInfo CTicketingIssuance::kInfo = {
              .keys = framework::FormKeys::SendAndRecall,
              .rules = ChoiceRules()},
     .profileSection = "TKT_ISS_SECTION",
+    .clsid = &ids::CLSID_TicketingIssuance,
     .iid = &ids::IID_ITicketingIssuance,
     .eventsIid = &ids::DIID__ITicketingIssuanceEvents,
     .hasInitParam = true,

@@ -30,6 +30,7 @@ const framework::MaskInfo CTicketingReIssuance::kInfo = {
              .keys = framework::FormKeys::SendAndRecall,
              .rules = ChoiceRules()},
     .profileSection = "TKT_REISS_SECTION",
+    .clsid = &ids::CLSID_TicketingReIssuance,
     .iid = &ids::IID_ITicketingReIssuance,
     .eventsIid = &ids::DIID__ITicketingReIssuanceEvents,
     .hasInitParam = true,

@@ -35,6 +35,7 @@ const framework::MaskInfo CSkyfolio::kInfo = {
              .rules = ChoiceRules()},
     .frame = IDD_SKYFOLIO_FRAME,
     .profileSection = "TKT_MAIN_SECTION",
+    .clsid = &ids::CLSID_Skyfolio,
     .iid = &ids::IID_ISkyfolio,
     .eventsIid = &ids::DIID__ISkyfolioEvents,
     .saveTime = framework::SaveTime::BeforeEntry,

@@ -142,6 +142,7 @@ const framework::MaskInfo CIssBSPDamagedTkt::kInfo = {
              .keys = framework::FormKeys::SendAndRecall,
              .rules = kRules},
     .profileSection = "TKT_ISSBSPDAMAGED_SECTION",
+    .clsid = &ids::CLSID_IssBSPDamagedTkt,
     .iid = &ids::IID_IIssBSPDamagedTkt,
     .eventsIid = &ids::DIID__IIssBSPDamagedTktEvents,
     .hasInitParam = true,

@@ -265,6 +265,7 @@ const framework::MaskInfo CIssLogTkt::kInfo = {
              .keys = framework::FormKeys::SendAndRecall,
              .rules = kRules},
     .profileSection = "TKT_ISSLOG_SECTION",
+    .clsid = &ids::CLSID_IssLogTkt,
     .iid = &ids::IID_IIssLogTkt,
     .eventsIid = &ids::DIID__IIssLogTktEvents,
     .hasInitParam = true,

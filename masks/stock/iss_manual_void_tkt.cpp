@@ -134,6 +134,7 @@ const framework::MaskInfo CIssManualVoidTkt::kInfo = {
                          .help = IDC_MANVOID_HELP},
              .keys = framework::FormKeys::SendAndRecall},
     .profileSection = "TKT_ISSMANUALVOID_SECTION",
+    .clsid = &ids::CLSID_IssManualVoidTkt,
     .iid = &ids::IID_IIssManualVoidTkt,
     .eventsIid = &ids::DIID__IIssManualVoidTktEvents,
     .hasInitParam = true,

@@ -43,7 +43,8 @@ class Interfaces : public First::Base, public Rest::Base... {
         if (riid == IID_IUnknown || First::answers(riid) || (alias_ && riid == *alias_)) {
             found = static_cast<typename First::Base*>(this);
         } else if (!((Rest::answers(riid) && (found = static_cast<typename Rest::Base*>(this))) ||
-                     ...)) {
+                     ...) &&
+                   (found = moreInterfaces(riid)) == nullptr) {
             return E_NOINTERFACE;
         }
         identity()->AddRef();
@@ -58,6 +59,13 @@ class Interfaces : public First::Base, public Rest::Base... {
 
     // The pointer that identifies the object (its IUnknown).
     IUnknown* identity() { return static_cast<typename First::Base*>(this); }
+    // Interfaces the object answers besides those it names, found at run time (a mask's
+    // control interfaces, where the system has containers): the pointer, or null. Whatever it
+    // answers must give its AddRef, Release and QueryInterface to this object.
+    virtual void* moreInterfaces(REFIID riid) {
+        (void)riid;
+        return nullptr;
+    }
 
   private:
     std::optional<IID> alias_;
