@@ -216,6 +216,8 @@ TEST(SkyfolioChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSentOrSaved) {
          IDC_OTH_RESTR1},
         {With(kElectronic, {Put(OT, IDC_OTH_AGCOUPON, "6")}), "ERR_TICKETISSUANCE_COPIES_RANGE", OT,
          IDC_OTH_AGCOUPON},
+        {With(kElectronic, {Put(OT, IDC_OTH_AGCOUPON, "00")}), "ERR_TICKETISSUANCE_COPIES_RANGE",
+         OT, IDC_OTH_AGCOUPON},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.key);

@@ -309,9 +309,30 @@ TEST(ValidityDates, TheRequestFiresAndItsAnswerFillsTheRowsAtEachShowing) {
     s.mask.click(IDC_SKY_RECALL);
     s.look(IDC_SKY_FAREBASIS_BUTTON, IDD_SKY_FAREBASIS);
     EXPECT_EQ(vd.text(row1[sky::kSegment]), "") << "Recall of an empty profile";
-    s.mask.type(IDC_SKY_TFR, "0");
-    s.look(IDC_SKY_VALIDDATES_BUTTON, IDD_SKY_VALIDDATES);
-    EXPECT_EQ(vd.text(row1[sky::kSegment]), "") << "an empty answer handed over";
+    for (const char* tfr : {"0", "A"}) {
+        s.mask.type(IDC_SKY_TFR, tfr);
+        s.look(IDC_SKY_VALIDDATES_BUTTON, IDD_SKY_VALIDDATES);
+        EXPECT_EQ(vd.text(row1[sky::kSegment]), "") << "an empty answer handed over";
+    }
+    EXPECT_EQ(s.mask.events().size(), 1u);
+}
+
+// A new request drops the pages of an answer left unfinished; an answer nobody asked for
+// after it is ignored.
+TEST(ValidityDates, EachRequestTakesOnlyItsOwnAnswer) {
+    Skyfolio s;
+    HeadlessDialog& vd = Skyfolio::dialog(IDD_SKY_VALIDDATES);
+    s.mask.click(IDC_SKY_BAGALLOW);
+    s.mask.type(IDC_SKY_TFR, "1");
+    s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
+    s.response(Screen({u"1     12JAN05  12FEB05 ", u"MORE \u00A5"}));
+    s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
+    s.agent.then([] { EXPECT_EQ(Skyfolio::dialog(IDD_SKY_VALIDDATES).click(IDC_SKY_BACK), ""); });
+    s.response(Screen({u"2     13JAN05  13FEB05 "}));
+    s.response(Screen({u"3     14JAN05  14FEB05 "}));
+    EXPECT_EQ(vd.text(kValidityDatesRows[0][sky::kSegment]) + "|" +
+                  vd.text(kValidityDatesRows[1][sky::kSegment]),
+              "2|");
 }
 
 TEST(ValidityDates, ALongAnswerFillsNineteenRowsAndTheRestIsLeft) {

@@ -132,6 +132,8 @@ TEST(SkyfolioEntry, EveryPieceByItsConditions) {
         {{T(kFareBasis, IDC_FB_SEG1, "1"), T(kFareBasis, IDC_FB_FAREBASIS1, "YEE"),
           T(kFareBasis, IDC_FB_SEG2, "2"), T(kFareBasis, IDC_FB_FAREBASIS2, "MEE")},
          "W|ASQ|S1*QYEE|S2*QMEE"},
+        {{T(kFareBasis, IDC_FB_TKTDESIG1, "CH50"), T(kFareBasis, IDC_FB_TKTDESIG2, "IN90")},
+         "W|ASQ|*Q/CH50|*Q/IN90"},
         {{T(kFareBasis, IDC_FB_FAREBASIS1, "YEE"), T(kFareBasis, IDC_FB_FAREBASIS2, "MEE"),
           C(kFareBasis, IDC_FB_DISCTYPE2, 1), T(kFareBasis, IDC_FB_DISCVAL2, "50")},
          "W|ASQ|*QYEE//DA50|*QMEE//DA50"},

@@ -421,7 +421,7 @@ TEST(ReissueRecall, BringsBackTheSentFormWithoutUndoingAnyOfIt) {
          Type(IDC_REISS_ADDPAYMENT_GGR_DBTOR_CDE, "D2"), Type(IDC_REISS_OBJECTCODE, "OB"),
          Type(IDC_REISS_ADDPAYMENT_GGR_AMT, "75"), Select(IDC_REISS_ITCODE_TYPE, 8),
          Type(IDC_REISS_ITCODE, "TOUR"), Select(IDC_REISS_ENDORSE_TYPE, 4),
-         Type(IDC_REISS_ENDORSE2, "DOMESTIC ONLY")},
+         Type(IDC_REISS_ENDORSE2, "DOMESTIC ONLY"), Select(IDC_REISS_SPLIT, 4)},
     };
     for (const Steps& steps : forms) {
         Reissue f;
