@@ -115,24 +115,6 @@ TEST_F(DamagedTicket, LabelsRadiosAndTheTypeRule) {
               "123456789/555");
 }
 
-// Each edit takes as many characters as its field holds, and no more (the numbers' limits are
-// in the scenario transcripts).
-TEST_F(DamagedTicket, EveryEditTakesAtMostItsLength) {
-    const struct {
-        int type;  // a type under which the edit is live
-        int edit;
-        std::size_t length;
-    } edits[] = {
-        {IDC_DAMAGED_ATB2, IDC_DAMAGED_SPOILED, 2},
-        {IDC_DAMAGED_ATB2, IDC_DAMAGED_CHECK_DIGIT, 1},
-    };
-    for (const auto& e : edits) {
-        mask.click(e.type);
-        mask.type(e.edit, "12345678901234567890");
-        EXPECT_EQ(mask.form().text(e.edit).size(), e.length) << e.edit;
-    }
-}
-
 // In the order of the checks of each type. Each row's fault is made together with the next
 // row's on another field of the same type, so that a check run out of its order shows.
 TEST_F(DamagedTicket, EveryCheckOfBothTypesRefusesInItsOrderWithItsOwnKeyAndFocus) {

@@ -48,32 +48,28 @@ class ManualVoid : public ::testing::Test {
                      IDD_ISSMANUALVOIDTKT};
 };
 
-// Each field by its symbol: what the agent types, the key it is saved under (in save order)
-// and how many characters it takes.
+// Each field by its symbol: what the agent types and the key it is saved under (in save order;
+// the limits are in the scenario transcripts).
 struct Saved {
     ui::ControlId id;
     const char* typed;
     const char* line;
-    std::size_t length;
 };
 constexpr Saved kSaved[] = {
-    {IDC_MANVOID_AIRLINE, "125", "AIRLINE_CODE=125", 3},
-    {IDC_MANVOID_TICKET, "123-456-7890", "TICKET_NO=123-456-7890", 13},
-    {IDC_MANVOID_CURRENCY, "gbp", "CURRENCY_CODE=GBP", 3},
-    {IDC_MANVOID_FARE, "250", "TOTAL_FARE=250", 8},
-    {IDC_MANVOID_LOCATOR, "ABCDEF", "PNR_LOCATOR=ABCDEF", 6},
-    {IDC_MANVOID_DATE, "15jan", "DATE_OF_ISSUE=15JAN", 5},
-    {IDC_MANVOID_PAYMENT, "CA", "FORM_OR_PAYMENT=CA", 2},
-    {IDC_MANVOID_ITINERARY, "X", "ITINERARY_INDICATOR=X", 1},
+    {IDC_MANVOID_AIRLINE, "125", "AIRLINE_CODE=125"},
+    {IDC_MANVOID_TICKET, "123-456-7890", "TICKET_NO=123-456-7890"},
+    {IDC_MANVOID_CURRENCY, "gbp", "CURRENCY_CODE=GBP"},
+    {IDC_MANVOID_FARE, "250", "TOTAL_FARE=250"},
+    {IDC_MANVOID_LOCATOR, "ABCDEF", "PNR_LOCATOR=ABCDEF"},
+    {IDC_MANVOID_DATE, "15jan", "DATE_OF_ISSUE=15JAN"},
+    {IDC_MANVOID_PAYMENT, "CA", "FORM_OR_PAYMENT=CA"},
+    {IDC_MANVOID_ITINERARY, "X", "ITINERARY_INDICATOR=X"},
 };
 
 // Enter anywhere sends; every field lands in its place of the entry and under its key.
 TEST_F(ManualVoid, SendFiresTheVoidEntryLogsItAndSavesTheEightFields) {
-    for (const Saved& f : kSaved) {
-        mask.type(f.id, "ABCDEFGHIJKLMNOPQRST");
-        EXPECT_EQ(mask.form().text(f.id).size(), f.length) << f.line;
+    for (const Saved& f : kSaved)
         mask.type(f.id, f.typed);
-    }
     mask.key(IDC_MANVOID_PAYMENT, ui::Key::Enter);
     const std::string entry = "WV\\u00A5125123-456-7890/GBP250/ABCDEF/15JAN/CA/X";
     ASSERT_EQ(mask.events(), std::vector<std::string>{"event 2 " + entry});
