@@ -147,6 +147,7 @@ TEST(SkyfolioChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSentOrSaved) {
          SK,
          IDC_SKY_CHQAMT2},
         // Cash after a card is paid in its own amount field.
+        {CardAnd(1), "ERR_TICKETISSUANCE_SECOND_FOP_AMT", SK, IDC_SKY_ALAMT2},
         {{Click(IDC_SKY_CHILD), Type(IDC_SKY_CHILD_EDIT, "2"), Type(IDC_SKY_CHILD_EDIT_AGE, "A")},
          "ERR_RDPCREATETFR_PTCCHILD_NUM_FIELD",
          SK,
