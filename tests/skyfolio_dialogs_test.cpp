@@ -1,7 +1,7 @@
 // The three sub-dialogs of the issuance form: the discount and bag allowance rules of the fare
 // basis, the restriction and ticketing rules of the other options with their crossed profile
 // keys, the validity dates read from the host's answer to the mask's request, and what each
-// showing and Recall do to them.
+// showing and Recall do to them. Their controls as they open are in the scenario transcripts.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -57,32 +57,6 @@ struct Skyfolio {
 
 long Chosen(HeadlessDialog& d, int list) {
     return d.itemData(list, d.selection(list));
-}
-
-TEST(FareBasis, ColumnsHaveTheirHeadersAndLimits) {
-    Skyfolio s;
-    HeadlessDialog& fb = Skyfolio::dialog(IDD_SKY_FAREBASIS);
-    const std::pair<int, const char*> headers[] = {
-        {IDC_FB_BAGSEG_LABEL, "Segment#"},
-        {IDC_FB_BAGALLOW_LABEL, "Bag Allow"},
-        {IDC_FB_SEG_LABEL, "Segment#"},
-        {IDC_FB_FAREBASIS_LABEL, "Fare Basis"},
-        {IDC_FB_UFAREBASIS_LABEL, "Unique Fare Basis"},
-        {IDC_FB_TKTDESIG_LABEL, "Tktg Designator"},
-        {IDC_FB_DISCOUNT_LABEL, "Discount"},
-    };
-    for (const auto& [id, text] : headers)
-        EXPECT_EQ(fb.text(id), text);
-    const std::pair<sky::FareBasisColumn, std::size_t> limits[] = {
-        {sky::kBagSegment, 20}, {sky::kBagAllowance, 3},    {sky::kFareSegment, 20},
-        {sky::kFareBasis, 8},   {sky::kUniqueFareBasis, 8}, {sky::kTicketDesignator, 8},
-    };
-    for (const auto& row : {kFareBasisRows[0], kFareBasisRows[18]}) {
-        for (const auto& [column, limit] : limits) {
-            ASSERT_EQ(fb.typeText(row[column], std::string(30, 'A')), "");
-            EXPECT_EQ(fb.text(row[column]).size(), limit) << column;
-        }
-    }
 }
 
 TEST(FareBasis, OnlyOneRowCarriesAnAmountDiscount) {
@@ -182,23 +156,6 @@ TEST(OtherOptions, RestrictionsAndTicketingOpenAndCloseTheirFields) {
     EXPECT_EQ(st(IDC_OTH_EXCHG_AUTH), "off ''");
 }
 
-TEST(OtherOptions, PercentagesTakeFiveCharactersAndCopiesOne) {
-    Skyfolio s;
-    HeadlessDialog& o = Skyfolio::dialog(IDD_SKY_OTHERS);
-    ASSERT_EQ(o.selectCode(IDC_OTH_RESTR1, sky::kExcludePenalty), "");
-    ASSERT_EQ(o.selectCode(IDC_OTH_RESTR2, sky::kExcludePenalty), "");
-    ASSERT_EQ(o.click(IDC_OTH_ETKT), "");
-    const std::pair<int, std::size_t> limits[] = {
-        {IDC_OTH_PERCENT1, 5},    {IDC_OTH_PERCENT2, 5},    {IDC_OTH_AGCOUPON, 1},
-        {IDC_OTH_PASSRECEIPT, 1}, {IDC_OTH_AUDITCOUPON, 1}, {IDC_OTH_CRCHARGEFORM, 1},
-        {IDC_OTH_EXCHG_AUTH, 1},
-    };
-    for (const auto& [id, limit] : limits) {
-        ASSERT_EQ(o.typeText(id, "1234567"), "");
-        EXPECT_EQ(o.text(id).size(), limit) << id;
-    }
-}
-
 TEST(OtherOptions, KeysPairAsProfilesHaveThemAndRecallRunsTheRules) {
     struct Case {
         const char* what;
@@ -268,9 +225,6 @@ TEST(ValidityDates, TheRequestFiresAndItsAnswerFillsTheRowsAtEachShowing) {
     Skyfolio s;
     HeadlessDialog& vd = Skyfolio::dialog(IDD_SKY_VALIDDATES);
     const auto& row1 = kValidityDatesRows[0];
-    EXPECT_EQ(vd.text(IDC_VD_SEG_LABEL) + "|" + vd.text(IDC_VD_MINDATE_LINK) + "|" +
-                  vd.text(IDC_VD_MAXDATE_LINK),
-              "Segment#|Minimum Date|Maximum Date");
     // Without a transfer nothing is asked: the dialog shows as it stands.
     ASSERT_EQ(vd.typeText(row1[sky::kSegment], "7"), "");
     s.look(IDC_SKY_VALIDDATES_BUTTON, IDD_SKY_VALIDDATES);
