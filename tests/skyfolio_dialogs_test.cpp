@@ -164,8 +164,8 @@ TEST(OtherOptions, KeysPairAsProfilesHaveThemAndRecallRunsTheRules) {
         std::string coupon;
     };
     const Case cases[] = {
-        {"crossed keys", "RESTR1=3\nRESTR2=2\nPROPTION=1\nETKTG=1\nAGCOUPON=2\n", 3, 2, 1,
-         "on '2'"},
+        {"crossed keys", "RESTR1=3\nRESTR2=2\nPROPTION=1\nETKTG=1\nOVERRIDE_ETKTG=1\nAGCOUPON=2\n",
+         3, 2, 1, "on '2'"},
         {"no ticketing: the copies go", "RESTR1=3\nETKTG=0\nAGCOUPON=2\n", 0, 0, 0, "off ''"},
         {"a code the second list lacks", "RESTR2=4\nPROPTION=4\n", 0, 4, 0, "off ''"},
     };
@@ -177,6 +177,8 @@ TEST(OtherOptions, KeysPairAsProfilesHaveThemAndRecallRunsTheRules) {
         EXPECT_EQ(Chosen(o, IDC_OTH_PRNTOPTION), c.printing);
         EXPECT_EQ(Chosen(o, IDC_OTH_RESTR1), c.first);
         EXPECT_EQ(Chosen(o, IDC_OTH_RESTR2), c.second);
+        EXPECT_EQ(o.isEnabled(IDC_OTH_PERCENT1), c.first == sky::kExcludePenalty);
+        EXPECT_EQ(o.isChecked(IDC_OTH_OVERRIDE), c.section.find("OVERRIDE") != std::string::npos);
         EXPECT_EQ(s.state(IDD_SKY_OTHERS, IDC_OTH_AGCOUPON), c.coupon);
         s.mask.type(IDC_SKY_CARRIER, "SQ");
         s.mask.type(IDC_SKY_BAGALLOW_EDIT, "20K");
