@@ -146,7 +146,11 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
     framework::ProfilePass("EMPTY").restore(d, fields);
     EXPECT_EQ(state(), "|clear|0");
     framework::ProfilePass("FIRST").save(d, fields);  // the first entry is saved by its code
+    d.select(IDC_TEST_COMBO, -1);
+    framework::ProfilePass("NONE").save(d, fields);  // and no entry as -1
     EXPECT_NE(home.read("Quorvex.ini").find("[FIRST]\nEDIT=\nCHECK=0\nLIST=0\n"),
+              std::string::npos);
+    EXPECT_NE(home.read("Quorvex.ini").find("[NONE]\nEDIT=\nCHECK=0\nLIST=-1\n"),
               std::string::npos);
 
     // A check value other than "1" clears; a code no entry has keeps the selection.

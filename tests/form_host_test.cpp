@@ -217,11 +217,13 @@ TEST_F(FormMachinery, TheFrameHoldsTheFormWhichHoldsItsHiddenSubDialog) {
     EXPECT_EQ(details().owner(), &mask.form());
     EXPECT_EQ(seen(), "form live");
     EXPECT_EQ(details().text(IDC_TEST_DETAILS_BACK), "Back") << "captions of its own buttons";
-    // One unit for every font height: the link has the form's 8 points, as logical units.
+    // One unit for every font height: the link has the form's 8 points, as logical units, and
+    // is underlined.
     for (const auto& c : mask.form().controls()) {
         if (c.id == IDC_TEST_NOTE_LINK || c.id == IDC_TEST_NAME_LABEL) {
             ASSERT_TRUE(c.font.has_value());
             EXPECT_EQ(c.font->height, c.id == IDC_TEST_NOTE_LINK ? -11 : 14) << c.font->face;
+            EXPECT_EQ(c.font->underline, c.id == IDC_TEST_NOTE_LINK);
         }
     }
     mask.deactivate();

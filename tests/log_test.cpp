@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/guard.h"
 #include "tests/support/mask_harness.h"
 
 namespace {
@@ -112,6 +114,18 @@ TEST(LogTest, AFullLogIsMovedAsideAndStartedAfresh) {
     const auto lines = fileLines(home);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(endsWith(lines[0], " error Mask Op 1 fresh")) << lines[0];
+}
+
+// What a guarded call throws is logged as an error of its component and goes no further.
+TEST(LogTest, AGuardedFailureIsLoggedAsAnError) {
+    TempHome home;
+    Recorder observer;
+    CZenkorLog log;
+    framework::Guarded(log, "Mask", "Send", [] { throw std::runtime_error("no room"); });
+    framework::Guarded(log, "Mask", "Send", [] { throw 1; });
+    EXPECT_EQ(observer.lines,
+              (std::vector<std::string>{"log error Mask Send 500 no room",
+                                        "log error Mask Send 500 unexpected failure"}));
 }
 
 }  // namespace
