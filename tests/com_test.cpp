@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/mask_interface.h"
@@ -377,7 +378,7 @@ TEST(ConnectionPoints, EnumerationWalksTheOnePoint) {
 }
 
 // A mask names its default source; with no type library on the system it has no class
-// description to give.
+// description to give. Every mask but the Skyfolio form answers initParam by name.
 TEST(ClassInfo, DefaultSourceIsTheEventInterface) {
     testing_support::TempHome home;
     for (const server::ClassEntry& e : server::classTable()) {
@@ -401,6 +402,11 @@ TEST(ClassInfo, DefaultSourceIsTheEventInterface) {
         ITypeInfo* info = reinterpret_cast<ITypeInfo*>(&home);
         EXPECT_EQ(provider->GetClassInfo(&info), TYPE_E_ELEMENTNOTFOUND);
         EXPECT_EQ(info, nullptr);
+        OLECHAR name[] = OLESTR("initParam");
+        LPOLESTR names[] = {name};
+        DISPID id = DISPID_UNKNOWN;
+        EXPECT_EQ(mask(e).as<IDispatch>(IID_IDispatch)->GetIDsOfNames(IID_NULL, names, 1, 0, &id),
+                  std::string_view(e.name) == "Skyfolio" ? DISP_E_UNKNOWNNAME : S_OK);
     }
 }
 
