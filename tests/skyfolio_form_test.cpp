@@ -256,19 +256,9 @@ TEST(SkyfolioForm, BagAllowanceAndTransferTakeTurns) {
     EXPECT_EQ(s.state(IDC_SKY_BAGALLOW_EDIT), "on ''");
 }
 
-TEST(SkyfolioForm, EndorsementAndTaxTypesOpenTheirLinesWithTheirLimits) {
+// The endorsement lines by their type are in the rules example under examples/.
+TEST(SkyfolioForm, TaxTypesOpenTheTaxCodesAndAmounts) {
     Skyfolio s;
-    const std::string long61(61, 'E');
-    s.mask.select(IDC_SKY_ENDORSEMENT, 3);
-    s.mask.type(IDC_SKY_ENDORSE1, long61);
-    s.mask.type(IDC_SKY_ENDORSE2, long61);
-    EXPECT_EQ(s.form().text(IDC_SKY_ENDORSE1).size(), 29u);
-    EXPECT_EQ(s.form().text(IDC_SKY_ENDORSE2).size(), 29u);
-    s.mask.select(IDC_SKY_ENDORSEMENT, 1);
-    s.mask.type(IDC_SKY_ENDORSE1, long61);
-    EXPECT_EQ(s.form().text(IDC_SKY_ENDORSE1).size(), 60u);
-    EXPECT_EQ(s.state(IDC_SKY_ENDORSE2), "off ''");
-
     const std::pair<long, std::pair<bool, bool>> taxes[] = {
         {1, {false, false}}, {2, {true, false}}, {3, {true, true}}, {0, {false, false}}};
     for (const auto& [type, open] : taxes) {
