@@ -88,7 +88,8 @@ enum Situation {
     kFarex,
     kEo1,
     kTourCode,
-    kElectronic
+    kElectronic,
+    kWrongAuditCoupon  // the only situation that does not pass
 };
 
 const Steps kSituations[] = {
@@ -116,6 +117,7 @@ const Steps kSituations[] = {
     {Select(IDC_ISS_ENDORSE_TYPE, 3), Type(IDC_ISS_ENDORSE1, "A")},
     {Select(IDC_ISS_ITCODE_TYPE, 4), Type(IDC_ISS_ITCODE, "IT1")},
     {Click(IDC_ISS_ETKT)},
+    {Click(IDC_ISS_ETKT), Type(IDC_ISS_AUDIT_COUPON, "A")},
 };
 
 struct Refusal {
@@ -191,6 +193,8 @@ TEST(IssuanceChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSentOrSaved) {
         {kElectronic, IDC_ISS_AGENT_COUPON, "6", "ERR_TICKETISSUANCE_COPIES_RANGE"},
         {kElectronic, IDC_ISS_AUDIT_COUPON, "0", "ERR_TICKETISSUANCE_COPIES_RANGE"},
         {kElectronic, IDC_ISS_CARD_CHARGE_FORM, "A", "ERR_SAPBAS_OTHERS_CCCHGFORM_NUM"},
+        {kWrongAuditCoupon, IDC_ISS_CARD_CHARGE_FORM, "A", "ERR_TICKETISSUANCE_AUDIT_COUPON_NO_NUM",
+         IDC_ISS_AUDIT_COUPON},  // the copies in their order
         {kElectronic, IDC_ISS_EXCHG_AUTH_FORM, "0", "ERR_TICKETISSUANCE_COPIES_RANGE"},
         {kElectronic, IDC_ISS_EXCHG_AUTH_FORM, "A", "ERR_TICKETISSUANCE_TKTEXCHGAUTHFORM_NUM"},
     };
