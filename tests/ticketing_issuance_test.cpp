@@ -381,6 +381,15 @@ TEST(IssuanceRecall, BringsBackTheSentForm) {
     }
 }
 
+// Recall starts from a cleared form: the fee-base list goes also without a Clear.
+TEST(IssuanceRecall, EmptiesTheFeeBaseList) {
+    Issuance f;
+    f.run({Reply(u"<R><N_01PA>1</N_01PA><N_000T>A</N_000T></R>")});
+    ASSERT_EQ(f.mask.form().itemCount(IDC_ISS_FEEBASE_LIST), 1);
+    f.mask.key(IDC_ISS_CARRIER, ui::Key::AltUp);
+    EXPECT_EQ(f.mask.form().itemCount(IDC_ISS_FEEBASE_LIST), 0);
+}
+
 TEST(IssuanceProfile, EveryFieldIsSavedAndRestoredOnce) {
     using namespace masks::issuance;
     std::set<std::string> saved, restored;
