@@ -1,6 +1,7 @@
 // The issuance form without transfer: its state at start-up and after Clear, the payment
-// details each pair of payments shows, the rules of the passenger types, net remit,
-// endorsement and taxes, and Recall, which brings back what a Send saved and empties nothing.
+// details each pair of payments shows, the rules of the passenger types, net remit and taxes,
+// and Recall, which brings back what a Send saved and empties nothing. The second payments each
+// first payment offers are in the scenario transcripts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,28 +83,6 @@ TEST(SkyfolioForm, StartsWithBagAllowanceUnlessATransferIsGivenAndListsOnTheirFi
         for (int list : {IDC_SKY_FOP1, IDC_SKY_FOP2, IDC_SKY_FARETYPE, IDC_SKY_TAXTYPE,
                          IDC_SKY_ENDORSEMENT, IDC_SKY_ITCODE})
             EXPECT_EQ(s.form().selection(list), 0) << list;
-    }
-}
-
-TEST(SkyfolioForm, TheSecondPaymentIsOfferedByTheFirst) {
-    const std::vector<long> none = {0};
-    const std::pair<long, std::vector<long>> cases[] = {
-        {masks::kCash, {0, 3, 5, 6}},
-        {masks::kInvoiceToAgent, none},
-        {masks::kCheque, {0, 1, 5, 6}},
-        {masks::kCreditCard, {0, 1, 3, 5, 6, 7}},
-        {masks::kGovernmentRequest, {0, 1, 3, 5}},
-        {masks::kGovernmentRequestOther, {0, 1, 3, 6}},
-        {masks::kOtherPayment, none},
-        {masks::kNoPayment, none},
-    };
-    Skyfolio s;
-    for (const auto& [first, offered] : cases) {
-        SCOPED_TRACE(first);
-        s.mask.select(IDC_SKY_FOP1, first);
-        EXPECT_EQ(s.codes(IDC_SKY_FOP2), offered);
-        EXPECT_EQ(s.form().isEnabled(IDC_SKY_FOP2), offered.size() > 1);
-        EXPECT_EQ(s.form().selection(IDC_SKY_FOP2), 0);
     }
 }
 

@@ -313,20 +313,6 @@ TEST(IssuanceForm, TheCardChosenAgainStartsEmpty) {
         EXPECT_EQ(f.mask.form().text(id), "") << id;
 }
 
-TEST(IssuanceForm, SecondPaymentsByTheFirst) {
-    const std::vector<long> expected[] = {
-        {}, {0, 3, 5, 6}, {0}, {0, 1, 5, 6}, {0, 1, 3, 5, 6, 7}, {0, 1, 3, 5}, {0, 1, 3, 6}, {0}};
-    for (long first = 7; first >= 0; --first) {
-        Issuance f;
-        f.mask.select(IDC_ISS_FOP1, first);
-        std::vector<long> codes;
-        for (int i = 0; i < f.mask.form().itemCount(IDC_ISS_FOP2); ++i)
-            codes.push_back(f.mask.form().itemData(IDC_ISS_FOP2, i));
-        EXPECT_EQ(codes, expected[first]) << first;
-        EXPECT_EQ(f.mask.form().isEnabled(IDC_ISS_FOP2), codes.size() > 1) << first;
-    }
-}
-
 // A language without strings logs every entry of the lists it fills, under its operation;
 // the first net type under a name of its own.
 TEST(IssuanceForm, MissingListTextsAreLoggedByTheirLists) {
