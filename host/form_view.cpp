@@ -5,9 +5,8 @@
 #include "host/resource_symbols.h"
 #include "host/transcript.h"
 #include "platform/text/codepage.h"
+#include "platform/ui/agent.h"
 #include "platform/ui/dialog_template.h"
-#include "platform/ui/headless/headless_dialog.h"
-#include "platform/ui/headless/headless_toolkit.h"
 
 namespace host {
 namespace {
@@ -72,7 +71,9 @@ std::optional<FormView> viewOf(int dialog) {
     const ui::DialogTemplate* tmpl = ui::findTemplate(dialog);
     if (tmpl == nullptr)
         return std::nullopt;
-    const ui::headless::HeadlessDialog* live = ui::headless::headlessToolkit().findDialog(dialog);
+    const ui::AgentDialog* live = ui::agentDesk().liveDialog(dialog);
+    const std::vector<ui::headless::Control> states =
+        live != nullptr ? live->controlStates() : std::vector<ui::headless::Control>();
     FormView form;
     form.id = dialog;
     form.symbol = dialogSymbol(dialog);
@@ -82,10 +83,9 @@ std::optional<FormView> viewOf(int dialog) {
     form.live = live != nullptr;
     for (std::size_t i = 0; i < tmpl->controls.size(); ++i) {
         const ui::ControlTemplate& t = tmpl->controls[i];
-        const ui::headless::Control state =
-            live != nullptr && i < live->controls().size() && live->controls()[i].id == t.id
-                ? live->controls()[i]
-                : ui::headless::Control::fromTemplate(t);
+        const ui::headless::Control state = i < states.size() && states[i].id == t.id
+                                                ? states[i]
+                                                : ui::headless::Control::fromTemplate(t);
         ControlView view;
         view.id = t.id;
         view.symbol = controlSymbol(dialog, t.id);

@@ -15,8 +15,7 @@
 #include "platform/com/bstr.h"
 #include "platform/file/file.h"
 #include "platform/text/codepage.h"
-#include "platform/ui/headless/headless_dialog.h"
-#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/agent.h"
 #include "platform/zenkor/arch.h"
 #include "platform/zenkor/ini_file.h"
 #include "platform/zenkor/log.h"
@@ -26,8 +25,8 @@
 namespace host {
 namespace {
 
-using ui::headless::HeadlessDialog;
-using ui::headless::headlessToolkit;
+using ui::agentDesk;
+using ui::AgentDialog;
 
 std::optional<long> wholeNumber(std::string_view text) {
     long value = 0;
@@ -66,7 +65,7 @@ bool isProfileSectionName(std::string_view name) {
 
 std::string openDialogs(int mainForm) {
     std::string list;
-    for (const HeadlessDialog* d : headlessToolkit().dialogs()) {
+    for (const AgentDialog* d : agentDesk().liveDialogs()) {
         if (d->templateId() == mainForm || d->isWindowVisible())
             list += (list.empty() ? "" : ", ") + describeDialog(d->templateId());
     }
@@ -77,12 +76,12 @@ std::string openDialogs(int mainForm) {
 
 Runner::Runner(ScriptReader& reader, Transcript& transcript, RunnerOptions options)
     : reader_(reader), transcript_(transcript), options_(options) {
-    headlessToolkit().setInputPump([this] { return step(); });
+    agentDesk().setInputPump([this] { return step(); });
 }
 
 Runner::~Runner() {
     destroy();
-    headlessToolkit().setInputPump({});
+    agentDesk().setInputPump({});
 }
 
 bool Runner::run() {
@@ -112,7 +111,7 @@ bool Runner::step() {
         stopped_ = true;
         return false;
     }
-    headlessToolkit().dispatchPosted();
+    agentDesk().dispatchPosted();
     return !stopped_;
 }
 
@@ -199,9 +198,9 @@ std::string Runner::create(const std::string& coclass) {
         view->Activate();
     }
     if (options_.notices != nullptr) {
-        const HeadlessDialog* form = headlessToolkit().findDialog(mainForm_);
+        const AgentDialog* form = agentDesk().liveDialog(mainForm_);
         *options_.notices << "created " << coclass << " on " << describeDialog(mainForm_)
-                          << " with " << (form != nullptr ? form->controls().size() : 0)
+                          << " with " << (form != nullptr ? form->controlStates().size() : 0)
                           << " controls: `controls` lists them, `draw` shows the form\n";
     }
     return "";
@@ -251,7 +250,7 @@ std::string Runner::target(const ScriptCommand& c, std::size_t i, Target& found)
     if (!parse.name)
         return parse.error;
     const int dialogId = parse.name->dialog == 0 ? mainForm_ : parse.name->dialog;
-    HeadlessDialog* dialog = headlessToolkit().findDialog(dialogId);
+    AgentDialog* dialog = agentDesk().liveDialog(dialogId);
     if (dialog == nullptr) {
         return describeDialog(dialogId) + " is not open; the open dialogs are " +
                openDialogs(mainForm_);
@@ -268,7 +267,7 @@ std::string Runner::target(const ScriptCommand& c, std::size_t i, Target& found)
 }
 
 void Runner::warnAgent(const ScriptCommand& c, const Target& t) {
-    const HeadlessDialog& d = *t.dialog;
+    const AgentDialog& d = *t.dialog;
     if (c.word == "type" && d.kind(t.control) != ui::ControlKind::Edit)
         return;  // refused as a script error
     const char* state = !d.isWindowEnabled()      ? "in a disabled dialog"
@@ -286,7 +285,7 @@ void Runner::warnAgent(const ScriptCommand& c, const Target& t) {
         warn("the text holds a line break: only its first line reaches " + t.name);
         typed.resize(lineEnd);
     }
-    for (const auto& control : d.controls()) {
+    for (const auto& control : d.controlStates()) {
         if (control.id == t.control && control.limit > 0 &&
             typed.size() > static_cast<std::size_t>(control.limit)) {
             warn("the text is cut to " + quoted(ansiToUtf8(typed.substr(0, control.limit))) +
@@ -296,9 +295,9 @@ void Runner::warnAgent(const ScriptCommand& c, const Target& t) {
 }
 
 std::string Runner::agent(const ScriptCommand& c) {
-    auto& toolkit = headlessToolkit();
+    ui::ChooserAnswers& answers = agentDesk().answers();
     if (c.word == "choose") {
-        toolkit.queueEncoderAnswer(ansi(c, 0), c.arguments.size() > 1 ? ansi(c, 1) : "");
+        answers.queueEncoder(ansi(c, 0), c.arguments.size() > 1 ? ansi(c, 1) : "");
         return "";
     }
     if (c.word == "pickdate") {
@@ -313,14 +312,14 @@ std::string Runner::agent(const ScriptCommand& c) {
             warn(std::to_string(date[0]) + " " + std::to_string(date[1]) + " " +
                  std::to_string(date[2]) + " is not a date of the calendar (YEAR MONTH DAY)");
         }
-        toolkit.queueDate(static_cast<int>(date[0]), static_cast<int>(date[1]),
+        answers.queueDate(static_cast<int>(date[0]), static_cast<int>(date[1]),
                           static_cast<int>(date[2]));
         return "";
     }
     Target t;
     if (std::string why = target(c, 0, t); !why.empty())
         return why;
-    HeadlessDialog* dialog = t.dialog;
+    AgentDialog* dialog = t.dialog;
     const ui::ControlId id = t.control;
     if (c.word == "key") {
         const std::string keyName = c.argumentUtf8(1);
@@ -370,9 +369,9 @@ int Runner::dialogArgument(const ScriptCommand& c, std::string& why) {
 }
 
 std::string Runner::query(const ScriptCommand& c) {
-    auto& toolkit = headlessToolkit();
+    ui::AgentDesk& desk = agentDesk();
     if (c.word == "focus") {
-        const auto focus = toolkit.focus();
+        const auto focus = desk.agentFocus();
         if (!focus) {
             transcript_.line("focus none");
         } else if (focus->dialog->templateId() == mainForm_) {
@@ -384,10 +383,10 @@ std::string Runner::query(const ScriptCommand& c) {
         return "";
     }
     if (c.word == "dialogs") {
-        std::vector<HeadlessDialog*> dialogs = toolkit.dialogs();
+        std::vector<AgentDialog*> dialogs = desk.liveDialogs();
         std::stable_partition(dialogs.begin(), dialogs.end(),
-                              [this](HeadlessDialog* d) { return d->templateId() == mainForm_; });
-        for (HeadlessDialog* d : dialogs) {
+                              [this](AgentDialog* d) { return d->templateId() == mainForm_; });
+        for (AgentDialog* d : dialogs) {
             transcript_.line("dialog " + std::to_string(d->templateId()) + " visible " +
                              (d->isWindowVisible() ? "1" : "0") + " enabled " +
                              (d->isWindowEnabled() ? "1" : "0"));

@@ -12,8 +12,8 @@
 #include "host/transcript.h"
 #include "platform/com/com_ptr.h"
 
-namespace ui::headless {
-class HeadlessDialog;
+namespace ui {
+class AgentDialog;
 }
 
 namespace host {
@@ -44,7 +44,7 @@ class Runner {
   private:
     // A control named by a command, found in its live dialog.
     struct Target {
-        ui::headless::HeadlessDialog* dialog = nullptr;
+        ui::AgentDialog* dialog = nullptr;
         int control = 0;
         std::string name;  // as the messages name it
     };

@@ -24,7 +24,7 @@ Transcript::Transcript(std::ostream& out)
       }) {}
 
 Transcript::Transcript(LineSink sink) : sink_(std::move(sink)) {
-    ui::headless::headlessToolkit().setObserver(this);
+    ui::agentDesk().setObserver(this);
     zenkor::setLogObserver(this);
     shell::setOpener([this](std::string_view address) { line("open ", address); });
 }
@@ -32,7 +32,7 @@ Transcript::Transcript(LineSink sink) : sink_(std::move(sink)) {
 Transcript::~Transcript() {
     shell::setOpener({});
     zenkor::setLogObserver(nullptr);
-    ui::headless::headlessToolkit().setObserver(nullptr);
+    ui::agentDesk().setObserver(nullptr);
 }
 
 void Transcript::line(std::string_view utf8) {

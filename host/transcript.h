@@ -9,13 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/agent.h"
 #include "platform/zenkor/log.h"
 
 namespace host {
 
 // Prints the lines; the toolkit, the log and the shell report to it while it is installed.
-class Transcript final : public ui::headless::Observer, public zenkor::LogObserver {
+class Transcript final : public ui::Observer, public zenkor::LogObserver {
   public:
     using LineSink = std::function<void(std::string_view)>;
 
@@ -40,7 +40,7 @@ class Transcript final : public ui::headless::Observer, public zenkor::LogObserv
     // A fault of the masks seen since the start (an internal error of the run).
     bool faulted() const { return faulted_; }
 
-    // ui::headless::Observer
+    // ui::Observer
     void messageBox(std::string_view title, std::string_view text) override;
     void posted(unsigned message) override;
     void chooserEncoder(std::string_view list) override;

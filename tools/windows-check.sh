@@ -18,7 +18,7 @@ if [ "$exports" != "$expected" ]; then
   exit 1
 fi
 # It imports only libraries of the system: the compiler's runtime is linked in.
-system_dlls='^(kernel32|msvcrt|ole32|oleaut32|shell32|advapi32|user32|gdi32)\.dll$'
+system_dlls='^(kernel32|msvcrt|ole32|oleaut32|shell32|advapi32|user32|gdi32|comctl32)\.dll$'
 while read -r name; do
   if ! [[ "${name,,}" =~ $system_dlls ]]; then
     echo "windows-check: $dll imports $name, which is not a library of the system" >&2
@@ -36,12 +36,30 @@ fresh_prefix() {
   WINEPREFIX=$(mktemp -d /tmp/farewright-wine.XXXXXX)
   prefixes+=("$WINEPREFIX")
   timeout 600 wineboot -i >/dev/null 2>&1
+  # With no window manager on the display, Wine's windows are its own to place: it then does
+  # not wait for a manager to map and unmap them.
+  timeout 120 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
+# The forms are real windows: they need a display, a virtual one of this run's own.
+display_pid=
+for n in $(seq 90 120); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    display_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      sleep 0.1
+    done
+    break
+  fi
+done
 leave_prefixes() {
   for prefix in "${prefixes[@]}"; do
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
     rm -rf "$prefix"
   done
+  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null || true
 }
 trap leave_prefixes EXIT
 status=0

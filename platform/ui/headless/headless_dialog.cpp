@@ -6,6 +6,7 @@
 
 #include "platform/text/codepage.h"
 #include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/owner_disabled.h"
 #include "resources/resource.h"
 
 namespace ui::headless {
@@ -368,36 +369,11 @@ CalendarControl* HeadlessDialog::calendarControl(ControlId id) {
     return id == IDC_CALENDAR_CONTROL ? calendar_.get() : nullptr;
 }
 
-namespace {
-
-// A modal dialog disables an enabled owner while it runs and enables it again afterwards; an
-// owner that was disabled already is left as its own code keeps it.
-class OwnerDisabled {
-  public:
-    OwnerDisabled(HeadlessToolkit& toolkit, Dialog* owner) : toolkit_(toolkit) {
-        if (owner == nullptr || !owner->isWindowEnabled())
-            return;
-        owner_ = owner;
-        owner_->enableWindow(false);
-    }
-    ~OwnerDisabled() {
-        if (owner_ != nullptr && toolkit_.isLive(owner_))
-            owner_->enableWindow(true);
-    }
-    OwnerDisabled(const OwnerDisabled&) = delete;
-    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
-
-  private:
-    HeadlessToolkit& toolkit_;
-    Dialog* owner_ = nullptr;
-};
-
-}  // namespace
-
 void HeadlessDialog::runModal() {
     // The dialog may be destroyed by anything the loop runs; alive tells.
     std::shared_ptr<bool> alive = alive_;
-    OwnerDisabled ownerDisabled(toolkit_, toolkit_.isLive(owner_) ? owner_ : nullptr);
+    OwnerDisabled ownerDisabled(
+        owner_, [&toolkit = toolkit_](const Dialog* d) { return toolkit.isLive(d); });
     endRequested_ = false;
     // Hosted outside controls answer first, with what the host queued before the loop.
     if (encoder_)

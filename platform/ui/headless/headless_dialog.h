@@ -9,16 +9,17 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ui/agent.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/headless/headless_control.h"
-#include "platform/ui/headless/stand_in_controls.h"
+#include "platform/ui/stand_in_controls.h"
 
 namespace ui::headless {
 
 class HeadlessToolkit;
 
-class HeadlessDialog final : public Dialog {
+class HeadlessDialog final : public AgentDialog {
   public:
     // Use HeadlessToolkit::createDialog; the constructor does not send WM_INITDIALOG.
     HeadlessDialog(HeadlessToolkit& toolkit, const DialogTemplate& tmpl, DialogProc& proc,
@@ -71,32 +72,17 @@ class HeadlessDialog final : public Dialog {
     EncoderControl* encoderControl(ControlId id) override;
     CalendarControl* calendarControl(ControlId id) override;
 
-    // ---- agent actions: "" on success, else why the action cannot be done ----
-    // An action on a control the agent cannot reach (disabled or hidden, or in a disabled
-    // dialog) succeeds and does nothing, as input to such a window goes nowhere.
+    // ---- ui::AgentDialog ----
+    std::string typeText(ControlId id, std::string_view text) override;
+    std::string click(ControlId id) override;
+    std::string key(ControlId id, Key key) override;
+    std::string doubleClick(ControlId id) override;
+    std::string selectCode(ControlId id, long code) override;
+    std::string pick(ControlId id, const std::vector<int>& positions) override;
+    std::vector<std::string> dump(ControlId id) const override;
+    std::string caption() const override { return caption_; }
+    std::vector<Control> controlStates() const override { return controls_; }
 
-    // Focus to the edit, its text replaced by text as typed (up to the first line break,
-    // upper-cased, cut at the limit), then one change notification.
-    std::string typeText(ControlId id, std::string_view text);
-    // A left click: focus to the control (buttons, check boxes, radios, edits, lists), then
-    // its action.
-    std::string click(ControlId id);
-    // The key pressed with the focus moved to id first.
-    std::string key(ControlId id, Key key);
-    // A left double-click in an edit.
-    std::string doubleClick(ControlId id);
-    // Chooses the drop-down entry whose item data is code (a selection change).
-    std::string selectCode(ControlId id, long code);
-    // Selects exactly these positions of a list box (a selection change).
-    std::string pick(ControlId id, const std::vector<int>& positions);
-
-    // The properties of a control, one per line without the control's name: "kind edit",
-    // "enabled 1", "visible 1", "checked 0", "limit 3", "color 0x0000FF", "tooltip TEXT",
-    // "text TEXT", "item CODE 0|1 TEXT". Empty for an unknown control.
-    std::vector<std::string> dump(ControlId id) const;
-
-    // The window's own text (its caption, or the last text sent to it).
-    const std::string& caption() const { return caption_; }
     Dialog* owner() const { return owner_; }
     DialogProc& proc() const { return proc_; }
     const std::vector<Control>& controls() const { return controls_; }

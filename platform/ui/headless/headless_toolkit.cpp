@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "platform/ui/headless/headless_dialog.h"
-#include "platform/ui/toolkit.h"
 
 namespace ui::headless {
 
@@ -54,41 +53,26 @@ bool HeadlessToolkit::pumpInput() {
     return pump();
 }
 
-void HeadlessToolkit::queueEncoderAnswer(std::string code, std::string second) {
-    encoderAnswers_.push_back(EncoderAnswer{std::move(code), std::move(second)});
-}
-
-void HeadlessToolkit::queueDate(int year, int month, int day) {
-    dates_.push_back(DateAnswer{year, month, day});
-}
-
-void HeadlessToolkit::clearQueuedAnswers() {
-    encoderAnswers_.clear();
-    dates_.clear();
-}
-
-std::optional<HeadlessToolkit::EncoderAnswer> HeadlessToolkit::takeEncoderAnswer() {
-    if (encoderAnswers_.empty())
-        return std::nullopt;
-    EncoderAnswer answer = std::move(encoderAnswers_.front());
-    encoderAnswers_.pop_front();
-    return answer;
-}
-
-std::optional<HeadlessToolkit::DateAnswer> HeadlessToolkit::takeDate() {
-    if (dates_.empty())
-        return std::nullopt;
-    DateAnswer date = dates_.front();
-    dates_.pop_front();
-    return date;
-}
-
 HeadlessDialog* HeadlessToolkit::findDialog(DialogId id) const {
     for (auto it = dialogs_.rbegin(); it != dialogs_.rend(); ++it) {
         if ((*it)->templateId() == id)
             return *it;
     }
     return nullptr;
+}
+
+std::vector<AgentDialog*> HeadlessToolkit::liveDialogs() const {
+    return {dialogs_.begin(), dialogs_.end()};
+}
+
+AgentDialog* HeadlessToolkit::liveDialog(DialogId id) const {
+    return findDialog(id);
+}
+
+std::optional<AgentFocus> HeadlessToolkit::agentFocus() const {
+    if (!focus_)
+        return std::nullopt;
+    return AgentFocus{focus_->dialog, focus_->control};
 }
 
 bool HeadlessToolkit::isLive(const Dialog* dialog) const {
@@ -147,11 +131,3 @@ HeadlessToolkit& headlessToolkit() {
 }
 
 }  // namespace ui::headless
-
-namespace ui {
-
-Toolkit& toolkit() {
-    return headless::headlessToolkit();
-}
-
-}  // namespace ui

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/agent.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_template.h"
 
@@ -20,20 +21,7 @@ namespace ui::headless {
 
 class HeadlessDialog;
 
-// Told of everything the toolkit shows, in the order it happens.
-class Observer {
-  public:
-    virtual ~Observer() = default;
-    virtual void messageBox(std::string_view title, std::string_view text) = 0;
-    // A private message was posted (before it is dispatched).
-    virtual void posted(unsigned message) = 0;
-    // An encoder chooser received its code list.
-    virtual void chooserEncoder(std::string_view list) = 0;
-    // A month picker started; kind is its last date format (0 by default).
-    virtual void chooserMonth(int kind) = 0;
-    // A programming error of the masks (e.g. an unknown control ID).
-    virtual void fault(std::string_view text) = 0;
-};
+using Observer = ui::Observer;
 
 // The control with the focus, process-wide.
 struct FocusPlace {
@@ -41,7 +29,7 @@ struct FocusPlace {
     ControlId control;
 };
 
-class HeadlessToolkit final : public Toolkit {
+class HeadlessToolkit final : public Toolkit, public AgentDesk {
   public:
     HeadlessToolkit();
     ~HeadlessToolkit() override;
@@ -55,21 +43,26 @@ class HeadlessToolkit final : public Toolkit {
     std::unique_ptr<HeadlessDialog> createFromTemplate(const DialogTemplate& tmpl, DialogProc& proc,
                                                        Dialog* owner);
 
-    // nullptr: none. Without an observer a fault is printed to stderr and aborts.
-    void setObserver(Observer* observer) { observer_ = observer; }
-    Observer* observer() const { return observer_; }
+    // ---- ui::AgentDesk ----
+    void setObserver(Observer* observer) override { observer_ = observer; }
+    Observer* observer() const override { return observer_; }
+    void setInputPump(std::function<bool()> pump) override { pump_ = std::move(pump); }
+    ChooserAnswers& answers() override { return answers_; }
+    std::vector<AgentDialog*> liveDialogs() const override;
+    AgentDialog* liveDialog(DialogId id) const override;
+    std::optional<AgentFocus> agentFocus() const override;
+    void dispatchPosted() override;
 
-    // The source of agent input that modal loops pump: runs the next agent command and answers
-    // false when the input has ended. Without one, modal loops end at once.
-    void setInputPump(std::function<bool()> pump) { pump_ = std::move(pump); }
     // Runs one step of the input pump; false when there is none or the input has ended.
     bool pumpInput();
 
     // Answers for the next choosers, taken in the order queued. code and second are system
     // code page text.
-    void queueEncoderAnswer(std::string code, std::string second = {});
-    void queueDate(int year, int month, int day);
-    void clearQueuedAnswers();
+    void queueEncoderAnswer(std::string code, std::string second = {}) {
+        answers_.queueEncoder(std::move(code), std::move(second));
+    }
+    void queueDate(int year, int month, int day) { answers_.queueDate(year, month, day); }
+    void clearQueuedAnswers() { answers_.clear(); }
 
     // The live dialogs in creation order; the most recent live one of a template, or nullptr.
     const std::vector<HeadlessDialog*>& dialogs() const { return dialogs_; }
@@ -78,23 +71,12 @@ class HeadlessToolkit final : public Toolkit {
     // The control with the focus, if any.
     std::optional<FocusPlace> focus() const { return focus_; }
 
-    // Delivers the posted messages (also those posted while delivering, within a bound).
-    void dispatchPosted();
     std::size_t pendingPosted() const { return posted_.size(); }
 
     // Reports a programming error of the masks (see Observer::fault).
     void fault(std::string_view text);
 
-    // ---- used by HeadlessDialog and the stand-in outside controls ----
-    struct EncoderAnswer {
-        std::string code;
-        std::string second;
-    };
-    struct DateAnswer {
-        int year, month, day;
-    };
-    std::optional<EncoderAnswer> takeEncoderAnswer();
-    std::optional<DateAnswer> takeDate();
+    // ---- used by HeadlessDialog ----
     void postMessage(HeadlessDialog& dialog, unsigned message);
     // Moves the focus, sending KillFocus to the old control and SetFocus to the new one.
     void moveFocus(HeadlessDialog& dialog, ControlId control);
@@ -110,8 +92,7 @@ class HeadlessToolkit final : public Toolkit {
 
     Observer* observer_ = nullptr;
     std::function<bool()> pump_;
-    std::deque<EncoderAnswer> encoderAnswers_;
-    std::deque<DateAnswer> dates_;
+    ChooserAnswers answers_;
     std::vector<HeadlessDialog*> dialogs_;
     std::deque<Posted> posted_;
     std::optional<FocusPlace> focus_;

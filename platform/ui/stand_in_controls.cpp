@@ -1,12 +1,12 @@
-#include "platform/ui/headless/stand_in_controls.h"
+#include "platform/ui/stand_in_controls.h"
 
 #include <string>
 
 #include "platform/com/bstr.h"
 #include "platform/text/codepage.h"
-#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/agent.h"
 
-namespace ui::headless {
+namespace ui {
 
 namespace {
 
@@ -27,7 +27,7 @@ void fire(IDispatch* sink, DISPID event, VARIANT* args, UINT count) {
 }  // namespace
 
 HRESULT StandInEncoder::SetCodeList(BSTR list) {
-    if (Observer* o = toolkit_.observer())
+    if (Observer* o = desk_.observer())
         o->chooserEncoder(text::toAnsi(com::Bstr::view(list)));
     return S_OK;
 }
@@ -58,7 +58,7 @@ void StandInEncoder::takeTurn() {
         return;
     // The sink may unadvise (and the dialog close) while it handles the event.
     com::Ptr<IDispatch> sink = sink_;
-    auto answer = toolkit_.takeEncoderAnswer();
+    auto answer = desk_.answers().takeEncoder();
     if (!answer) {
         fire(sink.get(), kEncoderClosed, nullptr, 0);
         return;
@@ -78,7 +78,7 @@ HRESULT StandInCalendar::SetDateFormat(SHORT kind) {
 }
 
 HRESULT StandInCalendar::Start() {
-    if (Observer* o = toolkit_.observer())
+    if (Observer* o = desk_.observer())
         o->chooserMonth(kind_);
     return S_OK;
 }
@@ -122,7 +122,7 @@ void StandInCalendar::takeTurn() {
     if (!sink_)
         return;
     com::Ptr<IDispatch> sink = sink_;
-    auto date = toolkit_.takeDate();
+    auto date = desk_.answers().takeDate();
     if (!date) {
         fire(sink.get(), kCalendarClosed, nullptr, 0);
         return;
@@ -133,4 +133,4 @@ void StandInCalendar::takeTurn() {
     fire(sink.get(), kCalendarDateChosen, nullptr, 0);
 }
 
-}  // namespace ui::headless
+}  // namespace ui

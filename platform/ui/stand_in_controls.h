@@ -1,5 +1,5 @@
 // Stand-ins for the outside controls the choosers host: instead of an agent clicking in a real
-// encoder or calendar, they take the answer the host queued on the toolkit when their
+// encoder or calendar, they take the answer the host queued on the agent desk when their
 // chooser's modal loop starts.
 #pragma once
 
@@ -9,16 +9,16 @@
 #include "platform/ui/outside_controls.h"
 #include "platform/ui/types.h"
 
-namespace ui::headless {
+namespace ui {
 
-class HeadlessToolkit;
+class AgentDesk;
 
 // The window class that names an outside control in the resource scripts.
 inline constexpr const char* kOutsideControlClass = "FarewrightOutsideControl";
 
 class StandInEncoder final : public EncoderControl {
   public:
-    explicit StandInEncoder(HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
+    explicit StandInEncoder(AgentDesk& desk) : desk_(desk) {}
     HRESULT SetCodeList(BSTR list) override;
     HRESULT GetSecondText(BSTR* text) override;
     HRESULT Advise(IDispatch* sink) override;
@@ -29,14 +29,14 @@ class StandInEncoder final : public EncoderControl {
     void takeTurn();
 
   private:
-    HeadlessToolkit& toolkit_;
+    AgentDesk& desk_;
     com::Ptr<IDispatch> sink_;
     std::string second_;  // system code page
 };
 
 class StandInCalendar final : public CalendarControl {
   public:
-    explicit StandInCalendar(HeadlessToolkit& toolkit) : toolkit_(toolkit) {}
+    explicit StandInCalendar(AgentDesk& desk) : desk_(desk) {}
     HRESULT SetDateFormat(SHORT kind) override;
     HRESULT Start() override;
     HRESULT GetDay(SHORT* day) override;
@@ -49,10 +49,10 @@ class StandInCalendar final : public CalendarControl {
     void takeTurn();
 
   private:
-    HeadlessToolkit& toolkit_;
+    AgentDesk& desk_;
     com::Ptr<IDispatch> sink_;
     SHORT kind_ = 0;
     SHORT year_ = 0, month_ = 0, day_ = 0;
 };
 
-}  // namespace ui::headless
+}  // namespace ui

@@ -1,0 +1,32 @@
+// Text between the masks (8-bit text of the system code page) and the windows (UTF-16).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/text/codepage.h"
+
+namespace ui::win32 {
+
+inline std::wstring wide(std::string_view ansi) {
+    const std::u16string text = text::fromAnsi(ansi);
+    return std::wstring(text.begin(), text.end());
+}
+
+inline std::string narrow(std::wstring_view text) {
+    return text::toAnsi(std::u16string(text.begin(), text.end()));
+}
+
+// A window's text as the masks read it: through a 1024-byte buffer, so at most 1023 bytes.
+inline std::string windowText(HWND window) {
+    wchar_t buffer[1024];
+    const int length = GetWindowTextW(window, buffer, 1024);
+    std::string text = narrow(std::wstring_view(buffer, length > 0 ? length : 0));
+    if (text.size() > 1023)
+        text.resize(1023);
+    return text;
+}
+
+}  // namespace ui::win32
