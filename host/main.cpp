@@ -10,6 +10,7 @@
 #include "host/command_line.h"
 #include "host/help.h"
 #include "host/home_files.h"
+#include "host/host_window.h"
 #include "host/line_editor.h"
 #include "host/runner.h"
 #include "host/script.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
 
     std::ostringstream captured;
     host::Transcript transcript(options.check.empty() ? std::cout : captured);
+    const std::unique_ptr<host::HostWindow> window = host::openHostWindow();
     bool completed = false;
     std::optional<host::ScriptError> error;
     {
