@@ -88,6 +88,7 @@ std::optional<INT_PTR> Win32Dialog::handle(HWND window, UINT message, WPARAM wPa
                 if (kindOf(idOf(child)) == ControlKind::Edit)
                     attachEditBehaviour(*this, child);
             }
+            hostOutsideControls();
             proc_.onInitDialog(*this);
             // The focus stays where the masks put it.
             return FALSE;

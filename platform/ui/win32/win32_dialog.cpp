@@ -65,6 +65,9 @@ Win32Dialog::~Win32Dialog() {
         // No message of the window's last moments reaches this object any more.
         SetWindowLongPtrW(window_, DWLP_USER, 0);
         tooltips_.reset();
+        // The outside controls go before the window they sit in.
+        hostedEncoder_.reset();
+        hostedCalendar_.reset();
         DestroyWindow(window_);
     }
 }
@@ -130,8 +133,19 @@ std::string Win32Dialog::text(ControlId id) const {
 }
 
 void Win32Dialog::setText(ControlId id, std::string_view text) {
-    if (HWND control = need(id))
-        SetWindowTextW(control, wide(text).c_str());
+    HWND control = need(id);
+    if (control == nullptr)
+        return;
+    SetWindowTextW(control, wide(text).c_str());
+    if (isLabel(kindOf(id)))
+        repaintUnder(control);
+}
+
+void Win32Dialog::repaintUnder(HWND control) {
+    RECT area;
+    GetWindowRect(control, &area);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
+    InvalidateRect(window_, &area, TRUE);
 }
 
 void Win32Dialog::enable(ControlId id, bool on) {
@@ -395,11 +409,15 @@ void Win32Dialog::messageBox(std::string_view text, std::string_view title, Icon
 }
 
 EncoderControl* Win32Dialog::encoderControl(ControlId id) {
-    return id == IDC_ENCODER_CONTROL ? encoder_.get() : nullptr;
+    if (id != IDC_ENCODER_CONTROL)
+        return nullptr;
+    return hostedEncoder_ ? hostedEncoder_.get() : encoder_.get();
 }
 
 CalendarControl* Win32Dialog::calendarControl(ControlId id) {
-    return id == IDC_CALENDAR_CONTROL ? calendar_.get() : nullptr;
+    if (id != IDC_CALENDAR_CONTROL)
+        return nullptr;
+    return hostedCalendar_ ? hostedCalendar_.get() : calendar_.get();
 }
 
 void Win32Dialog::runModal() {
@@ -408,10 +426,11 @@ void Win32Dialog::runModal() {
     OwnerDisabled ownerDisabled(
         owner_, [&toolkit = toolkit_](const Dialog* d) { return toolkit.isLive(d); });
     endRequested_ = false;
-    // Hosted outside controls answer first, with what the host queued before the loop.
-    if (encoder_)
+    // Stand-ins for outside controls answer first, with what the host queued before the loop;
+    // real ones answer the agent while the loop runs.
+    if (encoder_ && !hostedEncoder_)
         encoder_->takeTurn();
-    if (*alive && calendar_)
+    if (*alive && calendar_ && !hostedCalendar_)
         calendar_->takeTurn();
     if (*alive)
         toolkit_.dispatchPosted();

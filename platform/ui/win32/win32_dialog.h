@@ -104,6 +104,11 @@ class Win32Dialog final : public AgentDialog {
     void clickAt(HWND control, bool twice);
     std::optional<INT_PTR> paint(HDC dc, ControlId id);
     HBRUSH brushOf(Colorref color);
+    // The outside controls over their places in the template (outside_controls.cpp): the real
+    // ones where they are registered, else the stand-ins answer.
+    void hostOutsideControls();
+    // A label's old text goes with its background when it paints transparently.
+    void repaintUnder(HWND control);
     // The text colour the dialog gives a label when it paints, if it gives one.
     std::optional<Colorref> labelColor(HWND control) const;
 
@@ -119,6 +124,8 @@ class Win32Dialog final : public AgentDialog {
     std::unique_ptr<Tooltips> tooltips_;
     std::unique_ptr<StandInEncoder> encoder_;
     std::unique_ptr<StandInCalendar> calendar_;
+    std::unique_ptr<EncoderControl> hostedEncoder_;
+    std::unique_ptr<CalendarControl> hostedCalendar_;
     // Shared with running modal loops so that they notice when the dialog is destroyed.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
