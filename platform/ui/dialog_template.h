@@ -20,6 +20,8 @@ inline constexpr std::uint32_t kEditUppercase = 0x0008;      // ES_UPPERCASE
 inline constexpr std::uint32_t kButtonTypeMask = 0x000F;     // BS_PUSHBUTTON ... BS_OWNERDRAW
 inline constexpr std::uint32_t kComboTypeMask = 0x0003;      // CBS_SIMPLE ... CBS_DROPDOWNLIST
 inline constexpr std::uint32_t kComboDropDownList = 0x0003;  // CBS_DROPDOWNLIST
+inline constexpr std::uint32_t kButtonNotify = 0x4000;       // BS_NOTIFY
+inline constexpr std::uint32_t kStaticNotify = 0x0100;       // SS_NOTIFY
 inline constexpr std::uint32_t kListMultiple =
     0x0008 | 0x0800;  // LBS_MULTIPLESEL | LBS_EXTENDEDSEL
 }  // namespace style
@@ -38,6 +40,21 @@ struct ControlTemplate {
     bool disabled() const { return has(style::kDisabled); }
     bool hidden() const { return !has(style::kVisible); }
     bool tabStop() const { return has(style::kTabStop); }
+    // Buttons and labels tell their dialog of clicks (labels) and focus changes (buttons) only
+    // with these styles.
+    bool notifies() const {
+        switch (kind) {
+            case ControlKind::Button:
+            case ControlKind::CheckBox:
+            case ControlKind::Radio:
+                return has(style::kButtonNotify);
+            case ControlKind::Static:
+            case ControlKind::Link:
+                return has(style::kStaticNotify);
+            default:
+                return false;
+        }
+    }
     bool multipleSelect() const {
         return kind == ControlKind::ListBox && (style & style::kListMultiple) != 0;
     }

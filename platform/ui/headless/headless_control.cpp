@@ -100,10 +100,26 @@ Control Control::fromTemplate(const ControlTemplate& t) {
     c.group = t.group();
     c.tabStop = t.tabStop();
     c.multipleSelect = t.multipleSelect();
+    c.notifies = t.notifies();
     c.windowClass = t.windowClass;
     if (c.kind == ControlKind::Edit && c.uppercase)
         c.text = upperCase(c.text, text::systemCodePage());
     return c;
+}
+
+bool Control::notifiesFocus() const {
+    switch (kind) {
+        case ControlKind::Edit:
+        case ControlKind::Combo:
+        case ControlKind::ListBox:
+            return true;
+        case ControlKind::Button:
+        case ControlKind::CheckBox:
+        case ControlKind::Radio:
+            return notifies;
+        default:
+            return false;
+    }
 }
 
 const char* kindName(ControlKind kind) {

@@ -28,7 +28,8 @@ struct Control {
     bool group = false;
     bool tabStop = false;
     bool multipleSelect = false;
-    int limit = 0;  // edits: most characters the agent may type, 0 unlimited
+    bool notifies = false;  // BS_NOTIFY, SS_NOTIFY
+    int limit = 0;          // edits: most characters the agent may type, 0 unlimited
     std::optional<std::string> tooltip;
     std::optional<Font> font;
     std::vector<ListItem> items;
@@ -39,6 +40,9 @@ struct Control {
     static Control fromTemplate(const ControlTemplate& t);
 
     bool isList() const { return kind == ControlKind::Combo || kind == ControlKind::ListBox; }
+    // Whether the control tells its dialog that it gained or lost the focus: edits and lists
+    // always, buttons only with BS_NOTIFY; labels never.
+    bool notifiesFocus() const;
 };
 
 // The dump name of a kind ("edit", "static", "link", ...).

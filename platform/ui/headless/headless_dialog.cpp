@@ -31,6 +31,7 @@ bool takesFocusOnClick(ControlKind kind) {
         case ControlKind::Radio:
         case ControlKind::Combo:
         case ControlKind::ListBox:
+        case ControlKind::Link:  // a press on a link label takes the focus
             return true;
         default:
             return false;
@@ -330,12 +331,18 @@ void HeadlessDialog::setTooltip(ControlId id, std::string_view text) {
         c->tooltip.reset();
     } else {
         c->tooltip = std::string(text);
+        // A label passes the mouse on to its dialog unless it notifies: to show its tooltip
+        // it notifies from now on.
+        if (isLabel(c->kind))
+            c->notifies = true;
     }
 }
 
 void HeadlessDialog::makeLink(ControlId id) {
-    if (Control* c = need(id, "makeLink", kLabels))
+    if (Control* c = need(id, "makeLink", kLabels)) {
         c->kind = ControlKind::Link;
+        c->notifies = true;
+    }
 }
 
 // ---- the window ----
@@ -403,7 +410,8 @@ void HeadlessDialog::command(ControlId id, Notify code) {
 }
 
 void HeadlessDialog::notifyFocus(ControlId id, Notify code) {
-    command(id, code);
+    if (const Control* c = find(id); c != nullptr && c->notifiesFocus())
+        command(id, code);
 }
 
 void HeadlessDialog::clickControl(Control& c) {
@@ -429,6 +437,10 @@ void HeadlessDialog::clickControl(Control& c) {
         }
         case ControlKind::Button:
         case ControlKind::Link:
+            break;
+        case ControlKind::Static:
+            if (!c.notifies)
+                return;
             break;
         default:
             return;  // no click notification
