@@ -1,8 +1,8 @@
-// The log-ticket mask end to end: the ticket types, the market form code, the checks, the
-// three entries, the profile by type, and the numbers the entries compute.
+// The log-ticket mask end to end: the market form code, the checks, the three entries, the
+// profile by type, and the numbers the entries compute. The fields each ticket type opens are
+// in the scenario transcripts.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -185,28 +185,6 @@ TEST(LogTicketChecks, TheFirstFailingCheckInOrderIsShown) {
         mask->click(IDC_LOGTKT_SEND);
         EXPECT_EQ(mask->recorder().lines,
                   std::vector<std::string>{std::string("msgbox [Log Ticket] ") + c.key});
-    }
-}
-
-// Each ticket type enables its fields (label colours and limits are in the scenario
-// transcripts).
-TEST(LogTicketForm, TicketTypeEnablesItsFields) {
-    const std::pair<int, std::vector<int>> expected[] = {
-        {IDC_LOGTKT_OPTAT, {IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER, IDC_LOGTKT_NO_OF_DOC}},
-        {IDC_LOGTKT_ATB2, {IDC_LOGTKT_SPLIT, IDC_LOGTKT_SCN, IDC_LOGTKT_NO_OF_DOC}},
-        {IDC_LOGTKT_TAT,
-         {IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER, IDC_LOGTKT_END_FORM_CODE,
-          IDC_LOGTKT_END_NUMBER}},
-    };
-    auto mask = StartMask();
-    for (const auto& [type, enabled] : expected) {
-        mask->click(type);
-        for (int id :
-             {IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER, IDC_LOGTKT_END_FORM_CODE,
-              IDC_LOGTKT_END_NUMBER, IDC_LOGTKT_SPLIT, IDC_LOGTKT_SCN, IDC_LOGTKT_NO_OF_DOC}) {
-            const bool on = std::find(enabled.begin(), enabled.end(), id) != enabled.end();
-            EXPECT_EQ(mask->form().isEnabled(id), on) << "type " << type << " field " << id;
-        }
     }
 }
 
