@@ -157,6 +157,54 @@ TEST_F(HeadlessTest, ARadioGroupEndsAtTheNextGroupStart) {
     EXPECT_EQ(checked, (std::vector<bool>{false, true, true, false, true}));
 }
 
+// As real windows do: edits and lists tell focus changes, buttons only with BS_NOTIFY, labels
+// never; labels tell clicks only when they notify (SS_NOTIFY, a tooltip, a link).
+TEST_F(HeadlessTest, ControlsTellFocusAndClicksAsTheirStylesSay) {
+    using ui::ControlKind;
+    constexpr std::uint32_t kShown = ui::style::kVisible | ui::style::kTabStop;
+    constexpr std::uint32_t kNotifyingButton = kShown | ui::style::kButtonNotify;
+    constexpr std::uint32_t kNotifyingLabel = kShown | ui::style::kStaticNotify;
+    static constexpr ui::ControlTemplate controls[] = {
+        {30, ControlKind::Edit, "", 0, 0, 9, 9, kShown, 0, ""},
+        {31, ControlKind::Combo, "", 0, 0, 9, 9, kShown, 0, ""},
+        {32, ControlKind::ListBox, "", 0, 0, 9, 9, kShown, 0, ""},
+        {33, ControlKind::Button, "", 0, 0, 9, 9, kShown, 0, ""},
+        {34, ControlKind::Button, "", 0, 0, 9, 9, kNotifyingButton, 0, ""},
+        {35, ControlKind::CheckBox, "", 0, 0, 9, 9, kNotifyingButton, 0, ""},
+        {36, ControlKind::Static, "", 0, 0, 9, 9, kShown, 0, ""},
+        {37, ControlKind::Static, "", 0, 0, 9, 9, kNotifyingLabel, 0, ""},
+    };
+    static constexpr ui::DialogTemplate form{902, "", 50, 50, "", 8, controls};
+    auto d = toolkit.createFromTemplate(form, proc, nullptr);
+    take();
+    struct Case {
+        ControlId focus;
+        Lines heard;  // leaving the last one, arriving here
+    };
+    const Case focusCases[] = {
+        {30, {"setfocus 30"}},
+        {31, {"killfocus 30", "setfocus 31"}},
+        {32, {"killfocus 31", "setfocus 32"}},
+        {33, {"killfocus 32"}},
+        {34, {"setfocus 34"}},
+        {35, {"killfocus 34", "setfocus 35"}},
+        {36, {"killfocus 35"}},
+        {30, {"setfocus 30"}},
+    };
+    for (const Case& c : focusCases) {
+        d->setFocus(c.focus);
+        EXPECT_EQ(take(), c.heard) << "focus to " << c.focus;
+    }
+    const Case clickCases[] = {{36, {}}, {37, {"clicked 37"}}};
+    for (const Case& c : clickCases) {
+        d->click(c.focus);
+        EXPECT_EQ(take(), c.heard) << "click on " << c.focus;
+    }
+    d->setTooltip(36, "a label with a tooltip notifies");
+    d->click(36);
+    EXPECT_EQ(take(), Lines{"clicked 36"});
+}
+
 TEST_F(HeadlessTest, ClicksDependOnTheKindAndStateOfTheControl) {
     HeadlessDialog& d = open(kLogTicket, proc);
     d.click(IDC_LOGTKT_SPLIT);

@@ -2,6 +2,8 @@
 // DialogProc as the notification it stands for.
 #include "platform/ui/win32/win32_dialog.h"
 
+#include <algorithm>
+
 #include "platform/ui/win32/control_behaviour.h"
 #include "platform/ui/win32/wide.h"
 
@@ -146,20 +148,27 @@ HBRUSH Win32Dialog::brushOf(Colorref color) {
 
 std::optional<Colorref> Win32Dialog::labelColor(HWND control) const {
     // Asked twice with different colours on the device context: a colour the dialog sets
-    // comes back both times.
+    // comes back both times, with one of the dialog's own brushes (the default handling
+    // answers the system's).
     HDC dc = CreateCompatibleDC(nullptr);
     if (dc == nullptr)
         return std::nullopt;
     Colorref seen[2] = {};
+    bool painted = true;
     const Colorref before[2] = {0x000001, 0x000002};
     for (int i = 0; i < 2; ++i) {
         SetTextColor(dc, before[i]);
-        SendMessageW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(control));
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(control)));
+        painted = painted && (brush == GetStockObject(NULL_BRUSH) ||
+                              std::any_of(brushes_.begin(), brushes_.end(), [brush](const auto& b) {
+                                  return b.second.get() == brush;
+                              }));
         seen[i] = GetTextColor(dc);
     }
     DeleteDC(dc);
-    if (seen[0] != seen[1])
+    if (!painted || seen[0] != seen[1])
         return std::nullopt;
     return seen[0];
 }

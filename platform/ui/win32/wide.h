@@ -19,6 +19,14 @@ inline std::string narrow(std::wstring_view text) {
     return text::toAnsi(std::u16string(text.begin(), text.end()));
 }
 
+// A window's whole text, as a person sees it.
+inline std::string wholeWindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
 // A window's text as the masks read it: through a 1024-byte buffer, so at most 1023 bytes.
 inline std::string windowText(HWND window) {
     wchar_t buffer[1024];

@@ -247,7 +247,9 @@ std::vector<std::string> Win32Dialog::dump(ControlId id) const {
         if (auto tip = tooltips_->text(control))
             lines.push_back("tooltip " + *tip);
     }
-    lines.push_back("text " + text(id));
+    // The whole text the control shows (the masks read at most 1023 bytes of it).
+    lines.push_back("text " +
+                    (kind == ControlKind::ListBox ? std::string() : wholeWindowText(control)));
     const int count =
         kind == ControlKind::Combo || kind == ControlKind::ListBox ? itemCount(id) : 0;
     for (int i = 0; i < count; ++i) {
