@@ -310,9 +310,11 @@ TEST(UnknownProtocol, EveryObjectKind) {
     }
 }
 
-// The enumeration of a mask's connection points: its one point, then nothing; Skip, Reset and
-// Clone move over the same list, each clone on its own.
-TEST(ConnectionPoints, EnumerationWalksTheOnePoint) {
+// Every mask: the enumeration of its connection points walks its one point, then nothing (Skip,
+// Reset and Clone move over the same list, each clone on its own); it names its default source,
+// and with no type library on the system it has no class description to give. Every mask but
+// the Skyfolio form answers initParam by name.
+TEST(MaskObjects, ConnectionPointsAndClassInfo) {
     testing_support::TempHome home;
     for (const server::ClassEntry& e : server::classTable()) {
         if (e.create == nullptr)
@@ -374,17 +376,7 @@ TEST(ConnectionPoints, EnumerationWalksTheOnePoint) {
         };
         for (const Step& step : steps)
             EXPECT_EQ(step.act(*points), step.expected) << step.what;
-    }
-}
 
-// A mask names its default source; with no type library on the system it has no class
-// description to give. Every mask but the Skyfolio form answers initParam by name.
-TEST(ClassInfo, DefaultSourceIsTheEventInterface) {
-    testing_support::TempHome home;
-    for (const server::ClassEntry& e : server::classTable()) {
-        if (e.create == nullptr)
-            continue;
-        SCOPED_TRACE(e.name);
         const auto provider = mask(e).as<IProvideClassInfo2>(IID_IProvideClassInfo2);
         ASSERT_TRUE(provider);
         struct Case {

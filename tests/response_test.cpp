@@ -247,9 +247,4 @@ TEST_F(ResponseTest, TheResponseStaysWithinWhatItsReaderTakes) {
     }
 }
 
-TEST_F(ResponseTest, AutomationTextIsReadAsUtf8) {
-    EXPECT_EQ(framework::ResponseTextToUtf8(u"<TEXT>5\u00A5</TEXT>"), "<TEXT>5" + kYen + "</TEXT>");
-    EXPECT_EQ(framework::ResponseTextToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
-}
-
 }  // namespace

@@ -1,6 +1,7 @@
 // The component server: class objects, instance creation, unloading and registration.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/class_ids.h"
@@ -50,58 +51,56 @@ const server::ClassEntry kStandInTable[] = {
     {"Unbuilt", kUnbuiltClass, IID_IUnknown, IID_IDispatch, 3, 4, nullptr},
 };
 
-TEST(ServerClassObjects, RequestsThatFindNoClassClearTheOutPointer) {
-    struct Case {
-        const char* what;
-        const CLSID& clsid;
-        const IID& iid;
-        HRESULT hr;
-    } const cases[] = {
-        {"unknown class", kStandInClass, IID_IClassFactory, CLASS_E_CLASSNOTAVAILABLE},
-        {"not a factory interface", ids::CLSID_IssManualVoidTkt, IID_IDispatch, E_NOINTERFACE},
-    };
-    for (const Case& c : cases) {
-        void* out = &g_created;  // anything but null
-        EXPECT_EQ(DllGetClassObject(c.clsid, c.iid, &out), c.hr) << c.what;
-        EXPECT_EQ(out, nullptr) << c.what;
-    }
-    EXPECT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory, nullptr),
-              E_POINTER);
-}
-
-TEST(ServerClassObjects, OneFactoryPerClassForTheModuleLifetime) {
+TEST(ServerClassObjects, OneFactoryPerClassAndRefusalsClearTheOutPointer) {
     com::Ptr<IClassFactory> first, second;
     ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory, slot(first)), S_OK);
     ASSERT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IUnknown, slot(second)), S_OK);
     EXPECT_EQ(static_cast<IUnknown*>(first.get()), static_cast<IUnknown*>(second.get()));
 
     server::ClassObjects objects(kStandInTable);
-    com::Ptr<IClassFactory> a, b;
-    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(a)), S_OK);
-    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(b)), S_OK);
-    EXPECT_EQ(a.get(), b.get());
-    void* out = &g_created;
-    EXPECT_EQ(objects.get(kUnbuiltClass, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);
-    EXPECT_EQ(out, nullptr);
-}
-
-TEST(ServerClassObjects, FactoryCreatesAndRefusesAggregation) {
-    server::ClassObjects objects(kStandInTable);
-    com::Ptr<IClassFactory> factory;
+    com::Ptr<IClassFactory> factory, again;
     ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(factory)), S_OK);
+    ASSERT_EQ(objects.get(kStandInClass, IID_IClassFactory, slot(again)), S_OK);
+    EXPECT_EQ(factory.get(), again.get());
 
     const int before = g_created;
     auto* outer = new CountedUnknown;
-    void* out = &g_created;
-    EXPECT_EQ(factory->CreateInstance(outer, IID_IUnknown, &out), CLASS_E_NOAGGREGATION);
-    EXPECT_EQ(out, nullptr);
-    EXPECT_EQ(g_created, before) << "nothing is created for an aggregate";
+    const struct {
+        const char* what;
+        std::function<HRESULT(void**)> request;
+        HRESULT hr;
+    } cases[] = {
+        {"unknown class",
+         [](void** out) { return DllGetClassObject(kStandInClass, IID_IClassFactory, out); },
+         CLASS_E_CLASSNOTAVAILABLE},
+        {"not a factory interface",
+         [](void** out) {
+             return DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IDispatch, out);
+         },
+         E_NOINTERFACE},
+        {"class without a creator",
+         [&](void** out) { return objects.get(kUnbuiltClass, IID_IClassFactory, out); },
+         CLASS_E_CLASSNOTAVAILABLE},
+        {"aggregation",
+         [&](void** out) { return factory->CreateInstance(outer, IID_IUnknown, out); },
+         CLASS_E_NOAGGREGATION},
+        {"interface the object lacks",
+         [&](void** out) { return factory->CreateInstance(nullptr, IID_IDispatch, out); },
+         E_NOINTERFACE},
+        {"mask name in another case",
+         [](void** out) { return server::CreateMaskByName("issmanualvoidtkt", IID_IUnknown, out); },
+         CLASS_E_CLASSNOTAVAILABLE},
+    };
+    for (const auto& c : cases) {
+        void* out = &g_created;  // anything but null
+        EXPECT_EQ(c.request(&out), c.hr) << c.what;
+        EXPECT_EQ(out, nullptr) << c.what;
+    }
+    EXPECT_EQ(g_created, before + 1) << "nothing is created for an aggregate";
     EXPECT_EQ(outer->refs(), 1u);
     outer->Release();
-
-    out = &g_created;
-    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, &out), E_NOINTERFACE);
-    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(DllGetClassObject(ids::CLSID_IssManualVoidTkt, IID_IClassFactory, nullptr),
+              E_POINTER);
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, nullptr), E_POINTER);
 }
 
@@ -117,6 +116,13 @@ TEST(ServerUnload, WaitsForObjectsAndServerLocks) {
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
     object.reset();
     EXPECT_EQ(DllCanUnloadNow(), S_OK);
+    testing_support::TempHome home;
+    com::Ptr<framework::IZenkorMask> mask;
+    ASSERT_EQ(server::CreateMaskByName("IssManualVoidTkt", ids::IID_IIssManualVoidTkt, slot(mask)),
+              S_OK);
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE) << "a mask made by name holds the module";
+    mask.reset();
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
 
     EXPECT_EQ(factory->LockServer(TRUE), S_OK);
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
@@ -129,20 +135,6 @@ TEST(ServerUnload, WaitsForObjectsAndServerLocks) {
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
     object.reset();
     EXPECT_EQ(DllCanUnloadNow(), S_OK);
-}
-
-TEST(ServerUnload, WaitsForAMaskCreatedByName) {
-    testing_support::TempHome home;
-    com::Ptr<framework::IZenkorMask> mask;
-    ASSERT_EQ(server::CreateMaskByName("IssManualVoidTkt", ids::IID_IIssManualVoidTkt, slot(mask)),
-              S_OK);
-    EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
-    mask.reset();
-    EXPECT_EQ(DllCanUnloadNow(), S_OK);
-
-    void* out = &g_created;
-    EXPECT_EQ(server::CreateMaskByName("issmanualvoidtkt", IID_IUnknown, &out),
-              CLASS_E_CLASSNOTAVAILABLE);
 }
 
 TEST(ServerRegistration, WritesEveryClassAndRemovesOnlyItsOwn) {
