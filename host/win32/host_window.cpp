@@ -25,6 +25,20 @@ bool isMaskDialog(HWND window) {
     return false;
 }
 
+// The window takes the size of the form made in it, as the terminal sizes its place for a mask.
+LRESULT CALLBACK frameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) {
+        RECT form;
+        GetWindowRect(reinterpret_cast<HWND>(lParam), &form);
+        RECT outer{0, 0, form.right - form.left, form.bottom - form.top};
+        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 // A dialog of the system (a message box) that has just been set up ends with OK before its
 // loop starts, so that nothing else runs meanwhile.
 LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam) {
@@ -42,7 +56,7 @@ class Win32HostWindow final : public HostWindow {
   public:
     Win32HostWindow() {
         WNDCLASSW frame{};
-        frame.lpfnWndProc = DefWindowProcW;
+        frame.lpfnWndProc = frameProcedure;
         frame.hInstance = program();
         frame.lpszClassName = kWindowClass;
         frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
