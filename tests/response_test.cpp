@@ -115,9 +115,6 @@ TEST_F(ResponseTest, AMergeThatAddsNothingLeavesTheTextAsItWas) {
         {"malformed screen", screen({"L1"}), "<VELMORA><LINE><TEXT>L2</TEXT></VELMORA>"},
         {"screen not XML", screen({"L1"}), "L2"},
         {"empty screen", screen({"L1"}), ""},
-        {"screen with an external entity", screen({"L1"}),
-         "<!DOCTYPE V [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><VELMORA><LINE><TEXT>&e;"
-         "</TEXT></LINE></VELMORA>"},
         {"accumulated text malformed", "<VELMORA><LINE>", screen({"L2"})},
         {"accumulated text without VELMORA", "<OTHER><LINE><TEXT>L1</TEXT></LINE></OTHER>",
          screen({"L2"})},
