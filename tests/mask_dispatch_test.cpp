@@ -95,26 +95,26 @@ struct Call {
     }
 };
 
-VARIANTARG stringArg(BSTR s) {
+// An argument of type vt, its value set by set.
+template <class Set>
+VARIANTARG arg(VARTYPE vt, Set set) {
     VARIANTARG v;
     VariantInit(&v);
-    v.vt = VT_BSTR;
-    v.bstrVal = s;
+    v.vt = vt;
+    set(v);
     return v;
+}
+VARIANTARG stringArg(BSTR s) {
+    return arg(VT_BSTR, [s](VARIANTARG& v) { v.bstrVal = s; });
 }
 
 TEST(MaskDispatchInvoke, RoutesToTheMembers) {
     com::Bstr text(u"A=1&B=2");
     BSTR byRef = text.get();
-    VARIANTARG refArg;
-    VariantInit(&refArg);
-    refArg.vt = VT_BSTR | VT_BYREF;
-    refArg.pbstrVal = &byRef;
     VARIANT held = stringArg(text.get());
-    VARIANTARG variantRef;
-    VariantInit(&variantRef);
-    variantRef.vt = VT_VARIANT | VT_BYREF;
-    variantRef.pvarVal = &held;
+    const VARIANTARG refArg = arg(VT_BSTR | VT_BYREF, [&](VARIANTARG& v) { v.pbstrVal = &byRef; });
+    const VARIANTARG variantRef =
+        arg(VT_VARIANT | VT_BYREF, [&](VARIANTARG& v) { v.pvarVal = &held; });
 
     struct RouteCase {
         DISPID id;
@@ -164,14 +164,8 @@ TEST(MaskDispatchInvoke, LanguageProperty) {
 
 TEST(MaskDispatchInvoke, ProtocolErrors) {
     com::Bstr text(u"T");
-    VARIANTARG number;
-    VariantInit(&number);
-    number.vt = VT_I4;
-    number.lVal = 7;
-    VARIANTARG nullRef;
-    VariantInit(&nullRef);
-    nullRef.vt = VT_BSTR | VT_BYREF;
-    nullRef.pbstrVal = nullptr;
+    const VARIANTARG number = arg(VT_I4, [](VARIANTARG& v) { v.lVal = 7; });
+    const VARIANTARG nullRef = arg(VT_BSTR | VT_BYREF, [](VARIANTARG& v) { v.pbstrVal = nullptr; });
 
     const Call none, oneText{{stringArg(text.get())}, {}};
     const Call twoTexts{{stringArg(text.get()), stringArg(text.get())}, {}};
