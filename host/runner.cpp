@@ -14,6 +14,7 @@
 #include "host/suggest.h"
 #include "platform/com/bstr.h"
 #include "platform/file/file.h"
+#include "platform/image/window_picture.h"
 #include "platform/text/codepage.h"
 #include "platform/ui/agent.h"
 #include "platform/zenkor/arch.h"
@@ -411,6 +412,12 @@ std::string Runner::query(const ScriptCommand& c) {
                  suggestionFor(c.argumentUtf8(0), names, "sections"));
         }
         return "";
+    }
+    if (c.word == "picture") {
+        const AgentDialog* form = desk.liveDialog(mainForm_);
+        if (form == nullptr)
+            return "no form to take a picture of";
+        return image::savePicture(form->nativeWindow(), c.argumentUtf8(0));
     }
     if (c.word == "controls" || c.word == "draw") {
         std::string why;

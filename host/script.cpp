@@ -296,6 +296,8 @@ constexpr std::array kCommands = {
                 "state, label and text"},
     CommandInfo{"draw", 0, 1, G::Query, false, "[DIALOG]",
                 "draws the form (or DIALOG) as text, each control with its ID"},
+    CommandInfo{"picture", 1, 1, G::Query, true, "FILE",
+                "saves a PNG picture of the form as it shows (on real windows)"},
     CommandInfo{"expect", 1, 2, G::Check, false, "TEXT | CONTROL TEXT",
                 "fails the run unless the last line printed, or the control's text, is TEXT"},
     CommandInfo{"help", 0, 1, G::Session, false, "[COMMAND]", "lists the commands, or tells one"},
