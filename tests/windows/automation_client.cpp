@@ -1,6 +1,7 @@
 // A client of the registered component server, as a terminal on Windows uses it: every class
 // created by its ProgID, driven late-bound through IDispatch, a sink advised on its event
-// connection point, and the module's unload answer watched. Exits 0 when every check holds.
+// connection point, the events of each stock mask received as the agent cancels and sends,
+// and the module's unload answer watched. Exits 0 when every check holds.
 #include <ocidl.h>
 #include <oleauto.h>
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/windows/container.h"
 #include "tests/windows/registry_script.h"
 
 namespace {
@@ -25,7 +27,7 @@ void check(bool ok, const wchar_t* mask, const char* what) {
         ++failures;
 }
 
-// The events' sink: counts the calls it gets.
+// The events' sink: the DISPID of every call it gets, and the text of each Send.
 class Sink final : public IDispatch {
   public:
     explicit Sink(IID events) : events_(events) {}
@@ -48,13 +50,16 @@ class Sink final : public IDispatch {
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        ++calls;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        events.push_back(id);
+        if (id == 2 && params->cArgs == 1 && params->rgvarg[0].vt == VT_BSTR)
+            sent.emplace_back(params->rgvarg[0].bstrVal);
         return S_OK;
     }
     ULONG references() const { return references_; }
-    int calls = 0;
+    std::vector<DISPID> events;
+    std::vector<std::wstring> sent;
 
   private:
     IID events_;
@@ -294,6 +299,37 @@ void checkClassInfo(const wchar_t* name, IDispatch& mask, REFCLSID clsid, REFIID
         provider->Release();
 }
 
+// A stock mask embedded in a window of its own: its Cancel button fires Cancel, and the entry
+// typed and sent fires Send with the entry, each once, to the advised sink.
+void receiveEvents(const wchar_t* name, IUnknown& mask, IConnectionPoint& point, REFIID events) {
+    const container::Run* run = nullptr;
+    for (const container::Run& r : container::kRuns) {
+        if (std::wstring(r.mask) == name)
+            run = &r;
+    }
+    if (run == nullptr)
+        return;
+    Sink sink(events);
+    DWORD cookie = 0;
+    if (FAILED(point.Advise(&sink, &cookie))) {
+        check(false, name, "a sink is advised for the events");
+        return;
+    }
+    {
+        container::Site site(name);
+        check(site.embed(mask) == S_OK, name, "embedded in a window of its own");
+        HWND cancel = container::findControl(site.window(), run->cancel);
+        if (cancel != nullptr)
+            container::click(cancel, site.active());
+        check(sink.events == std::vector<DISPID>{1}, name, "Cancel is received");
+        const bool typed = container::play(run->steps, site);
+        check(typed && sink.events == std::vector<DISPID>({1, 2}) &&
+                  sink.sent == std::vector<std::wstring>{run->entry},
+              name, "Send is received with the entry");
+    }
+    point.Unadvise(cookie);
+}
+
 using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
 
 HRESULT canUnloadNow() {
@@ -305,7 +341,7 @@ HRESULT canUnloadNow() {
     return entry != nullptr ? entry() : E_FAIL;
 }
 
-void drive(const wchar_t* name, int scriptId) {
+void drive(const wchar_t* name, int scriptId, bool stock) {
     const std::wstring progId = std::wstring(L"Farewright.") + name;
     if (classesValue(progId) == L"<missing>") {
         std::printf("skip %ls: not a class of this build\n", name);
@@ -360,6 +396,8 @@ void drive(const wchar_t* name, int scriptId) {
               name, "a sink is advised and held");
         check(SUCCEEDED(point->Unadvise(cookie)) && sink.references() == 1, name,
               "the sink is let go on Unadvise");
+        if (stock)
+            receiveEvents(name, *mask, *point, events);
     }
     if (point != nullptr)
         point->Release();
@@ -372,20 +410,30 @@ void drive(const wchar_t* name, int scriptId) {
 }  // namespace
 
 int main() {
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+    if (FAILED(OleInitialize(nullptr)))
         return 2;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring home = std::wstring(temp) + L"farewright-client";
+    container::prepareHome(home);
+    SetEnvironmentVariableW(L"QUORVEX_HOME", home.c_str());
     const struct {
         const wchar_t* name;
         int script;
-    } classes[] = {{L"Skyfolio", IDR_SKYFOLIO},
-                   {L"TicketingIssuance", IDR_TICKETINGISSUANCE},
-                   {L"TicketingReIssuance", IDR_TICKETINGREISSUANCE},
-                   {L"IssLogTkt", IDR_ISSLOGTKT},
-                   {L"IssManualVoidTkt", IDR_ISSMANUALVOIDTKT},
-                   {L"IssBSPDamagedTkt", IDR_ISSBSPDAMAGEDTKT}};
+        bool stock;
+    } classes[] = {{L"Skyfolio", IDR_SKYFOLIO, false},
+                   {L"TicketingIssuance", IDR_TICKETINGISSUANCE, false},
+                   {L"TicketingReIssuance", IDR_TICKETINGREISSUANCE, false},
+                   {L"IssLogTkt", IDR_ISSLOGTKT, true},
+                   {L"IssManualVoidTkt", IDR_ISSMANUALVOIDTKT, true},
+                   {L"IssBSPDamagedTkt", IDR_ISSBSPDAMAGEDTKT, true}};
     for (const auto& c : classes)
-        drive(c.name, c.script);
-    CoUninitialize();
+        drive(c.name, c.script, c.stock);
+    for (const std::wstring& text : container::closedMessageBoxes()) {
+        std::printf("FAIL a message box nobody expected: %ls\n", text.c_str());
+        ++failures;
+    }
+    OleUninitialize();
     std::printf("%d class(es) driven, %d failure(s)\n", driven, failures);
     return failures == 0 && driven > 0 ? 0 : 1;
 }

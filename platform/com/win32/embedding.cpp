@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "platform/com/com_ptr.h"
-#include "platform/com/win32/control_keys.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/toolkit.h"
 
@@ -19,6 +18,27 @@ constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE
                               OLEMISC_INSIDEOUT | OLEMISC_ACTIVATEWHENVISIBLE |
                               OLEMISC_SETCLIENTSITEFIRST;
 static_assert(kMiscStatus == 131473);
+
+// The key a key message stands for, of those the container passes to the active control
+// first: Enter, F1, Tab and Space as key-downs, Alt+Up as the system key-down of the Up arrow.
+std::optional<ui::Key> controlKey(UINT message, WPARAM key) {
+    if (message == WM_SYSKEYDOWN)
+        return key == VK_UP ? std::optional(ui::Key::AltUp) : std::nullopt;
+    if (message != WM_KEYDOWN)
+        return std::nullopt;
+    switch (key) {
+        case VK_RETURN:
+            return ui::Key::Enter;
+        case VK_F1:
+            return ui::Key::F1;
+        case VK_TAB:
+            return ui::Key::Tab;
+        case VK_SPACE:
+            return ui::Key::Space;
+        default:
+            return std::nullopt;
+    }
+}
 
 HWND handle(ui::NativeWindow window) {
     return reinterpret_cast<HWND>(window);

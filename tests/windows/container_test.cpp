@@ -1,0 +1,139 @@
+// A container of the registered masks, as the terminal embeds them: each mask created by its
+// ProgID, in-place and UI-active in a window of its own, typed into through window messages,
+// and sent with Enter (Skyfolio, which leaves Enter to its fields, with its Send button); the
+// Send event must bring the entry. Given a directory, it saves there a picture of each form as
+// it shows, filled in, named after its class (Skyfolio.png). Exits 0 when every mask sent what
+// it should.
+//
+// Usage: control_container [PICTURE_DIRECTORY]
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/image/window_picture.h"
+#include "tests/windows/container.h"
+#include "tests/windows/typed_entries.h"
+
+namespace {
+
+int failures = 0;
+
+void check(bool ok, const wchar_t* mask, const char* what) {
+    std::printf("%s %ls: %s\n", ok ? "ok  " : "FAIL", mask, what);
+    if (!ok)
+        ++failures;
+}
+
+// The events' sink: what each call brought.
+class Sink final : public IDispatch {
+  public:
+    explicit Sink(IID events) : events_(events) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        *out = nullptr;
+        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == events_)
+            *out = static_cast<IDispatch*>(this);
+        return *out != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        if (id == 2 && params->cArgs == 1 && params->rgvarg[0].vt == VT_BSTR)
+            sent.emplace_back(params->rgvarg[0].bstrVal);
+        return S_OK;
+    }
+    std::vector<std::wstring> sent;
+
+  private:
+    IID events_;
+};
+
+void run(const container::Run& r, const std::string& pictures) {
+    CLSID clsid{};
+    IUnknown* mask = nullptr;
+    if (FAILED(CLSIDFromProgID((std::wstring(L"Farewright.") + r.mask).c_str(), &clsid)) ||
+        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                reinterpret_cast<void**>(&mask)))) {
+        check(false, r.mask, "created by ProgID");
+        return;
+    }
+    IProvideClassInfo2* info = nullptr;
+    IConnectionPointContainer* points = nullptr;
+    IConnectionPoint* point = nullptr;
+    IID events{};
+    DWORD cookie = 0;
+    mask->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&info));
+    mask->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points));
+    if (info != nullptr)
+        info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events);
+    Sink sink(events);
+    const bool advised = points != nullptr &&
+                         SUCCEEDED(points->FindConnectionPoint(events, &point)) &&
+                         SUCCEEDED(point->Advise(&sink, &cookie));
+    check(advised, r.mask, "a sink is advised on its default source");
+    {
+        container::Site site(r.mask);
+        check(site.embed(*mask) == S_OK && site.active() != nullptr, r.mask,
+              "in-place and UI-active in a window of its own");
+        HWND form = nullptr;
+        if (site.active() != nullptr)
+            site.active()->GetWindow(&form);
+        check(form != nullptr && GetParent(form) == site.window(), r.mask,
+              "its form is a child of the container's window");
+        container::pump(site.active());
+        const bool found = container::play(r.steps, site);
+        if (!pictures.empty() && form != nullptr) {
+            char name[64];
+            std::snprintf(name, sizeof name, "\\%ls.png", r.mask);
+            const std::string why =
+                image::savePicture(reinterpret_cast<ui::NativeWindow>(form), pictures + name);
+            check(why.empty(), r.mask, "a picture of its form is saved");
+            if (!why.empty())
+                std::printf("     %s\n", why.c_str());
+        }
+        check(found, r.mask, "every control it is typed into is there");
+        for (const std::wstring& entry : sink.sent)
+            std::printf("     %ls sent %ls\n", r.mask, entry.c_str());
+        check(sink.sent == std::vector<std::wstring>{r.entry}, r.mask,
+              "the Send event brings the entry, once");
+    }
+    if (point != nullptr) {
+        point->Unadvise(cookie);
+        point->Release();
+    }
+    if (points != nullptr)
+        points->Release();
+    if (info != nullptr)
+        info->Release();
+    mask->Release();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string pictures = argc > 1 ? argv[1] : "";
+    if (FAILED(OleInitialize(nullptr)))
+        return 2;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring home = std::wstring(temp) + L"farewright-container";
+    container::prepareHome(home);
+    SetEnvironmentVariableW(L"QUORVEX_HOME", home.c_str());
+    for (const container::Run& r : container::kRuns)
+        run(r, pictures);
+    for (const std::wstring& text : container::closedMessageBoxes()) {
+        std::printf("FAIL a message box nobody expected: %ls\n", text.c_str());
+        ++failures;
+    }
+    OleUninitialize();
+    std::printf("%zu mask(s) embedded, %d failure(s)\n", std::size(container::kRuns), failures);
+    return failures == 0 ? 0 : 1;
+}
