@@ -93,6 +93,15 @@ if timeout 300 wine regsvr32 /s "$module"; then
   mkdir -p build/windows/pictures
   timeout 300 wine build/windows/tests/control_container.exe \
     "$(winpath "$PWD/build/windows/pictures")" | tr -d '\r' || status=1
+  # quorvex-host's picture of a form it has opened, taken from the window.
+  printf 'create IssManualVoidTkt\npicture %s\n' "$(winpath "$work/opened.png")" >"$work/picture.qvx"
+  timeout 120 wine build/windows/host/quorvex-host.exe "$(winpath "$work/picture.qvx")" | tr -d '\r'
+  if [ "$(head -c 4 "$work/opened.png" 2>/dev/null | tail -c 3)" = PNG ]; then
+    echo "windows-check: quorvex-host saved a picture of the form"
+  else
+    echo "windows-check: quorvex-host saved no picture of the form" >&2
+    status=1
+  fi
   timeout 300 wine cscript //nologo "$(winpath "$PWD/tests/windows/create_by_progid.js")" |
     tr -d '\r' || status=1
   timeout 300 wine regsvr32 /s /u "$module" || { echo "windows-check: regsvr32 /u failed" >&2; status=1; }
