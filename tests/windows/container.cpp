@@ -185,10 +185,10 @@ void click(HWND button, IOleInPlaceActiveObject* active) {
     pump(active);
 }
 
-void pressEnter(HWND control, IOleInPlaceActiveObject* active) {
+void press(HWND control, UINT key, IOleInPlaceActiveObject* active) {
     SetFocus(control);
-    PostMessageW(control, WM_KEYDOWN, VK_RETURN, 1);
-    PostMessageW(control, WM_KEYUP, VK_RETURN, 0xC0000001);
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
     pump(active);
 }
 
@@ -212,7 +212,10 @@ bool play(const std::vector<Step>& steps, Site& site) {
                 click(control, site.active());
                 break;
             case Step::Enter:
-                pressEnter(control, site.active());
+                press(control, VK_RETURN, site.active());
+                break;
+            case Step::F1:
+                press(control, VK_F1, site.active());
                 break;
         }
     }

@@ -101,7 +101,8 @@ HWND findControl(HWND root, int id);
 void type(HWND control, const wchar_t* text, IOleInPlaceActiveObject* active);
 void select(HWND combo, int index, IOleInPlaceActiveObject* active);
 void click(HWND button, IOleInPlaceActiveObject* active);
-void pressEnter(HWND control, IOleInPlaceActiveObject* active);
+// A key pressed (down and up) with the focus on the control.
+void press(HWND control, UINT key, IOleInPlaceActiveObject* active);
 
 // Plays the steps on the control in the site; false (saying which) when a control is missing.
 bool play(const std::vector<Step>& steps, Site& site);
