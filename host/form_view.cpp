@@ -35,16 +35,12 @@ std::string shownText(const ui::headless::Control& c) {
     return ansiToUtf8(c.text);
 }
 
-bool isLabelKind(ControlKind kind) {
-    return kind == ControlKind::Static || kind == ControlKind::Link;
-}
-
 // The label naming a control: the nearest label to its left whose rows overlap its own.
 std::string labelOf(const ControlView& control, const std::vector<ControlView>& all) {
     const ControlView* best = nullptr;
     for (const ControlView& c : all) {
         const bool rowsOverlap = c.y < control.y + control.height && control.y < c.y + c.height;
-        if (!isLabelKind(c.kind) || !rowsOverlap || c.x >= control.x || c.text.empty())
+        if (!ui::isLabel(c.kind) || !rowsOverlap || c.x >= control.x || c.text.empty())
             continue;
         if (best == nullptr || c.x > best->x)
             best = &c;

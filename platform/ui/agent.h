@@ -92,4 +92,13 @@ class AgentDesk {
 // The process's agent desk: that of the toolkit ui::toolkit() answers.
 AgentDesk& agentDesk();
 
+// What both backends tell the agent alike.
+// Typed text as a single-line edit takes it: up to its first NUL or line break.
+std::string_view typedLine(std::string_view text);
+// A colour as dump shows it: "0x" and six hex digits (BBGGRR).
+std::string colorText(Colorref color);
+// Why an action on a control cannot be done.
+std::string unknownControl(ControlId id, DialogId dialog);
+std::string notAnEdit(ControlId id);
+
 }  // namespace ui

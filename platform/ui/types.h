@@ -28,6 +28,11 @@ enum class ControlKind {
     Custom
 };
 
+// Labels: plain statics and link labels.
+constexpr bool isLabel(ControlKind kind) {
+    return kind == ControlKind::Static || kind == ControlKind::Link;
+}
+
 // Notifications a control sends to its dialog (WM_COMMAND codes and their kin).
 enum class Notify {
     Clicked,        // BN_CLICKED, STN_CLICKED of a link label

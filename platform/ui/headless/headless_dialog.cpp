@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "platform/text/codepage.h"
 #include "platform/ui/headless/headless_toolkit.h"
@@ -17,11 +16,6 @@ namespace {
 constexpr std::size_t kMostTextBytes = 1023;
 constexpr unsigned kFirstPrivateMessage = 3000;
 constexpr unsigned kLastPrivateMessage = 3999;
-
-// Typed text ends at its first line break, as in a single-line edit.
-std::string_view firstLine(std::string_view text) {
-    return text.substr(0, text.find_first_of("\r\n"));
-}
 
 bool takesFocusOnClick(ControlKind kind) {
     switch (kind) {
@@ -58,16 +52,6 @@ constexpr Kinds kLists = bit(ControlKind::Combo) | bit(ControlKind::ListBox);
 constexpr Kinds kLabels = bit(ControlKind::Static) | bit(ControlKind::Link);
 // A list shows its items, not a text of its own.
 constexpr Kinds kTexts = kAnyKind & ~kLists;
-
-bool isLabel(ControlKind kind) {
-    return kind == ControlKind::Static || kind == ControlKind::Link;
-}
-
-std::string colorText(Colorref color) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(color & 0xFFFFFFu));
-    return buf;
-}
 
 }  // namespace
 
@@ -112,7 +96,7 @@ const Control* HeadlessDialog::find(ControlId id) const {
 }
 
 std::string HeadlessDialog::unknown(ControlId id) const {
-    return "unknown control " + std::to_string(id) + " in dialog " + std::to_string(templateId_);
+    return unknownControl(id, templateId_);
 }
 
 Control* HeadlessDialog::need(ControlId id) {
@@ -453,14 +437,14 @@ std::string HeadlessDialog::typeText(ControlId id, std::string_view text) {
     if (c == nullptr)
         return unknown(id);
     if (c->kind != ControlKind::Edit)
-        return "control " + std::to_string(id) + " is not an edit";
+        return notAnEdit(id);
     if (!reachable(*c))
         return {};
     std::shared_ptr<bool> alive = alive_;
     toolkit_.moveFocus(*this, id);
     if (!*alive)
         return {};
-    std::string typed(firstLine(windowText(text)));
+    std::string typed(typedLine(windowText(text)));
     if (c->uppercase)
         typed = upperCase(std::move(typed), text::systemCodePage());
     if (c->limit > 0 && typed.size() > static_cast<std::size_t>(c->limit))
@@ -543,7 +527,7 @@ std::string HeadlessDialog::doubleClick(ControlId id) {
     if (c == nullptr)
         return unknown(id);
     if (c->kind != ControlKind::Edit)
-        return "control " + std::to_string(id) + " is not an edit";
+        return notAnEdit(id);
     if (!reachable(*c))
         return {};
     std::shared_ptr<bool> alive = alive_;

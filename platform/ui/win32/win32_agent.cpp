@@ -1,6 +1,5 @@
 // The agent's actions on a real dialog: the messages a person's typing, clicks and keys send,
 // and what a person sees of each control.
-#include <cstdio>
 
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/win32/wide.h"
@@ -10,22 +9,6 @@
 namespace ui::win32 {
 
 namespace {
-
-// Typed text ends at its first line break, as in a single-line edit.
-std::string_view firstLine(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
-    return text.substr(0, text.find_first_of("\r\n"));
-}
-
-bool isLabel(ControlKind kind) {
-    return kind == ControlKind::Static || kind == ControlKind::Link;
-}
-
-std::string colorText(Colorref color) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(color & 0xFFFFFFu));
-    return buf;
-}
 
 // An edit's limit as the agent reads it: 0 when none was set (the system's own default of
 // 30000 characters, or its largest limit).
@@ -64,7 +47,7 @@ KeyStrokes strokesOf(Key key) {
 }  // namespace
 
 std::string Win32Dialog::unknown(ControlId id) const {
-    return "unknown control " + std::to_string(id) + " in dialog " + std::to_string(templateId_);
+    return unknownControl(id, templateId_);
 }
 
 void Win32Dialog::clickAt(HWND control, bool twice) {
@@ -88,7 +71,7 @@ std::string Win32Dialog::typeText(ControlId id, std::string_view text) {
     if (edit == nullptr)
         return unknown(id);
     if (kindOf(id) != ControlKind::Edit)
-        return "control " + std::to_string(id) + " is not an edit";
+        return notAnEdit(id);
     if (!reachable(edit))
         return {};
     std::shared_ptr<bool> alive = alive_;
@@ -97,7 +80,7 @@ std::string Win32Dialog::typeText(ControlId id, std::string_view text) {
         return {};
     // The whole text selected and replaced as typed: the edit upper-cases it and cuts it at its
     // limit itself.
-    const std::wstring typed = wide(firstLine(text));
+    const std::wstring typed = wide(typedLine(text));
     SendMessageW(edit, EM_SETSEL, 0, -1);
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed.c_str()));
     return {};
@@ -158,7 +141,7 @@ std::string Win32Dialog::doubleClick(ControlId id) {
     if (edit == nullptr)
         return unknown(id);
     if (kindOf(id) != ControlKind::Edit)
-        return "control " + std::to_string(id) + " is not an edit";
+        return notAnEdit(id);
     if (!reachable(edit))
         return {};
     clickAt(edit, true);

@@ -44,10 +44,6 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-bool isLabel(ControlKind kind) {
-    return kind == ControlKind::Static || kind == ControlKind::Link;
-}
-
 bool multipleSelect(HWND list) {
     return (GetWindowLongPtrW(list, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
 }
