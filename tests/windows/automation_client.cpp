@@ -14,57 +14,16 @@
 
 #include "resources/resource.h"
 #include "tests/windows/container.h"
+#include "tests/windows/event_sink.h"
 #include "tests/windows/registry_script.h"
 
 namespace {
 
-int failures = 0;
+using windows_checks::check;
+using windows_checks::failures;
+using windows_checks::Sink;
+
 int driven = 0;
-
-void check(bool ok, const wchar_t* mask, const char* what) {
-    std::printf("%s %ls: %s\n", ok ? "ok  " : "FAIL", mask, what);
-    if (!ok)
-        ++failures;
-}
-
-// The events' sink: the DISPID of every call it gets, and the text of each Send.
-class Sink final : public IDispatch {
-  public:
-    explicit Sink(IID events) : events_(events) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == events_) {
-            *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
-        events.push_back(id);
-        if (id == 2 && params->cArgs == 1 && params->rgvarg[0].vt == VT_BSTR)
-            sent.emplace_back(params->rgvarg[0].bstrVal);
-        return S_OK;
-    }
-    ULONG references() const { return references_; }
-    std::vector<DISPID> events;
-    std::vector<std::wstring> sent;
-
-  private:
-    IID events_;
-    ULONG references_ = 1;
-};
 
 HRESULT call(IDispatch* object, const wchar_t* member, WORD flags, const wchar_t* argument,
              VARIANT* result) {

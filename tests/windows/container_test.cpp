@@ -12,49 +12,14 @@
 
 #include "platform/image/window_picture.h"
 #include "tests/windows/container.h"
+#include "tests/windows/event_sink.h"
 #include "tests/windows/typed_entries.h"
 
 namespace {
 
-int failures = 0;
-
-void check(bool ok, const wchar_t* mask, const char* what) {
-    std::printf("%s %ls: %s\n", ok ? "ok  " : "FAIL", mask, what);
-    if (!ok)
-        ++failures;
-}
-
-// The events' sink: what each call brought.
-class Sink final : public IDispatch {
-  public:
-    explicit Sink(IID events) : events_(events) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        *out = nullptr;
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == events_)
-            *out = static_cast<IDispatch*>(this);
-        return *out != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
-        if (id == 2 && params->cArgs == 1 && params->rgvarg[0].vt == VT_BSTR)
-            sent.emplace_back(params->rgvarg[0].bstrVal);
-        return S_OK;
-    }
-    std::vector<std::wstring> sent;
-
-  private:
-    IID events_;
-};
+using windows_checks::check;
+using windows_checks::failures;
+using windows_checks::Sink;
 
 void run(const container::Run& r, const std::string& pictures) {
     CLSID clsid{};
