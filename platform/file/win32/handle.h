@@ -10,19 +10,13 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/text/codepage.h"
+#include "platform/text/win32/wide.h"
 
 namespace file::win32 {
 
 // Paths are text of the system code page inside; the system gets them in UTF-16.
-inline std::wstring wide(std::string_view path) {
-    const std::u16string utf16 = text::fromAnsi(path);
-    return std::wstring(utf16.begin(), utf16.end());
-}
-
-inline std::string narrow(std::wstring_view path) {
-    return text::toAnsi(std::u16string(path.begin(), path.end()));
-}
+using text::narrow;
+using text::wide;
 
 struct HandleCloser {
     void operator()(HANDLE handle) const { ::CloseHandle(handle); }

@@ -6,16 +6,14 @@
 #include <string>
 
 #include "platform/shell/desktop.h"
-#include "platform/text/codepage.h"
+#include "platform/text/win32/wide.h"
 
 namespace shell {
 
 void openWithDesktop(std::string_view address) {
     if (address.empty() || address.find('\0') != std::string_view::npos)
         return;
-    const std::u16string utf16 = text::fromAnsi(address);
-    const std::wstring wide(utf16.begin(), utf16.end());
-    ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ::ShellExecuteW(nullptr, L"open", text::wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace shell

@@ -6,18 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text/codepage.h"
+#include "platform/text/win32/wide.h"
 
 namespace ui::win32 {
 
-inline std::wstring wide(std::string_view ansi) {
-    const std::u16string text = text::fromAnsi(ansi);
-    return std::wstring(text.begin(), text.end());
-}
-
-inline std::string narrow(std::wstring_view text) {
-    return text::toAnsi(std::u16string(text.begin(), text.end()));
-}
+using text::narrow;
+using text::wide;
 
 // A window's whole text, as a person sees it.
 inline std::string wholeWindowText(HWND window) {

@@ -6,16 +6,13 @@
 #include <string>
 
 #include "platform/file/file.h"
-#include "platform/text/codepage.h"
+#include "platform/text/win32/wide.h"
 #include "platform/zenkor/registration_keys.h"
 
 namespace zenkor {
 namespace {
 
-std::wstring wide(std::string_view text) {
-    const std::u16string utf16 = text::fromAnsi(text);
-    return std::wstring(utf16.begin(), utf16.end());
-}
+using text::wide;
 
 struct KeyCloser {
     HKEY key;
