@@ -14,23 +14,48 @@
 #include "resources/resource.h"
 #include "tests/support/agent.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/mask_steps.h"
 
 namespace {
 
 using testing_support::Agent;
+using testing_support::Click;
 using testing_support::MaskHarness;
+using testing_support::Select;
+using testing_support::Step;
+using testing_support::Steps;
+using testing_support::Type;
+using testing_support::With;
 using ui::headless::HeadlessDialog;
 using ui::headless::headlessToolkit;
 
-constexpr int kSubDialogs[] = {IDD_SKY_FAREBASIS, IDD_SKY_OTHERS, IDD_SKY_VALIDDATES};
+constexpr int FB = IDD_SKY_FAREBASIS, OT = IDD_SKY_OTHERS, VD = IDD_SKY_VALIDDATES;
+
+HeadlessDialog& Dialog(int id) {
+    return *headlessToolkit().findDialog(id);
+}
+
+// A sub-dialog's fields, set as a Recall would.
+Step Put(int d, int id, std::string text) {
+    return [d, id, text](MaskHarness&) { Dialog(d).setText(id, text); };
+}
+Step Choose(int d, int id, long code) {
+    return [d, id, code](MaskHarness&) { framework::SelectCode(Dialog(d), id, code); };
+}
+Step Tick(int d, int id) {
+    return [d, id](MaskHarness&) { Dialog(d).setChecked(id, true); };
+}
+
+// Carrier and the common bag allowance: a form that passes.
+const Steps kBase = {Type(IDC_SKY_CARRIER, "SQ"), Type(IDC_SKY_BAGALLOW_EDIT, "20K")};
 
 struct Skyfolio {
-    // In a language without strings, so that every message is its key.
-    Skyfolio() {
+    // In a language without strings, so that every message is its key; kBase and then steps.
+    explicit Skyfolio(const Steps& steps) {
         mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
         mask.activate();
+        testing_support::Run(mask, With(kBase, steps));
     }
-    static HeadlessDialog& dialog(int id) { return *headlessToolkit().findDialog(id); }
 
     // Sends from the form's button; answers the dialog and field that have the focus after a
     // refusal, in the sub-dialog shown for it or in the form. The lines recorded are the Send's
@@ -39,15 +64,15 @@ struct Skyfolio {
         mask.recorder().lines.clear();
         std::pair<int, int> focus = {0, 0};
         agent.then([&focus] {
-            for (int d : kSubDialogs) {
-                if (dialog(d).isWindowVisible())
-                    focus = {d, dialog(d).focus().value_or(0)};
+            for (int d : {FB, OT, VD}) {
+                if (Dialog(d).isWindowVisible())
+                    focus = {d, Dialog(d).focus().value_or(0)};
             }
         });
         mask.click(IDC_SKY_SEND);
         if (focus.first == 0) {
-            for (int d : kSubDialogs)
-                EXPECT_FALSE(dialog(d).isWindowVisible()) << d;
+            for (int d : {FB, OT, VD})
+                EXPECT_FALSE(Dialog(d).isWindowVisible()) << d;
             focus = {IDD_SKYFOLIO, mask.form().focus().value_or(0)};
         }
         agent.actions.clear();
@@ -57,35 +82,6 @@ struct Skyfolio {
     Agent agent;
     MaskHarness mask{masks::CreateSkyfolio, ids::DIID__ISkyfolioEvents, IDD_SKYFOLIO};
 };
-
-using Step = std::function<void(Skyfolio&)>;
-using Steps = std::vector<Step>;
-
-// The form's fields as the agent fills them.
-Step Type(int id, std::string text) {
-    return [id, text](Skyfolio& s) { s.mask.type(id, text); };
-}
-Step Select(int id, long code) {
-    return [id, code](Skyfolio& s) { s.mask.select(id, code); };
-}
-Step Click(int id) {
-    return [id](Skyfolio& s) { s.mask.click(id); };
-}
-// A sub-dialog's fields, set as a Recall would.
-Step Put(int d, int id, std::string text) {
-    return [d, id, text](Skyfolio&) { Skyfolio::dialog(d).setText(id, text); };
-}
-Step Choose(int d, int id, long code) {
-    return [d, id, code](Skyfolio&) { framework::SelectCode(Skyfolio::dialog(d), id, code); };
-}
-Step Tick(int d, int id) {
-    return [d, id](Skyfolio&) { Skyfolio::dialog(d).setChecked(id, true); };
-}
-
-constexpr int FB = IDD_SKY_FAREBASIS, OT = IDD_SKY_OTHERS, VD = IDD_SKY_VALIDDATES;
-
-// Carrier and the common bag allowance: a form that passes.
-const Steps kBase = {Type(IDC_SKY_CARRIER, "SQ"), Type(IDC_SKY_BAGALLOW_EDIT, "20K")};
 
 const Steps kTransfer = {Click(IDC_SKY_BAGALLOW), Type(IDC_SKY_PNS, "1.1"), Type(IDC_SKY_TFR, "2")};
 // A card, and a second form of payment chosen first (each choice empties the details).
@@ -101,130 +97,108 @@ const Steps kTaxes = {Select(IDC_SKY_TAXTYPE, 3), Type(IDC_SKY_TCODE1, "XY"),
                       Type(IDC_SKY_TAMT1, "10.00")};
 const Steps kElectronic = {Tick(OT, IDC_OTH_ETKT)};
 
-Steps With(Steps steps, const Steps& more) {
-    steps.insert(steps.end(), more.begin(), more.end());
-    return steps;
-}
-
 struct Refusal {
-    Steps steps;
     const char* key;
-    int dialog;
     int focus;
+    Steps steps;
+    int dialog = IDD_SKYFOLIO;  // the one that holds the focus
 };
 
 TEST(SkyfolioChecks, EachRefusesWithItsKeyAndFocusAndNothingIsSentOrSaved) {
-    const int SK = IDD_SKYFOLIO;
     const Refusal refusals[] = {
-        {{Type(IDC_SKY_CARRIER, " ")}, "ERR_SAPBAS_CARRIER_MANDATORY", SK, IDC_SKY_CARRIER},
+        {"ERR_SAPBAS_CARRIER_MANDATORY", IDC_SKY_CARRIER, {Type(IDC_SKY_CARRIER, " ")}},
         // Per-segment allowances do not stand for the common one.
-        {{Type(IDC_SKY_BAGALLOW_EDIT, ""), Put(FB, IDC_FB_BAGSEG1, "1"),
-          Put(FB, IDC_FB_BAGALLOW1, "20K")},
-         "ERR_SAPBAS_BAGALLOW_TRF_NOTPRESENT",
-         SK,
-         IDC_SKY_BAGALLOW_EDIT},
+        {"ERR_SAPBAS_BAGALLOW_TRF_NOTPRESENT",
+         IDC_SKY_BAGALLOW_EDIT,
+         {Type(IDC_SKY_BAGALLOW_EDIT, ""), Put(FB, IDC_FB_BAGSEG1, "1"),
+          Put(FB, IDC_FB_BAGALLOW1, "20K")}},
         // A transfer that a profile brought back beside the ticked box.
-        {{[](Skyfolio& s) { s.mask.form().setText(IDC_SKY_TFR, "2"); }, Type(IDC_SKY_PNS, "1")},
-         "ERR_SAPBAS_BAGALLOW_TRF_PRESENT",
-         SK,
-         IDC_SKY_TFR},
-        {With(kTransfer, {Type(IDC_SKY_PNS, "")}), "ERR_SAPBAS_PAXNAMESEL_MANDATORY", SK,
-         IDC_SKY_PNS},
-        {With(kNetRemit, {Select(IDC_SKY_FOP1, 1), Type(IDC_SKY_NRCRCARDAMT, "5")}),
-         "ERR_SAPBAS_FOP1_CCTYPE", SK, IDC_SKY_FOP1},
-        {{Select(IDC_SKY_FOP1, 6), Type(IDC_SKY_WRR1, "W1"), Type(IDC_SKY_DBTR1, "D1")},
-         "ERR_TICKETISSUANCE_OBJECTCODE_EMPTY",
-         SK,
-         IDC_SKY_OBJECTCODE1},
-        {With(kCard, {Type(IDC_SKY_CCNBR1, "411111111111")}), "_ERR_CREDITCRD_NUMBER_13DIGITS", SK,
-         IDC_SKY_CCNBR1},
-        {With(kCard, {Type(IDC_SKY_CCAPPRCODE1, "1234567")}), "ERR_SAPBAS_CCAPPROVALCODE_LEN", SK,
-         IDC_SKY_CCAPPRCODE1},
-        {With(kCard, {Click(IDC_SKY_CCEXPYMT1), Type(IDC_SKY_PYMNT1, "6A")}),
-         "ERR_SAPBAS_CCEXTPYMT_NUM", SK, IDC_SKY_PYMNT1},
-        {{Select(IDC_SKY_FOP1, 1), Select(IDC_SKY_FOP2, 3)},
-         "ERR_TICKETISSUANCE_SECOND_FOP_AMT",
-         SK,
-         IDC_SKY_CHQAMT2},
+        {"ERR_SAPBAS_BAGALLOW_TRF_PRESENT",
+         IDC_SKY_TFR,
+         {[](MaskHarness& m) { m.form().setText(IDC_SKY_TFR, "2"); }, Type(IDC_SKY_PNS, "1")}},
+        {"ERR_SAPBAS_PAXNAMESEL_MANDATORY", IDC_SKY_PNS, With(kTransfer, {Type(IDC_SKY_PNS, "")})},
+        {"ERR_SAPBAS_FOP1_CCTYPE", IDC_SKY_FOP1,
+         With(kNetRemit, {Select(IDC_SKY_FOP1, 1), Type(IDC_SKY_NRCRCARDAMT, "5")})},
+        {"ERR_TICKETISSUANCE_OBJECTCODE_EMPTY",
+         IDC_SKY_OBJECTCODE1,
+         {Select(IDC_SKY_FOP1, 6), Type(IDC_SKY_WRR1, "W1"), Type(IDC_SKY_DBTR1, "D1")}},
+        {"_ERR_CREDITCRD_NUMBER_13DIGITS", IDC_SKY_CCNBR1,
+         With(kCard, {Type(IDC_SKY_CCNBR1, "411111111111")})},
+        {"ERR_SAPBAS_CCAPPROVALCODE_LEN", IDC_SKY_CCAPPRCODE1,
+         With(kCard, {Type(IDC_SKY_CCAPPRCODE1, "1234567")})},
+        {"ERR_SAPBAS_CCEXTPYMT_NUM", IDC_SKY_PYMNT1,
+         With(kCard, {Click(IDC_SKY_CCEXPYMT1), Type(IDC_SKY_PYMNT1, "6A")})},
+        {"ERR_TICKETISSUANCE_SECOND_FOP_AMT",
+         IDC_SKY_CHQAMT2,
+         {Select(IDC_SKY_FOP1, 1), Select(IDC_SKY_FOP2, 3)}},
         // Cash after a card is paid in its own amount field.
-        {CardAnd(1), "ERR_TICKETISSUANCE_SECOND_FOP_AMT", SK, IDC_SKY_ALAMT2},
-        {{Click(IDC_SKY_CHILD), Type(IDC_SKY_CHILD_EDIT, "2"), Type(IDC_SKY_CHILD_EDIT_AGE, "A")},
-         "ERR_RDPCREATETFR_PTCCHILD_NUM_FIELD",
-         SK,
-         IDC_SKY_CHILD_EDIT_AGE},
-        {{Type(IDC_SKY_COMMNSN, "5"), Type(IDC_SKY_COMMSNAMT, "10")},
-         "ERR_SAPBAS_COMMPER_COMMAMT_PRESENT",
-         SK,
-         IDC_SKY_COMMNSN},
-        {With(kNetRemitPercent, {Type(IDC_SKY_COMMNSN, "5")}),
-         "ERR_SAPBAS_COMMPER_NRTCOMMPER_PRESENT", SK, IDC_SKY_COMMNSN},
-        {With(kNetRemit, {Type(IDC_SKY_NRCOMMN, "2"), Type(IDC_SKY_COMMSNAMT, "5")}),
-         "ERR_SAPBAS_COMMAMT_NRTNETCOMMPER_PRESENT", SK, IDC_SKY_COMMSNAMT},
-        {{Type(IDC_SKY_COMMNSN, "100")},
-         "ERR_TICKETISSUANCE_COMMISSION_RANGE",
-         SK,
-         IDC_SKY_COMMNSN},
-        {{Select(IDC_SKY_TAXTYPE, 2)}, "ERR_SAPBAS_TAXCODE_MANDATORY", SK, IDC_SKY_TCODE1},
-        {{Select(IDC_SKY_TAXTYPE, 3), Type(IDC_SKY_TCODE4, "XY")},
-         "ERR_SAPBAS_TAXAMT_MANDATORY",
-         SK,
-         IDC_SKY_TAMT1},
-        {With(kTaxes, {Type(IDC_SKY_TCODE2, "AB")}), "ERR_SAPBAS_TAXAMT_MANDATORY", SK,
-         IDC_SKY_TAMT2},
-        {With(kTaxes, {Type(IDC_SKY_TAMT2, "5")}), "ERR_SAPBAS_TAXCODE_MANDATORY", SK,
-         IDC_SKY_TCODE2},
-        {{Select(IDC_SKY_ENDORSEMENT, 3), Type(IDC_SKY_ENDORSE2, " ")},
-         "ERR_SAPBAS_ENDORSEMENT_EO1_2",
-         SK,
-         IDC_SKY_ENDORSE1},
-        {{Click(IDC_SKY_NRTKT)}, "ERR_SAPBAS_NRT_NOTPRESENT", SK, IDC_SKY_NRAMT},
-        {With(kNetRemitCode, {Type(IDC_SKY_NRCOMPERCENT, "3"), Type(IDC_SKY_NRCOMMN, "2")}),
-         "ERR_SAPBAS_NRTCOMMPER_NRTNETCOMMPER_PRESENT", SK, IDC_SKY_NRCOMPERCENT},
-        {With(kNetRemit, {Type(IDC_SKY_NRDISCAMT, "5")}), "ERR_TICKETISSUANCE_AMT_TOGETHER", SK,
-         IDC_SKY_NRAMT},
-        {With(kNetRemitCode, {Type(IDC_SKY_NRDISCAMT, "5")}), "ERR_SAPBAS_NRTAMT_NRTCODE_PRESENT",
-         SK, IDC_SKY_NRDISCAMT},
-        {With(kNetRemitCode, {Select(IDC_SKY_ITCODE, 1), Type(IDC_SKY_TOURCODE, "TC")}),
-         "ERR_SAPBAS_NRTAMT_MANDATORY", SK, IDC_SKY_NRAMT},
-        {With(kNetRemitCode, {Type(IDC_SKY_NRALTCRCY, "USD")}), "ERR_SAPBAS_NRTAMT_MANDATORY4", SK,
-         IDC_SKY_NRAMT},
-        {With(kNetRemit, {Type(IDC_SKY_NRCOMMN, "100")}), "_ERR_NETCOMM_PER_VALUE", SK,
-         IDC_SKY_NRCOMMN},
+        {"ERR_TICKETISSUANCE_SECOND_FOP_AMT", IDC_SKY_ALAMT2, CardAnd(1)},
+        {"ERR_RDPCREATETFR_PTCCHILD_NUM_FIELD",
+         IDC_SKY_CHILD_EDIT_AGE,
+         {Click(IDC_SKY_CHILD), Type(IDC_SKY_CHILD_EDIT, "2"), Type(IDC_SKY_CHILD_EDIT_AGE, "A")}},
+        {"ERR_SAPBAS_COMMPER_COMMAMT_PRESENT",
+         IDC_SKY_COMMNSN,
+         {Type(IDC_SKY_COMMNSN, "5"), Type(IDC_SKY_COMMSNAMT, "10")}},
+        {"ERR_SAPBAS_COMMPER_NRTCOMMPER_PRESENT", IDC_SKY_COMMNSN,
+         With(kNetRemitPercent, {Type(IDC_SKY_COMMNSN, "5")})},
+        {"ERR_SAPBAS_COMMAMT_NRTNETCOMMPER_PRESENT", IDC_SKY_COMMSNAMT,
+         With(kNetRemit, {Type(IDC_SKY_NRCOMMN, "2"), Type(IDC_SKY_COMMSNAMT, "5")})},
+        {"ERR_TICKETISSUANCE_COMMISSION_RANGE", IDC_SKY_COMMNSN, {Type(IDC_SKY_COMMNSN, "100")}},
+        {"ERR_SAPBAS_TAXCODE_MANDATORY", IDC_SKY_TCODE1, {Select(IDC_SKY_TAXTYPE, 2)}},
+        {"ERR_SAPBAS_TAXAMT_MANDATORY",
+         IDC_SKY_TAMT1,
+         {Select(IDC_SKY_TAXTYPE, 3), Type(IDC_SKY_TCODE4, "XY")}},
+        {"ERR_SAPBAS_TAXAMT_MANDATORY", IDC_SKY_TAMT2, With(kTaxes, {Type(IDC_SKY_TCODE2, "AB")})},
+        {"ERR_SAPBAS_TAXCODE_MANDATORY", IDC_SKY_TCODE2, With(kTaxes, {Type(IDC_SKY_TAMT2, "5")})},
+        {"ERR_SAPBAS_ENDORSEMENT_EO1_2",
+         IDC_SKY_ENDORSE1,
+         {Select(IDC_SKY_ENDORSEMENT, 3), Type(IDC_SKY_ENDORSE2, " ")}},
+        {"ERR_SAPBAS_NRT_NOTPRESENT", IDC_SKY_NRAMT, {Click(IDC_SKY_NRTKT)}},
+        {"ERR_SAPBAS_NRTCOMMPER_NRTNETCOMMPER_PRESENT", IDC_SKY_NRCOMPERCENT,
+         With(kNetRemitCode, {Type(IDC_SKY_NRCOMPERCENT, "3"), Type(IDC_SKY_NRCOMMN, "2")})},
+        {"ERR_TICKETISSUANCE_AMT_TOGETHER", IDC_SKY_NRAMT,
+         With(kNetRemit, {Type(IDC_SKY_NRDISCAMT, "5")})},
+        {"ERR_SAPBAS_NRTAMT_NRTCODE_PRESENT", IDC_SKY_NRDISCAMT,
+         With(kNetRemitCode, {Type(IDC_SKY_NRDISCAMT, "5")})},
+        {"ERR_SAPBAS_NRTAMT_MANDATORY", IDC_SKY_NRAMT,
+         With(kNetRemitCode, {Select(IDC_SKY_ITCODE, 1), Type(IDC_SKY_TOURCODE, "TC")})},
+        {"ERR_SAPBAS_NRTAMT_MANDATORY4", IDC_SKY_NRAMT,
+         With(kNetRemitCode, {Type(IDC_SKY_NRALTCRCY, "USD")})},
+        {"_ERR_NETCOMM_PER_VALUE", IDC_SKY_NRCOMMN,
+         With(kNetRemit, {Type(IDC_SKY_NRCOMMN, "100")})},
         // The sub-dialogs' fields: the refusal shows the one that holds the field.
-        {{Put(FB, IDC_FB_BAGSEG1, "1")}, "ERR_SAPBAS_BAGALLOW_MANDATORY", FB, IDC_FB_BAGALLOW1},
-        {{Put(FB, IDC_FB_FAREBASIS1, "YEE"), Put(FB, IDC_FB_FAREBASIS2, "MEE")},
-         "ERR_SAPBAS_SEGMENTNBR_MANDATORY",
-         FB,
-         IDC_FB_SEG1},
-        {{Put(FB, IDC_FB_SEG18, "1")}, "ERR_SAPBAS_FAREBASIS_NOTPRESENT", FB, IDC_FB_FAREBASIS18},
-        {{Put(FB, IDC_FB_FAREBASIS1, "YEE"), Put(FB, IDC_FB_UFAREBASIS1, "Y1")},
-         "ERR_SAPBAS_DISCOUNT_MANDATORY",
-         FB,
-         IDC_FB_DISCTYPE1},
-        {{Choose(FB, IDC_FB_DISCTYPE1, 2), Put(FB, IDC_FB_DISCVAL1, "100")},
-         "ERR_SAPBAS_DISCOUNTPER_RANGE",
-         FB,
-         IDC_FB_DISCVAL1},
-        {{Put(VD, IDC_VD_SEG1, "1")}, "ERR_SAPBAS_NVBDATE_NVADATE_MANDATORY", VD, IDC_VD_MINDATE1},
-        {{Put(VD, IDC_VD_SEG1, "1"), Put(VD, IDC_VD_MINDATE1, "05MAR07"),
+        {"ERR_SAPBAS_BAGALLOW_MANDATORY", IDC_FB_BAGALLOW1, {Put(FB, IDC_FB_BAGSEG1, "1")}, FB},
+        {"ERR_SAPBAS_SEGMENTNBR_MANDATORY",
+         IDC_FB_SEG1,
+         {Put(FB, IDC_FB_FAREBASIS1, "YEE"), Put(FB, IDC_FB_FAREBASIS2, "MEE")},
+         FB},
+        {"ERR_SAPBAS_FAREBASIS_NOTPRESENT", IDC_FB_FAREBASIS18, {Put(FB, IDC_FB_SEG18, "1")}, FB},
+        {"ERR_SAPBAS_DISCOUNT_MANDATORY",
+         IDC_FB_DISCTYPE1,
+         {Put(FB, IDC_FB_FAREBASIS1, "YEE"), Put(FB, IDC_FB_UFAREBASIS1, "Y1")},
+         FB},
+        {"ERR_SAPBAS_DISCOUNTPER_RANGE",
+         IDC_FB_DISCVAL1,
+         {Choose(FB, IDC_FB_DISCTYPE1, 2), Put(FB, IDC_FB_DISCVAL1, "100")},
+         FB},
+        {"ERR_SAPBAS_NVBDATE_NVADATE_MANDATORY", IDC_VD_MINDATE1, {Put(VD, IDC_VD_SEG1, "1")}, VD},
+        {"_ERR_DATE_INVALID",
+         IDC_VD_MAXDATE1,
+         {Put(VD, IDC_VD_SEG1, "1"), Put(VD, IDC_VD_MINDATE1, "05MAR07"),
           Put(VD, IDC_VD_MAXDATE1, "5MAR")},
-         "_ERR_DATE_INVALID",
-         VD,
-         IDC_VD_MAXDATE1},
-        {{Choose(OT, IDC_OTH_RESTR1, 1), Choose(OT, IDC_OTH_RESTR2, 1)},
-         "ERR_SAPBAS_OTHERS_EXCRES_PRESENT",
-         OT,
-         IDC_OTH_RESTR1},
-        {With(kElectronic, {Put(OT, IDC_OTH_AGCOUPON, "6")}), "ERR_TICKETISSUANCE_COPIES_RANGE", OT,
-         IDC_OTH_AGCOUPON},
-        {With(kElectronic, {Put(OT, IDC_OTH_AGCOUPON, "00")}), "ERR_TICKETISSUANCE_COPIES_RANGE",
-         OT, IDC_OTH_AGCOUPON},
+         VD},
+        {"ERR_SAPBAS_OTHERS_EXCRES_PRESENT",
+         IDC_OTH_RESTR1,
+         {Choose(OT, IDC_OTH_RESTR1, 1), Choose(OT, IDC_OTH_RESTR2, 1)},
+         OT},
+        {"ERR_TICKETISSUANCE_COPIES_RANGE", IDC_OTH_AGCOUPON,
+         With(kElectronic, {Put(OT, IDC_OTH_AGCOUPON, "6")}), OT},
+        {"ERR_TICKETISSUANCE_COPIES_RANGE", IDC_OTH_AGCOUPON,
+         With(kElectronic, {Put(OT, IDC_OTH_AGCOUPON, "00")}), OT},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.key);
-        Skyfolio s;
-        for (const Step& step : With(kBase, r.steps))
-            step(s);
+        Skyfolio s(r.steps);
         EXPECT_EQ(s.send(), std::make_pair(r.dialog, r.focus));
         EXPECT_EQ(s.mask.recorder().lines,
                   std::vector<std::string>{
@@ -258,9 +232,7 @@ TEST(SkyfolioChecks, BordersThatPass) {
         {Put(OT, IDC_OTH_AGCOUPON, "9")},
     };
     for (const Steps& steps : passing) {
-        Skyfolio s;
-        for (const Step& step : With(kBase, steps))
-            step(s);
+        Skyfolio s(steps);
         s.send();
         EXPECT_EQ(s.mask.events().size(), 1u)
             << &steps - passing << testing::PrintToString(s.mask.recorder().lines);
