@@ -2,9 +2,9 @@
 // details each pair of payments shows, the rules of the passenger types, net remit and taxes,
 // and Recall, which brings back what a Send saved and empties nothing. The second payments each
 // first payment offers are in the scenario transcripts.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,10 +14,16 @@
 #include "platform/zenkor/arch.h"
 #include "resources/resource.h"
 #include "tests/support/mask_harness.h"
+#include "tests/support/mask_steps.h"
 
 namespace {
 
+using testing_support::Click;
 using testing_support::MaskHarness;
+using testing_support::Select;
+using testing_support::Steps;
+using testing_support::Type;
+using testing_support::With;
 
 constexpr int kDetails[] = {
     IDC_SKY_ALDATA1,     IDC_SKY_AGCODE,      IDC_SKY_CCTYPE1,   IDC_SKY_CCNBR1,
@@ -94,10 +100,6 @@ TEST(SkyfolioForm, EachPairOfPaymentsShowsItsOwnDetails) {
     const std::vector<std::string> card = {Id(IDC_SKY_CCTYPE1),    Id(IDC_SKY_CCNBR1),
                                            Id(IDC_SKY_CCEXPDATE1), Id(IDC_SKY_CCAPPRCODE1),
                                            Id(IDC_SKY_CCEXPYMT1),  Id(IDC_SKY_PYMNT1, false)};
-    auto with = [](std::vector<std::string> a, std::initializer_list<std::string> more) {
-        a.insert(a.end(), more);
-        return a;
-    };
     const Case cases[] = {
         {1, 0, {Id(IDC_SKY_ALDATA1)}},
         {2, 0, {Id(IDC_SKY_AGCODE)}},
@@ -108,9 +110,9 @@ TEST(SkyfolioForm, EachPairOfPaymentsShowsItsOwnDetails) {
         {7, 0, {Id(IDC_SKY_OTHERS_FOP1)}},
         {1, 3, {Id(IDC_SKY_ALDATA1, false), Id(IDC_SKY_CHQAMT2)}},
         {3, 1, {Id(IDC_SKY_CASHAMT)}},
-        {4, 1, with(card, {Id(IDC_SKY_ALDATA2), Id(IDC_SKY_ALAMT2)})},
-        {4, 3, with(card, {Id(IDC_SKY_CHQAMT2)})},
-        {4, 7, with(card, {Id(IDC_SKY_OTHERS_FOP2), Id(IDC_SKY_FOP2_AMT)})},
+        {4, 1, With(card, {Id(IDC_SKY_ALDATA2), Id(IDC_SKY_ALAMT2)})},
+        {4, 3, With(card, {Id(IDC_SKY_CHQAMT2)})},
+        {4, 7, With(card, {Id(IDC_SKY_OTHERS_FOP2), Id(IDC_SKY_FOP2_AMT)})},
         {5, 5, {Id(IDC_SKY_GRNO1), Id(IDC_SKY_GRNO2), Id(IDC_SKY_GRAMT2)}},
         {3,
          6,
@@ -122,11 +124,7 @@ TEST(SkyfolioForm, EachPairOfPaymentsShowsItsOwnDetails) {
         SCOPED_TRACE(std::to_string(c.first) + "+" + std::to_string(c.second));
         s.mask.select(IDC_SKY_FOP1, c.first);
         s.mask.select(IDC_SKY_FOP2, c.second);
-        std::vector<std::string> expected = c.shown;
-        std::sort(expected.begin(), expected.end());
-        std::vector<std::string> actual = s.shown();
-        std::sort(actual.begin(), actual.end());
-        EXPECT_EQ(actual, expected);
+        EXPECT_THAT(s.shown(), testing::UnorderedElementsAreArray(c.shown));
     }
 }
 
@@ -173,6 +171,7 @@ TEST(SkyfolioForm, AtMostFourPassengerTypesAndEachBoxOpensItsCounts) {
     EXPECT_EQ(closed(), (std::vector<int>{IDC_SKY_SEAMAN}));
 }
 
+// Any IT code of either list opens the tour code.
 TEST(SkyfolioForm, NetRemitBoxesDecideTheValuesAndTheItCodes) {
     struct Case {
         int click;
@@ -209,15 +208,7 @@ TEST(SkyfolioForm, NetRemitBoxesDecideTheValuesAndTheItCodes) {
                 open.push_back(id);
         }
         EXPECT_EQ(open, c.open);
-    }
-}
-
-TEST(SkyfolioForm, AnyItCodeOfEitherListOpensTheTourCode) {
-    Skyfolio s;
-    for (bool netRemit : {false, true}) {
-        if (netRemit)
-            s.mask.click(IDC_SKY_NRTKT);
-        for (long code : s.codes(IDC_SKY_ITCODE)) {
+        for (long code : c.itCodes) {
             s.mask.select(IDC_SKY_ITCODE, code);
             EXPECT_EQ(s.form().isEnabled(IDC_SKY_TOURCODE), code != 0) << code;
         }
@@ -253,34 +244,23 @@ TEST(SkyfolioForm, TaxTypesOpenTheTaxCodesAndAmounts) {
 // changed and recalled: every value comes back, and every field is open as its choices say.
 TEST(SkyfolioForm, RecallBringsBackWhatWasSentAndEmptiesNothing) {
     Skyfolio s;
-    s.mask.click(IDC_SKY_BAGALLOW);
-    s.mask.type(IDC_SKY_TFR, "3");
-    s.mask.type(IDC_SKY_PNS, "1.1");
-    s.mask.type(IDC_SKY_CARRIER, "sq");
-    s.mask.select(IDC_SKY_FOP1, masks::kCreditCard);
-    s.mask.select(IDC_SKY_FOP2, masks::kGovernmentRequestOther);
-    s.mask.type(IDC_SKY_CCTYPE1, "vi");
-    s.mask.type(IDC_SKY_CCNBR1, "4111111111111");
-    s.mask.type(IDC_SKY_CCEXPDATE1, "1207");
-    s.mask.click(IDC_SKY_CCEXPYMT1);
-    s.mask.type(IDC_SKY_PYMNT1, "6");
-    s.mask.select(IDC_SKY_GGR2, 1);
-    s.mask.type(IDC_SKY_WRR2, "w2");
-    s.mask.type(IDC_SKY_DBTR2, "d2");
-    s.mask.type(IDC_SKY_OBJECTCODE2, "o2");
-    s.mask.type(IDC_SKY_GGR_AMT2, "10");
-    s.mask.click(IDC_SKY_CHILD);
-    s.mask.type(IDC_SKY_CHILD_EDIT_AGE, "8");
-    s.mask.select(IDC_SKY_TAXTYPE, 3);
-    s.mask.type(IDC_SKY_TCODE4, "xy");
-    s.mask.type(IDC_SKY_TAMT4, "12");
-    s.mask.select(IDC_SKY_ENDORSEMENT, 3);
-    s.mask.type(IDC_SKY_ENDORSE2, "line two");
-    s.mask.click(IDC_SKY_NRTKT);
-    s.mask.select(IDC_SKY_ITCODE, 2);
-    s.mask.type(IDC_SKY_TOURCODE, "ub1");
-    s.mask.type(IDC_SKY_NRALTCRCY, "eur");
-    s.mask.type(IDC_SKY_NRAMT, "100");
+    const Steps subjects[] = {
+        {Click(IDC_SKY_BAGALLOW), Type(IDC_SKY_TFR, "3"), Type(IDC_SKY_PNS, "1.1"),
+         Type(IDC_SKY_CARRIER, "sq")},
+        {Select(IDC_SKY_FOP1, masks::kCreditCard),
+         Select(IDC_SKY_FOP2, masks::kGovernmentRequestOther)},
+        {Type(IDC_SKY_CCTYPE1, "vi"), Type(IDC_SKY_CCNBR1, "4111111111111"),
+         Type(IDC_SKY_CCEXPDATE1, "1207"), Click(IDC_SKY_CCEXPYMT1), Type(IDC_SKY_PYMNT1, "6")},
+        {Select(IDC_SKY_GGR2, 1), Type(IDC_SKY_WRR2, "w2"), Type(IDC_SKY_DBTR2, "d2"),
+         Type(IDC_SKY_OBJECTCODE2, "o2"), Type(IDC_SKY_GGR_AMT2, "10")},
+        {Click(IDC_SKY_CHILD), Type(IDC_SKY_CHILD_EDIT_AGE, "8")},
+        {Select(IDC_SKY_TAXTYPE, 3), Type(IDC_SKY_TCODE4, "xy"), Type(IDC_SKY_TAMT4, "12")},
+        {Select(IDC_SKY_ENDORSEMENT, 3), Type(IDC_SKY_ENDORSE2, "line two")},
+        {Click(IDC_SKY_NRTKT), Select(IDC_SKY_ITCODE, 2), Type(IDC_SKY_TOURCODE, "ub1"),
+         Type(IDC_SKY_NRALTCRCY, "eur"), Type(IDC_SKY_NRAMT, "100")},
+    };
+    for (const Steps& group : subjects)
+        testing_support::Run(s.mask, group);
     s.mask.click(IDC_SKY_SEND);
     EXPECT_EQ(s.mask.home().section("TKT_MAIN_SECTION").substr(0, 40),
               "BAGALLOW=0 FPLINES=0 CCEXPYMT1=1 ADULT=0")
