@@ -59,14 +59,13 @@ long Chosen(HeadlessDialog& d, int list) {
     return d.itemData(list, d.selection(list));
 }
 
+// The limits of the discount values, and the percentage closed but kept when another row takes
+// the amount discount, are in the fare basis example under examples/.
 TEST(FareBasis, OnlyOneRowCarriesAnAmountDiscount) {
     Skyfolio s;
     HeadlessDialog& fb = Skyfolio::dialog(IDD_SKY_FAREBASIS);
-    const auto& row2 = kFareBasisRows[1];
     const auto& row5 = kFareBasisRows[4];
-    ASSERT_EQ(fb.selectCode(row2[sky::kDiscountType], sky::kPercentDiscount), "");
-    ASSERT_EQ(fb.typeText(row2[sky::kDiscountValue], "1234567"), "");
-    EXPECT_EQ(s.state(IDD_SKY_FAREBASIS, row2[sky::kDiscountValue]), "on '12345'");
+    ASSERT_EQ(fb.selectCode(kFareBasisRows[1][sky::kDiscountType], sky::kPercentDiscount), "");
     ASSERT_EQ(fb.selectCode(row5[sky::kDiscountType], sky::kAmountDiscount), "");
     for (const auto& row : kFareBasisRows) {
         const bool five = &row == &row5;
@@ -75,9 +74,7 @@ TEST(FareBasis, OnlyOneRowCarriesAnAmountDiscount) {
         EXPECT_EQ(Chosen(fb, row[sky::kDiscountType]),
                   five ? sky::kAmountDiscount : sky::kNoDiscount);
     }
-    EXPECT_EQ(fb.text(row2[sky::kDiscountValue]), "12345") << "closed, not emptied";
-    ASSERT_EQ(fb.typeText(row5[sky::kDiscountValue], "1234567"), "");
-    EXPECT_EQ(fb.text(row5[sky::kDiscountValue]), "123456");
+    ASSERT_EQ(fb.typeText(row5[sky::kDiscountValue], "123"), "");
     ASSERT_EQ(fb.selectCode(row5[sky::kDiscountType], sky::kNoDiscount), "");
     for (const auto& row : kFareBasisRows)
         EXPECT_TRUE(fb.isEnabled(row[sky::kDiscountType]));
@@ -105,42 +102,30 @@ TEST(FareBasis, RecallKeepsTheUpperAmountAndTheRestoredValues) {
               "18A18B20K");
 }
 
+// The fare basis that stays is in the fare basis example under examples/.
 TEST(FareBasis, EachShowingFollowsTheBagAllowanceBoxOfTheForm) {
     Skyfolio s;
     HeadlessDialog& fb = Skyfolio::dialog(IDD_SKY_FAREBASIS);
     const auto& row1 = kFareBasisRows[0];
     s.look(IDC_SKY_FAREBASIS_BUTTON, IDD_SKY_FAREBASIS);
     ASSERT_EQ(fb.typeText(row1[sky::kBagAllowance], "20k"), "");
-    ASSERT_EQ(fb.typeText(row1[sky::kFareBasis], "yow"), "");
     s.mask.click(IDC_SKY_BAGALLOW);
     s.look(IDC_SKY_FAREBASIS_BUTTON, IDD_SKY_FAREBASIS);
     EXPECT_EQ(s.state(IDD_SKY_FAREBASIS, row1[sky::kBagAllowance]), "off ''");
     EXPECT_EQ(s.state(IDD_SKY_FAREBASIS, row1[sky::kBagSegment]), "off ''");
-    EXPECT_EQ(s.state(IDD_SKY_FAREBASIS, row1[sky::kFareBasis]), "on 'YOW'");
     s.mask.click(IDC_SKY_BAGALLOW);
     s.look(IDC_SKY_FAREBASIS_BUTTON, IDD_SKY_FAREBASIS);
     EXPECT_EQ(s.state(IDD_SKY_FAREBASIS, row1[sky::kBagAllowance]), "on ''");
 }
 
+// The percentages beside the restrictions with penalty and the second restriction that "all
+// above" excludes are in the other options example under examples/.
 TEST(OtherOptions, RestrictionsAndTicketingOpenAndCloseTheirFields) {
     Skyfolio s;
     HeadlessDialog& o = Skyfolio::dialog(IDD_SKY_OTHERS);
     auto st = [&](int id) { return s.state(IDD_SKY_OTHERS, id); };
-    EXPECT_EQ(st(IDC_OTH_AGCOUPON), "off ''");
     EXPECT_EQ(st(IDC_OTH_EXCHG_AUTH), "off ''");
     EXPECT_TRUE(o.isEnabled(IDC_OTH_SPLIT));
-    ASSERT_EQ(o.selectCode(IDC_OTH_RESTR1, sky::kExcludePenalty), "");
-    ASSERT_EQ(o.selectCode(IDC_OTH_RESTR2, sky::kExcludePenalty), "");
-    ASSERT_EQ(o.typeText(IDC_OTH_PERCENT1, "10"), "");
-    ASSERT_EQ(o.typeText(IDC_OTH_PERCENT2, "20"), "");
-    ASSERT_EQ(o.selectCode(IDC_OTH_RESTR1, sky::kExcludeAbove), "");
-    EXPECT_EQ(st(IDC_OTH_PERCENT1), "off ''");
-    EXPECT_EQ(st(IDC_OTH_PERCENT2), "off ''");
-    EXPECT_EQ(Chosen(o, IDC_OTH_RESTR2), sky::kNoRestriction);
-    EXPECT_FALSE(o.isEnabled(IDC_OTH_RESTR2));
-    ASSERT_EQ(o.selectCode(IDC_OTH_RESTR1, sky::kExcludeFare), "");
-    EXPECT_TRUE(o.isEnabled(IDC_OTH_RESTR2));
-    EXPECT_EQ(st(IDC_OTH_PERCENT1), "off ''");
     EXPECT_EQ(o.selectCode(IDC_OTH_RESTR2, sky::kExcludeAbove),
               "no entry with code 4 in control 485")
         << "the second list has no such entry";
@@ -191,7 +176,7 @@ TEST(OtherOptions, KeysPairAsProfilesHaveThemAndRecallRunsTheRules) {
     }
 }
 
-TEST(ValidityLines, ReadFixedColumnsAndNothingElse) {
+TEST(ValidityLines, ReadFixedColumnsAndNothingElseOfAnAnswer) {
     struct Case {
         std::string line;
         const char* read;  // "segment|minimum|maximum", or "" for no match
@@ -214,6 +199,11 @@ TEST(ValidityLines, ReadFixedColumnsAndNothingElse) {
         EXPECT_EQ(row ? row->segment + "|" + row->minimum + "|" + row->maximum : "", c.read)
             << "'" << c.line.substr(0, 40) << "'";
     }
+    // An answer that cannot be read fills no row.
+    const std::string garbage[] = {"", "<VELMORA>",
+                                   "<A><LINE><TEXT>1     12JAN05  12FEB05 </TEXT></LINE></A>"};
+    for (const std::string& text : garbage)
+        EXPECT_TRUE(sky::ReadValidityRows(text, 19).empty()) << text;
 }
 
 std::u16string Screen(const std::vector<std::u16string>& lines) {
@@ -258,45 +248,24 @@ TEST(ValidityDates, TheRequestFiresAndItsAnswerFillsTheRowsAtEachShowing) {
     EXPECT_EQ(s.mask.events().size(), 1u);
 }
 
-// A new request drops the pages of an answer left unfinished; an answer nobody asked for
-// after it is ignored.
-TEST(ValidityDates, EachRequestTakesOnlyItsOwnAnswer) {
-    Skyfolio s;
-    HeadlessDialog& vd = Skyfolio::dialog(IDD_SKY_VALIDDATES);
-    s.mask.click(IDC_SKY_BAGALLOW);
-    s.mask.type(IDC_SKY_TFR, "1");
-    s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
-    s.response(Screen({u"1     12JAN05  12FEB05 ", u"MORE \u00A5"}));
-    s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
-    s.agent.then([] { EXPECT_EQ(Skyfolio::dialog(IDD_SKY_VALIDDATES).click(IDC_SKY_BACK), ""); });
-    s.response(Screen({u"2     13JAN05  13FEB05 "}));
-    s.response(Screen({u"3     14JAN05  14FEB05 "}));
-    EXPECT_EQ(vd.text(kValidityDatesRows[0][sky::kSegment]) + "|" +
-                  vd.text(kValidityDatesRows[1][sky::kSegment]),
-              "2|");
-}
-
-TEST(ValidityDates, ALongAnswerFillsNineteenRowsAndTheRestIsLeft) {
+// A new request drops the pages of an answer left unfinished; a long answer fills the nineteen
+// rows and the rest is left; an answer nobody asked for after it is ignored.
+TEST(ValidityDates, EachRequestTakesOnlyItsOwnAnswerAndNineteenRowsOfIt) {
     Skyfolio s;
     s.mask.click(IDC_SKY_BAGALLOW);
     s.mask.type(IDC_SKY_TFR, "1");
+    s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
+    s.response(Screen({u"1     13JAN05  13FEB05 ", u"MORE \u00A5"}));
     s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
     const std::u16string line = u"1     12JAN05  12FEB05 " + std::u16string(5000, u' ');
     for (int i = 0; i < 999; ++i)
         s.response(Screen({line, u"x \u00A5"}));
     s.agent.then([] { EXPECT_EQ(Skyfolio::dialog(IDD_SKY_VALIDDATES).click(IDC_SKY_BACK), ""); });
     s.response(Screen({u"<broken"}));  // the last screen cannot be read: the others count
+    s.response(Screen({u"3     14JAN05  14FEB05 "}));
     HeadlessDialog& vd = Skyfolio::dialog(IDD_SKY_VALIDDATES);
     for (const auto& row : kValidityDatesRows)
         EXPECT_EQ(vd.text(row[sky::kMaximumDate]), "12FEB05");
-}
-
-TEST(ValidityDates, AnAnswerThatCannotBeReadLeavesTheRowsEmpty) {
-    const std::string garbage[] = {"", "<VELMORA>",
-                                   "<A><LINE><TEXT>1     12JAN05  12FEB05 "
-                                   "</TEXT></LINE></A>"};
-    for (const std::string& text : garbage)
-        EXPECT_TRUE(sky::ReadValidityRows(text, 19).empty()) << text;
 }
 
 }  // namespace
