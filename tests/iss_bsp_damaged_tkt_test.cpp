@@ -28,13 +28,6 @@ struct Fields {
     std::string ticket = "1234567890", scn = "1234567890123", spoiled = "1", digit = "3";
 };
 
-Fields with(std::string Fields::*field, const char* value, bool atb2 = false) {
-    Fields f;
-    f.atb2 = atb2;
-    f.*field = value;
-    return f;
-}
-
 class DamagedTicket : public ::testing::Test {
   protected:
     // Without a language table every text is its key, so labels and checks can be told apart.
@@ -181,7 +174,7 @@ TEST_F(DamagedTicket, RecallRestoresTheSavedTypeAndWithoutOneOrWithBothKeepsOpta
         mask.home().write(
             "Quorvex.ini",
             std::string("[User]\nLANG=XX9\n[TKT_ISSBSPDAMAGED_SECTION]\n") + c.profile);
-        fill(with(&Fields::spoiled, "5", true));
+        fill(Fields{.atb2 = true, .spoiled = "5"});
         mask.click(IDC_DAMAGED_RECALL);
         EXPECT_EQ(typeState(), c.state);
         EXPECT_EQ(mask.form().text(IDC_DAMAGED_SCN) + "/" + mask.form().text(IDC_DAMAGED_TICKET),
