@@ -67,45 +67,7 @@ std::string Section(MaskHarness& mask) {
     return mask.home().section("TKT_ISSLOG_SECTION");
 }
 
-// The plain OPTAT and TAT entries are in the scenario transcripts; these are ATB2 and the
-// number edges.
-TEST(LogTicketEntry, NumbersAndCountsOfTheEntry) {
-    struct Case {
-        const char* what;
-        int type;
-        bool split;
-        const char* first;  // form code and number, 3 + 7 digits
-        const char* last;   // set past the typing limit, as a profile may bring it back
-        const char* entry;
-    };
-    const Case cases[] = {
-        {"ATB2", IDC_LOGTKT_ATB2, false, "1234567890", nullptr, "DB1A2B3C/12345678901234/50"},
-        {"leading zeros kept", IDC_LOGTKT_OPTAT, false, "1230000123", nullptr,
-         "DN1A2B3C/12300001232/50"},
-        {"TAT of one ticket", IDC_LOGTKT_TAT, false, "1234567890", "4567890",
-         "DN1A2B3C/12345678903/1"},
-        {"count wraps negative", IDC_LOGTKT_TAT, false, "0000000000", "2147483647",
-         "DN1A2B3C/00000000000/-2147483648"},
-        // Held at the largest 64-bit value.
-        {"past 64 bits", IDC_LOGTKT_TAT, false, "0000000000", "99999999999999999999999",
-         "DN1A2B3C/00000000000/0"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        auto mask = StartMask();
-        Form f;
-        f.type = c.type;
-        f.split = c.split;
-        f.firstCode = f.lastCode = std::string(c.first, 3);
-        f.firstNumber = std::string(c.first + 3);
-        Fill(*mask, f);
-        if (c.last)
-            mask->form().setText(IDC_LOGTKT_END_NUMBER, c.last);
-        mask->key(IDC_LOGTKT_LNIATA, ui::Key::Enter);
-        EXPECT_EQ(mask->events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
-    }
-}
-
+// With a later field wrong as well, the check of the first in order is the one shown.
 TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
     struct Refusal {
         int type;
@@ -113,20 +75,26 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
         const char* text;
         const char* key;
         int focus = 0;  // 0: the typed field
+        int later = 0;  // a field emptied too, whose check comes later
     };
     const Refusal refusals[] = {
-        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, " ", "ERR_LOG_TKT_LNIATA_MANDATORY"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, " ", "ERR_LOG_TKT_LNIATA_MANDATORY", 0,
+         IDC_LOGTKT_NO_OF_DOC},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, "1A2B3", "_ERR_LNIATA_FIXVALUE"},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_LNIATA, "1A2B3-", "_ERR_LNIATA_INVALIDVALUE"},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_FORM_CODE, "", "ERR_LOG_TKT_BEG_TKTNO_FORMCODE"},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_FORM_CODE, "12", "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_MINLEN"},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_FORM_CODE, "1A3", "ERR_LOG_TKT_BEG_TKTNO_FORMCODE_NUM"},
-        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_NUMBER, "\t", "ERR_LOG_TKT_BEG_TKTNO"},
+        {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_NUMBER, "\t", "ERR_LOG_TKT_BEG_TKTNO", 0,
+         IDC_LOGTKT_NO_OF_DOC},
+        {IDC_LOGTKT_TAT, IDC_LOGTKT_BEG_NUMBER, "", "ERR_LOG_TKT_BEG_TKTNO", 0,
+         IDC_LOGTKT_END_NUMBER},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_NUMBER, "456789", "ERR_LOG_TKT_BEG_TKTNO_MINLEN"},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_BEG_NUMBER, "45678 0", "ERR_LOG_TKT_BEG_TKTNO_NUM"},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_NO_OF_DOC, "", "ERR_LOG_TKT_NO_OF_DOC_MANDATORY"},
         {IDC_LOGTKT_OPTAT, IDC_LOGTKT_NO_OF_DOC, "5A", "ERR_LOG_TKT_NO_OF_DOC_NUM"},
-        {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, "", "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
+        {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, "", "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY", 0,
+         IDC_LOGTKT_NO_OF_DOC},
         {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, "1234567890123", "ERR_LOG_TKT_SCN_NO_MINLEN"},
         {IDC_LOGTKT_ATB2, IDC_LOGTKT_SCN, "1234567890123X", "ERR_BSP_DMGD_TKT_SCN_NO_NUM"},
         {IDC_LOGTKT_TAT, IDC_LOGTKT_END_FORM_CODE, "", "ERR_LOG_TKT_END_TKTNO_FORMCODE"},
@@ -151,40 +119,11 @@ TEST(LogTicketChecks, EveryCheckRefusesWithItsOwnKeyAndFocus) {
         f.type = r.type;
         Fill(*mask, f);
         mask->form().setText(r.field, r.text);
+        if (r.later != 0)
+            mask->form().setText(r.later, "");
         mask->key(IDC_LOGTKT_LNIATA, ui::Key::Enter);
         testing_support::ExpectRefused(*mask, "Log Ticket", r.key, r.focus != 0 ? r.focus : r.field,
                                        "TKT_ISSLOG_SECTION");
-    }
-}
-
-// With several fields wrong, the first in the order of the checks is the one shown.
-TEST(LogTicketChecks, TheFirstFailingCheckInOrderIsShown) {
-    struct Case {
-        int type;
-        std::vector<int> emptied;
-        const char* key;
-    };
-    const Case cases[] = {
-        {IDC_LOGTKT_OPTAT,
-         {IDC_LOGTKT_NO_OF_DOC, IDC_LOGTKT_LNIATA},
-         "ERR_LOG_TKT_LNIATA_MANDATORY"},
-        {IDC_LOGTKT_OPTAT, {IDC_LOGTKT_NO_OF_DOC, IDC_LOGTKT_BEG_NUMBER}, "ERR_LOG_TKT_BEG_TKTNO"},
-        {IDC_LOGTKT_ATB2,
-         {IDC_LOGTKT_NO_OF_DOC, IDC_LOGTKT_SCN},
-         "ERR_BSP_DMGD_TKT_SCN_NO_MANDATORY"},
-        {IDC_LOGTKT_TAT, {IDC_LOGTKT_END_NUMBER, IDC_LOGTKT_BEG_NUMBER}, "ERR_LOG_TKT_BEG_TKTNO"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
-        auto mask = StartMask();
-        Form f;
-        f.type = c.type;
-        Fill(*mask, f);
-        for (int id : c.emptied)
-            mask->form().setText(id, "");
-        mask->click(IDC_LOGTKT_SEND);
-        EXPECT_EQ(mask->recorder().lines,
-                  std::vector<std::string>{std::string("msgbox [Log Ticket] ") + c.key});
     }
 }
 
@@ -248,36 +187,54 @@ TEST(LogTicketMarketCode, ReaderKeepsAtMostThreeCharactersOrNone) {
 // Every field of each type lands in its place of the entry and under its key, the keys the
 // type does not use are saved empty (split ticketing too, ticked under ATB2 before the type
 // changed), and Recall after Clear brings every live field of the type sent back, each from its
-// own key.
+// own key. The plain OPTAT and TAT entries are in the scenario transcripts; the last rows are
+// the number edges.
 TEST(LogTicketProfile, EachTypeSendsSavesAndRecallsItsFieldsUnderTheirKeys) {
     struct Case {
+        const char* what;
         int type;
+        bool split;
+        const char* first;  // form code and number, 3 + 7 digits
+        const char* last;   // set past the typing limit, as a profile may bring it back
         const char* entry;
-        const char* section;
+        const char* section = nullptr;
     };
     const Case cases[] = {
-        {IDC_LOGTKT_OPTAT, "DN1A2B3C/55545678904/50",
+        {"OPTAT", IDC_LOGTKT_OPTAT, true, "5554567890", nullptr, "DN1A2B3C/55545678904/50",
          "OPTAT=1 ATB2=0 TAT=0 LNIATA=1A2B3C BEG_TICKET_FORM_CODE=555 BEG_TICKET_NUMBER=4567890 "
          "NO_OF_DOC=50 SPLIT_TICKETING= SCN_NUMBER= END_TICKET_NUMBER= END_TICKET_FORM_CODE="},
-        {IDC_LOGTKT_ATB2, "DBR1A2B3C/12345678901234/50",
+        {"ATB2 split", IDC_LOGTKT_ATB2, true, "5554567890", nullptr, "DBR1A2B3C/12345678901234/50",
          "OPTAT=0 ATB2=1 TAT=0 LNIATA=1A2B3C SPLIT_TICKETING=1 SCN_NUMBER=12345678901234 "
          "NO_OF_DOC=50 BEG_TICKET_NUMBER= BEG_TICKET_FORM_CODE= END_TICKET_NUMBER= "
          "END_TICKET_FORM_CODE="},
-        {IDC_LOGTKT_TAT, "DN1A2B3C/55545678904/10",
+        {"TAT", IDC_LOGTKT_TAT, true, "5554567890", nullptr, "DN1A2B3C/55545678904/10",
          "OPTAT=0 ATB2=0 TAT=1 LNIATA=1A2B3C BEG_TICKET_FORM_CODE=555 BEG_TICKET_NUMBER=4567890 "
          "END_TICKET_FORM_CODE=555 END_TICKET_NUMBER=4567899 SPLIT_TICKETING= SCN_NUMBER= "
          "NO_OF_DOC="},
+        {"ATB2", IDC_LOGTKT_ATB2, false, "1234567890", nullptr, "DB1A2B3C/12345678901234/50"},
+        {"leading zeros kept", IDC_LOGTKT_OPTAT, false, "1230000123", nullptr,
+         "DN1A2B3C/12300001232/50"},
+        {"TAT of one ticket", IDC_LOGTKT_TAT, false, "1234567890", "4567890",
+         "DN1A2B3C/12345678903/1"},
+        {"count wraps negative", IDC_LOGTKT_TAT, false, "0000000000", "2147483647",
+         "DN1A2B3C/00000000000/-2147483648"},
+        // Held at the largest 64-bit value.
+        {"past 64 bits", IDC_LOGTKT_TAT, false, "0000000000", "99999999999999999999999",
+         "DN1A2B3C/00000000000/0"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.entry);
+        SCOPED_TRACE(c.what);
         auto mask = StartMask();
         Form f;
         f.type = c.type;
-        f.firstCode = f.lastCode = "555";
-        f.split = true;
+        f.split = c.split;
+        f.firstCode = f.lastCode = std::string(c.first, 3);
+        f.firstNumber = std::string(c.first + 3);
         mask->click(IDC_LOGTKT_ATB2);
         mask->click(IDC_LOGTKT_SPLIT);
         Fill(*mask, f);
+        if (c.last)
+            mask->form().setText(IDC_LOGTKT_END_NUMBER, c.last);
         const auto fields = [&] {
             std::vector<std::string> texts;
             for (int id : {IDC_LOGTKT_LNIATA, IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER,
@@ -291,9 +248,11 @@ TEST(LogTicketProfile, EachTypeSendsSavesAndRecallsItsFieldsUnderTheirKeys) {
             return texts;
         };
         const std::vector<std::string> sent = fields();
-        mask->click(IDC_LOGTKT_SEND);
+        mask->key(IDC_LOGTKT_LNIATA, ui::Key::Enter);
         EXPECT_EQ(mask->events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
-        EXPECT_EQ(Section(*mask), c.section);
+        if (c.section) {
+            EXPECT_EQ(Section(*mask), c.section);
+        }
         mask->click(IDC_LOGTKT_CLEAR);
         mask->click(IDC_LOGTKT_RECALL);
         EXPECT_TRUE(mask->form().isChecked(c.type));
