@@ -22,61 +22,50 @@ std::string show(const std::vector<std::u16string>& words) {
     for (const auto& word : words) {
         out += '[';
         for (char16_t c : word) {
-            if (c >= 0x20 && c < 0x7F) {
-                out += static_cast<char>(c);
-            } else {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-                out += escaped;
-            }
+            char unit[8];
+            std::snprintf(unit, sizeof unit, c >= 0x20 && c < 0x7F ? "%c" : "\\u%04X",
+                          static_cast<unsigned>(c));
+            out += unit;
         }
         out += ']';
     }
     return out;
 }
 
-struct LineCase {
-    const char* line;
-    const char* words;  // as show() writes them
-    const char* error;  // "" when the line is sound
-};
-
+// A sound line's words as show() writes them, or the error of a malformed one.
 TEST(ScriptLine, WordsQuotesAndEscapes) {
-    const LineCase cases[] = {
-        {" type\t848  125 ", "[type][848][125]", ""},
-        {"", "", ""},
-        {"# a comment", "", ""},
-        {"type 840 a#b", "[type][840][a#b]", ""},
-        {R"(file x C:\dir\n)", R"([file][x][C:\dir\n])", ""},
-        {R"(type 1 ab"cd)", R"([type][1][ab"cd])", ""},
-        {R"(queue K "TFR=12&X=1")", "[queue][K][TFR=12&X=1]", ""},
-        {R"(type 1 "")", "[type][1][]", ""},
-        {R"(type 1 "a\\b\"c")", R"([type][1][a\b"c])", ""},
-        {R"(type 1 "\n\t")", R"([type][1][\u000A\u0009])", ""},
-        {R"(type 1 "\uD800")", R"([type][1][\uD800])", ""},
-        {R"(type 1 "\u00415")", "[type][1][A5]", ""},
-        {"type 1 \xC2\xA5 \"\xF0\x9F\x98\x80\"", R"([type][1][\u00A5][\uD83D\uDE00])", ""},
-        {R"("quoted" word)", "[quoted][word]", ""},
-        {R"(type 1 "a" "b")", "[type][1][a][b]", ""},
+    const std::pair<const char*, const char*> cases[] = {
+        {" type\t848  125 ", "[type][848][125]"},
+        {"", ""},
+        {"# a comment", ""},
+        {"type 840 a#b", "[type][840][a#b]"},
+        {R"(file x C:\dir\n)", R"([file][x][C:\dir\n])"},
+        {R"(type 1 ab"cd)", R"([type][1][ab"cd])"},
+        {R"(queue K "TFR=12&X=1")", "[queue][K][TFR=12&X=1]"},
+        {R"(type 1 "")", "[type][1][]"},
+        {R"(type 1 "a\\b\"c")", R"([type][1][a\b"c])"},
+        {R"(type 1 "\n\t")", R"([type][1][\u000A\u0009])"},
+        {R"(type 1 "\uD800")", R"([type][1][\uD800])"},
+        {R"(type 1 "\u00415")", "[type][1][A5]"},
+        {"type 1 \xC2\xA5 \"\xF0\x9F\x98\x80\"", R"([type][1][\u00A5][\uD83D\uDE00])"},
+        {R"("quoted" word)", "[quoted][word]"},
+        {R"(type 1 "a" "b")", "[type][1][a][b]"},
+        {"# \xFF in a comment", ""},
         // malformed lines
-        {R"(type 1 "abc)", "", "unterminated quote"},
-        {R"(type 1 "abc\")", "", "unterminated quote"},
-        {R"(type 1 "\x")", "", R"(bad escape \x)"},
-        {R"(type 1 "\u12G4")", "", R"(bad escape \u12G4)"},
-        {R"(type 1 "a"b)", "", "text after a closing quote"},
-        {"type 1 \xFF", "", "invalid UTF-8"},
-        {"type 1 \xC0\x80", "", "invalid UTF-8"},          // overlong NUL
-        {"type 1 \xED\xA0\x80", "", "invalid UTF-8"},      // an encoded surrogate
-        {"type 1 \xF4\x90\x80\x80", "", "invalid UTF-8"},  // above U+10FFFF
-        {"type 1 \x80", "", "invalid UTF-8"},              // stray continuation byte
-        {"# \xFF in a comment", "", ""},
+        {R"(type 1 "abc)", "unterminated quote"},
+        {R"(type 1 "abc\")", "unterminated quote"},
+        {R"(type 1 "\x")", R"(bad escape \x)"},
+        {R"(type 1 "\u12G4")", R"(bad escape \u12G4 (\u takes four hex digits))"},
+        {R"(type 1 "a"b)", "text after a closing quote"},
+        {"type 1 \xFF", "invalid UTF-8"},
+        {"type 1 \xC0\x80", "invalid UTF-8"},          // overlong NUL
+        {"type 1 \xED\xA0\x80", "invalid UTF-8"},      // an encoded surrogate
+        {"type 1 \xF4\x90\x80\x80", "invalid UTF-8"},  // above U+10FFFF
+        {"type 1 \x80", "invalid UTF-8"},              // stray continuation byte
     };
-    for (const auto& c : cases) {
-        host::LineWords got = host::splitScriptLine(c.line);
-        EXPECT_EQ(show(got.words), c.words) << "line [" << c.line << "]";
-        EXPECT_EQ(got.error.substr(0, std::string(c.error).size()), c.error)
-            << "line [" << c.line << "] error [" << got.error << "]";
-        EXPECT_EQ(got.error.empty(), std::string(c.error).empty()) << "line [" << c.line << "]";
+    for (const auto& [line, outcome] : cases) {
+        const host::LineWords got = host::splitScriptLine(line);
+        EXPECT_EQ(show(got.words) + got.error, outcome) << "line [" << line << "]";
     }
 }
 
@@ -146,13 +135,9 @@ TEST(ScriptReaderTest, InteractiveModePromptsAndGoesOnAfterErrors) {
     EXPECT_EQ(prompt.str(), "quorvex> quorvex> quorvex> quorvex> \n");
 }
 
-struct ArityCase {
-    const char* line;
-    const char* why;  // "" when the count fits
-};
-
+// A line and why its count of arguments is wrong ("" when it fits).
 TEST(CommandTable, ArgumentCounts) {
-    const ArityCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"ini Quorvex.ini User LANG", "`ini` takes 4 arguments"},
         {"queue K", "`queue` takes 2 arguments"},
         {"create", "`create` takes 1 argument"},
@@ -171,19 +156,14 @@ TEST(CommandTable, ArgumentCounts) {
         {"expect", "`expect` takes 1 or 2 arguments"},
         {"help type extra", "`help` takes 0 or 1 argument"},
     };
-    for (const auto& c : cases) {
-        std::istringstream in(c.line);
+    for (const auto& [line, why] : cases) {
+        std::istringstream in(line);
         ScriptReader reader(in);
         auto command = reader.next();
-        ASSERT_TRUE(command.has_value()) << c.line;
-        EXPECT_EQ(host::checkArguments(*command).value_or(""), c.why) << "line [" << c.line << "]";
+        ASSERT_TRUE(command.has_value()) << line;
+        EXPECT_EQ(host::checkArguments(*command).value_or(""), why) << "line [" << line << "]";
     }
 }
-
-struct CommandLineCase {
-    std::vector<std::string_view> arguments;
-    const char* outcome;  // "home=...|cp=...|script=..." or "help" or "error"
-};
 
 std::string outcomeOf(const CommandLineParse& parse) {
     if (parse.help || parse.version) {
@@ -200,7 +180,7 @@ std::string outcomeOf(const CommandLineParse& parse) {
 }
 
 TEST(CommandLineTest, OptionsAndScript) {
-    const CommandLineCase cases[] = {
+    const std::pair<std::vector<std::string_view>, const char*> cases[] = {
         {{}, "home=(default)|cp=1252|script=(stdin)"},
         {{"run.qvx"}, "home=(default)|cp=1252|script=run.qvx"},
         {{"--home", "/h", "--codepage", "1251", "s"}, "home=/h|cp=1251|script=s"},
@@ -224,13 +204,9 @@ TEST(CommandLineTest, OptionsAndScript) {
         {{"--verbose"}, "error"},
         {{""}, "error"},
     };
-    for (const auto& c : cases) {
-        std::string joined;
-        for (auto a : c.arguments) {
-            joined += std::string(a) + " ";
-        }
-        EXPECT_EQ(outcomeOf(host::parseCommandLine(c.arguments)), c.outcome)
-            << "arguments [" << joined << "]";
+    for (const auto& [arguments, outcome] : cases) {
+        EXPECT_EQ(outcomeOf(host::parseCommandLine(arguments)), outcome)
+            << testing::PrintToString(arguments);
     }
 }
 
