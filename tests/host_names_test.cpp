@@ -11,14 +11,12 @@
 
 namespace {
 
-struct NameCase {
-    const char* text;
-    int mainForm;
-    const char* outcome;  // "DIALOG:CONTROL" (0: the main form) or the start of the why
-};
-
 TEST(ControlNames, NumbersAndSymbolsOnTheirDialogs) {
-    const NameCase cases[] = {
+    const struct {
+        const char* text;
+        int mainForm;
+        const char* outcome;  // "DIALOG:CONTROL" (0: the main form) or the start of the why
+    } cases[] = {
         {"848", 119, "0:848"},
         {"IDC_MANVOID_AIRLINE", 119, "0:848"},
         {"119:IDC_MANVOID_AIRLINE", 0, "119:848"},
@@ -27,13 +25,11 @@ TEST(ControlNames, NumbersAndSymbolsOnTheirDialogs) {
         // 838 is the log ticket's TAT radio and the manual void's date: the symbol decides.
         {"IDC_LOGTKT_TAT", 116, "0:838"},
         {"IDC_LOGTKT_TAT", 119,
-         "`IDC_LOGTKT_TAT` is not on IDD_ISSMANUALVOIDTKT (119) but on "
-         "IDD_ISSLOGTKT (116)"},
+         "`IDC_LOGTKT_TAT` is not on IDD_ISSMANUALVOIDTKT (119) but on IDD_ISSLOGTKT (116)"},
         {"IDC_STATUS_LINE", 124, "0:599"},
         {"IDC_ENCODER_CONTROL", 0, "0:122"},  // no mask: the value alone
         {"IDD_CODER:IDC_CALENDAR_CONTROL", 0,
-         "`IDC_CALENDAR_CONTROL` is not on IDD_CODER (202) "
-         "but on IDD_MONTH (204)"},
+         "`IDC_CALENDAR_CONTROL` is not on IDD_CODER (202) but on IDD_MONTH (204)"},
         {"IDC_MANVOID_AIRLIN", 119,
          "no control `IDC_MANVOID_AIRLIN` on IDD_ISSMANUALVOIDTKT "
          "(119); did you mean `IDC_MANVOID_AIRLINE`"},
@@ -44,7 +40,7 @@ TEST(ControlNames, NumbersAndSymbolsOnTheirDialogs) {
         {"", 119, "`` is not a control"},
         {"119:", 119, "`119:` is not a control"},
     };
-    for (const NameCase& c : cases) {
+    for (const auto& c : cases) {
         const host::ControlNameParse parse = host::parseControlName(c.text, c.mainForm);
         const std::string got = parse.name ? std::to_string(parse.name->dialog) + ":" +
                                                  std::to_string(parse.name->control)
@@ -76,17 +72,15 @@ TEST(ResourceSymbols, EveryPlacementIsAControlOfItsTemplate) {
     EXPECT_EQ(host::describeControl(IDD_CODER, 999), "control 999");
 }
 
-struct SuggestCase {
-    const char* word;
-    std::vector<std::string_view> candidates;
-    const char* tail;
-};
-
 TEST(Suggestions, NearestNamesAndSmallSets) {
     const std::vector<std::string_view> keys = {"enter", "alt+up", "f1", "space", "tab"};
     const std::vector<std::string_view> many = {"ini",  "file", "queue", "create", "destroy",
                                                 "lang", "type", "click", "key",    "dump"};
-    const SuggestCase cases[] = {
+    const struct {
+        const char* word;
+        std::vector<std::string_view> candidates;
+        const char* tail;
+    } cases[] = {
         {"entr", keys, "; did you mean `enter`? The keys are enter, alt+up, f1, space, tab."},
         {"ENTER", keys, "; did you mean `enter`? The keys are enter, alt+up, f1, space, tab."},
         {"spcae", keys, "; did you mean `space`? The keys are enter, alt+up, f1, space, tab."},
@@ -96,7 +90,7 @@ TEST(Suggestions, NearestNamesAndSmallSets) {
         {"xyzzy", many, ""},
         {"x", {}, ""},
     };
-    for (const SuggestCase& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(host::suggestionFor(c.word, c.candidates, "keys"), c.tail) << c.word;
     // At most three, the nearest first.
     const std::vector<std::string_view> near = {"IDC_A1", "IDC_A12", "IDC_A2", "IDC_A3", "IDC_B"};
@@ -104,14 +98,12 @@ TEST(Suggestions, NearestNamesAndSmallSets) {
               (std::vector<std::string_view>{"IDC_A1", "IDC_A12", "IDC_A2"}));
 }
 
-struct CompletionCase {
-    const char* line;
-    int mainForm;
-    std::vector<std::string> completions;
-};
-
 TEST(Completion, CommandsClassesSymbolsAndKeys) {
-    const CompletionCase cases[] = {
+    const struct {
+        const char* line;
+        int mainForm;
+        std::vector<std::string> completions;
+    } cases[] = {
         {"dr", 0, {"draw"}},
         {"help de", 0, {"destroy"}},
         {"create IssM", 0, {"IssManualVoidTkt"}},
@@ -124,7 +116,7 @@ TEST(Completion, CommandsClassesSymbolsAndKeys) {
         {"ini Z", 0, {"ZenkorMain.ini"}},
         {"type 848 IDC_", 119, {}},
     };
-    for (const CompletionCase& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(host::completionsFor(c.line, c.mainForm), c.completions) << c.line;
 }
 
