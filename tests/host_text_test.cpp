@@ -90,7 +90,7 @@ TEST(TranscriptDiff, HunksShowWhatChangedWithContext) {
     EXPECT_EQ(host::splitLines("one\n\nthree"), (Lines{"one", "", "three"}));
 }
 
-TEST(HomeFiles, WritesStayInsideTheHome) {
+TEST(HomeFiles, WritesStayInsideAUsableHome) {
     testing_support::TempHome home;
     const std::string root = home.path().string();
     const std::pair<const char*, bool> cases[] = {
@@ -124,12 +124,9 @@ TEST(HomeFiles, WritesStayInsideTheHome) {
     EXPECT_NE(home.read("zenkor/ZenkorMain.ini").find("ENCODER_CURRENCY=GBP"), std::string::npos);
     EXPECT_EQ(host::writeIniValue("Quorvex.ini", "SYSTEM", "Path", ".."), "");
     EXPECT_NE(host::writeIniValue("ZenkorMain.ini", "ENCODER", "ENCODER_CURRENCY", "EUR"), "");
-}
 
-TEST(HomeFiles, AnUnusableHomeIsTold) {
-    testing_support::TempHome home;
+    // A home that is not a directory, or cannot be made, is told.
     home.write("file", "x");
-    const std::string root = home.path().string();
     EXPECT_EQ(host::homeProblem(root), "");
     EXPECT_EQ(host::homeProblem(root + "/new/home"), "");  // made when missing
     EXPECT_TRUE(std::filesystem::is_directory(root + "/new/home"));
