@@ -20,14 +20,12 @@ std::string show(const QueryString& q) {
     return out;
 }
 
-struct ParseCase {
-    const char* text;
-    const char* separators;
-    const char* items;  // (key|value) per item
-};
-
 TEST(QueryStringParse, ItemsInOrder) {
-    const ParseCase cases[] = {
+    const struct {
+        const char* text;
+        const char* separators;
+        const char* items;  // (key|value) per item
+    } cases[] = {
         {"TFR=12&X=1", "&", "(TFR|12)(X|1)"},
         {"TFR=12&", "&", "(TFR|12)(InvalidKey|)"},
         {"TFR", "&", "(InvalidKey|TFR)"},
@@ -49,7 +47,7 @@ TEST(QueryStringParse, ItemsInOrder) {
     }
 }
 
-TEST(QueryStringParse, NullsAndEmbeddedNulsAreSafe) {
+TEST(QueryStringParse, NullsEmbeddedNulsAndLongTextsAreSafe) {
     QueryString nullText(static_cast<const char*>(nullptr), "&");
     EXPECT_EQ(nullText.count(), 0);
     EXPECT_FALSE(nullText.lookup("InvalidKey").found);
@@ -58,57 +56,45 @@ TEST(QueryStringParse, NullsAndEmbeddedNulsAreSafe) {
     QueryString q(std::string_view(text), "&");
     ASSERT_EQ(q.count(), 2);
     EXPECT_EQ(q.items()[0].value(), std::string("x\0y", 3)) << "a NUL is an ordinary byte";
-}
 
-TEST(QueryStringParse, LongTextKeepsEveryItem) {
-    std::string text;
-    const int pieces = 50000;
-    for (int i = 0; i < pieces; ++i) {
+    text.clear();
+    for (int i = 0; i < 50000; ++i)
         text += "K" + std::to_string(i) + "=" + std::to_string(i) + "&";
-    }
-    QueryString q(std::string_view(text), "&");
-    EXPECT_EQ(q.count(), pieces + 1);
-    EXPECT_EQ(q.lookup("K49999").value, "49999");
+    QueryString many(std::string_view(text), "&");
+    EXPECT_EQ(many.count(), 50001) << "every item kept";
+    EXPECT_EQ(many.lookup("K49999").value, "49999");
 }
-
-struct LookupCase {
-    const char* text;
-    const char* key;
-    bool found;
-    const char* value;
-};
 
 TEST(QueryStringLookup, FirstExactMatchWins) {
-    const LookupCase cases[] = {
+    const struct {
+        const char* text;
+        const char* key;
+        bool found;
+        const char* value;
+    } cases[] = {
         {"TFR=12&X=1", "TFR", true, "12"},   {"TFR", "TFR", false, ""},
         {"TFR=1&TFR=2", "TFR", true, "1"},   {"tfr=5", "TFR", false, ""},
         {"TFR =1", "TFR", false, ""},        {"TFRX=1", "TFR", false, ""},
         {"X=1&TFR=A=B", "TFR", true, "A=B"}, {"=v", "", true, "v"},
     };
     for (const auto& c : cases) {
-        QueryString q(c.text, "&");
-        framework::FieldLookup got = q.lookup(c.key);
-        EXPECT_EQ(got.found, c.found) << "text [" << c.text << "] key [" << c.key << "]";
-        EXPECT_EQ(got.value, c.value) << "text [" << c.text << "] key [" << c.key << "]";
+        const framework::FieldLookup got = QueryString(c.text, "&").lookup(c.key);
+        EXPECT_EQ(std::pair(got.found, got.value), std::pair(c.found, std::string(c.value)))
+            << "text [" << c.text << "] key [" << c.key << "]";
     }
 }
 
 // Collects the lines of the debug channel while it lives, and switches it back after.
-class DebugCapture {
-  public:
-    DebugCapture() : wasOn_(debug::enabled()) {
-        previous_ = debug::setSink([this](std::string_view line) { lines.emplace_back(line); });
-        debug::enable(true);
-    }
+struct DebugCapture {
+    DebugCapture() { debug::enable(true); }
     ~DebugCapture() {
-        debug::enable(wasOn_);
-        debug::setSink(std::move(previous_));
+        debug::enable(wasOn);
+        debug::setSink(std::move(previous));
     }
     std::vector<std::string> lines;
-
-  private:
-    bool wasOn_;
-    debug::Sink previous_;
+    const bool wasOn = debug::enabled();
+    debug::Sink previous =
+        debug::setSink([this](std::string_view line) { lines.emplace_back(line); });
 };
 
 // The debug channel gets each item on a dump and the text then each item on destruction, with
