@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/text/codepage.h"
@@ -60,24 +61,20 @@ TEST(CompiledResourcesTest, TheHeadlessTablesCarryWhatTheModuleCarries) {
             const ui::DialogTemplate* t = ui::findTemplate(*r.name.ordinal);
             ASSERT_NE(t, nullptr) << "dialog " << *r.name.ordinal;
             SCOPED_TRACE("dialog " + std::to_string(t->id));
-            EXPECT_EQ(t->caption, utf8(d.title));
-            EXPECT_EQ((std::pair{t->width, t->height}), (std::pair{d.width, d.height}));
-            EXPECT_EQ(t->fontFace, utf8(d.fontFace));
-            EXPECT_EQ(t->fontSize, d.fontSize);
+            EXPECT_EQ(std::tuple(t->caption, t->width, t->height, t->fontFace, t->fontSize),
+                      std::tuple(utf8(d.title), d.width, d.height, utf8(d.fontFace), d.fontSize));
             ASSERT_EQ(t->controls.size(), d.items.size());
             for (std::size_t i = 0; i < d.items.size(); ++i) {
                 const ui::ControlTemplate& c = t->controls[i];
                 const rc::DialogItem& item = d.items[i];
                 SCOPED_TRACE("control " + std::to_string(item.id));
-                EXPECT_EQ(c.id, item.id);
-                EXPECT_EQ(c.kind, rc::controlKind(item));
-                EXPECT_EQ(hex(c.style), hex(item.style));
-                EXPECT_EQ(hex(c.exStyle), hex(item.exStyle));
-                EXPECT_EQ((std::vector{c.x, c.y, c.width, c.height}),
-                          (std::vector{item.x, item.y, item.width, item.height}));
-                EXPECT_EQ(c.text, utf8(item.title.name));
-                EXPECT_EQ(c.windowClass,
-                          c.kind == ui::ControlKind::Custom ? utf8(item.windowClass.name) : "");
+                const bool custom = c.kind == ui::ControlKind::Custom;
+                EXPECT_EQ(
+                    std::tuple(c.id, c.kind, hex(c.style), hex(c.exStyle), c.x, c.y, c.width,
+                               c.height, c.text, c.windowClass),
+                    std::tuple(item.id, rc::controlKind(item), hex(item.style), hex(item.exStyle),
+                               item.x, item.y, item.width, item.height, utf8(item.title.name),
+                               custom ? utf8(item.windowClass.name) : ""));
             }
         } else if (r.type == rc::kStringType) {
             std::map<int, std::u16string> table;
@@ -174,8 +171,13 @@ void put32(Bytes& b, std::size_t at, std::uint32_t v) {
     put16(b, at + 2, v >> 16);
 }
 
-// The message of the error reading bytes, or "" when they read.
+// The readers of the compiled formats, and the message of the error reading bytes with one, or ""
+// when they read.
 using Read = std::function<void(std::span<const std::uint8_t>)>;
+const Read kFile = [](auto b) { rc::readResFile(b); };
+const Read kDialog = [](auto b) { rc::readDialogEx(b); };
+const Read kStrings = [](auto b) { rc::readStringBlock(b); };
+const Read kBitmap = [](auto b) { rc::readBitmap(b); };
 std::string errorOf(const Read& read, const Bytes& bytes) {
     try {
         read(bytes);
@@ -186,10 +188,6 @@ std::string errorOf(const Read& read, const Bytes& bytes) {
 }
 
 TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
-    const Read file = [](auto b) { rc::readResFile(b); };
-    const Read dialog = [](auto b) { rc::readDialogEx(b); };
-    const Read strings = [](auto b) { rc::readStringBlock(b); };
-    const Read bitmap = [](auto b) { rc::readBitmap(b); };
     auto dataOf = [&](std::uint16_t type) {
         auto data = resourceOf(resources, type).data;
         return Bytes(data.begin(), data.end());
@@ -204,25 +202,25 @@ TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
         const char* message;
     };
     const Case cases[] = {
-        {"no leading empty entry", file, bytes,
+        {"no leading empty entry", kFile, bytes,
          [](Bytes& b) { b.erase(b.begin(), b.begin() + 32); },
          "not a 32-bit compiled resource file"},
-        {"cut in a header", file, bytes, [](Bytes& b) { b.resize(0x2A); },
+        {"cut in a header", kFile, bytes, [](Bytes& b) { b.resize(0x2A); },
          "compiled resources at offset 0x28: header size 48 is out of bounds"},
-        {"header past the end", file, bytes, [](Bytes& b) { put32(b, 0x24, 0x7FFFFFF0); },
+        {"header past the end", kFile, bytes, [](Bytes& b) { put32(b, 0x24, 0x7FFFFFF0); },
          "compiled resources at offset 0x28: header size 2147483632 is out of bounds"},
-        {"data past the end", file, bytes, [](Bytes& b) { put32(b, 0x20, 0x7FFFFFF0); },
+        {"data past the end", kFile, bytes, [](Bytes& b) { put32(b, 0x20, 0x7FFFFFF0); },
          "needs 2147483632 bytes"},
-        {"not a DIALOGEX", dialog, dataOf(rc::kDialogType), [](Bytes& b) { put16(b, 2, 0); },
+        {"not a DIALOGEX", kDialog, dataOf(rc::kDialogType), [](Bytes& b) { put16(b, 2, 0); },
          "dialog template at offset 0x4: not a DIALOGEX template"},
-        {"more items than data", dialog, dataOf(rc::kDialogType),
+        {"more items than data", kDialog, dataOf(rc::kDialogType),
          [](Bytes& b) { put16(b, 16, 200); }, "dialog template at offset"},
-        {"string past its block", strings, dataOf(rc::kStringType),
+        {"string past its block", kStrings, dataOf(rc::kStringType),
          [](Bytes& b) { put16(b, 2, 500); }, "string block at offset"},
-        {"pixels past the bitmap", bitmap, dataOf(rc::kBitmapType),
+        {"pixels past the bitmap", kBitmap, dataOf(rc::kBitmapType),
          [](Bytes& b) { put32(b, 4, 1000); }, "the pixels of 1000 x 2 do not fit"},
-        {"unknown bitmap header", bitmap, dataOf(rc::kBitmapType), [](Bytes& b) { put32(b, 0, 7); },
-         "unknown bitmap header size 7"},
+        {"unknown bitmap header", kBitmap, dataOf(rc::kBitmapType),
+         [](Bytes& b) { put32(b, 0, 7); }, "unknown bitmap header size 7"},
     };
     for (const Case& c : cases) {
         Bytes damaged = c.input;
@@ -236,16 +234,10 @@ TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
 // Input cut anywhere reads or is refused, and never reads outside what it was given (the
 // address sanitizer watches).
 TEST_F(ExtrasTest, EveryCutOfTheInputIsReadWithinItsBounds) {
-    const Read readers[] = {
-        [](auto b) { rc::readResFile(b); },
-        [](auto b) { rc::readDialogEx(b); },
-        [](auto b) { rc::readStringBlock(b); },
-        [](auto b) { rc::readBitmap(b); },
-    };
     auto readEveryCut = [&](std::span<const std::uint8_t> whole) {
         for (std::size_t size = 0; size < whole.size(); ++size) {
-            for (const Read& read : readers)
-                errorOf(read, Bytes(whole.begin(), whole.begin() + size));
+            for (const Read* read : {&kFile, &kDialog, &kStrings, &kBitmap})
+                errorOf(*read, Bytes(whole.begin(), whole.begin() + size));
         }
     };
     readEveryCut(bytes);
