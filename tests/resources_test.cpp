@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -83,22 +82,11 @@ TEST(ResourcesTest, TheChoosersHostOnlyTheirOutsideControl) {
 }
 
 TEST(ResourcesTest, String101IsTheByteA5InEachCodePage) {
-    struct Case {
-        unsigned codePage;
-        std::u16string mark, markUtf8;
-    };
-    const Case cases[] = {{1252, u"\u00A5", u"\u00C2\u00A5"}, {1251, u"\u0490", u"\u0412\u0490"}};
-    for (const Case& c : cases) {
-        std::map<int, std::u16string> table;
-        for (const ui::StringResource& s : ui::stringTable(c.codePage))
-            table[s.id] = s.text;
-        EXPECT_EQ(table[IDS_CONTINUATION_MARK], c.mark) << "code page " << c.codePage;
-        EXPECT_EQ(table[IDS_CONTINUATION_MARK_UTF8], c.markUtf8) << "code page " << c.codePage;
-
-        ASSERT_TRUE(text::setSystemCodePage(c.codePage));
-        EXPECT_EQ(ui::loadString(IDS_CONTINUATION_MARK), "\xA5") << "code page " << c.codePage;
+    for (unsigned codePage : {1252u, 1251u}) {
+        ASSERT_TRUE(text::setSystemCodePage(codePage));
+        EXPECT_EQ(ui::loadString(IDS_CONTINUATION_MARK), "\xA5") << "code page " << codePage;
         EXPECT_EQ(ui::loadString(IDS_CONTINUATION_MARK_UTF8), "\xC2\xA5")
-            << "code page " << c.codePage;
+            << "code page " << codePage;
         EXPECT_EQ(ui::loadString(4242), "");
     }
     text::setSystemCodePage(1252);
