@@ -2,6 +2,8 @@
 // nearest names it offers for a mistyped one, and what Tab completes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "host/completion.h"
 #include "host/control_name.h"
 #include "host/resource_symbols.h"
@@ -60,10 +62,8 @@ TEST(ResourceSymbols, EveryPlacementIsAControlOfItsTemplate) {
         ASSERT_TRUE(dialog && control) << p.dialog << ":" << p.control;
         const ui::DialogTemplate* tmpl = ui::findTemplate(*dialog);
         ASSERT_NE(tmpl, nullptr) << p.dialog;
-        const bool found =
-            std::any_of(tmpl->controls.begin(), tmpl->controls.end(),
-                        [&](const ui::ControlTemplate& t) { return t.id == *control; });
-        EXPECT_TRUE(found) << p.dialog << " has no control " << p.control;
+        EXPECT_EQ(std::ranges::count(tmpl->controls, *control, &ui::ControlTemplate::id), 1)
+            << p.dialog << " holds " << p.control << " once";
         EXPECT_EQ(host::controlSymbol(*dialog, *control), p.control);
     }
     EXPECT_EQ(host::dialogSymbol(119), "IDD_ISSMANUALVOIDTKT");

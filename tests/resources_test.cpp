@@ -26,46 +26,40 @@ const DialogTemplate& templateOf(ui::DialogId id) {
 }
 
 TEST(ResourcesTest, RadioGroupsStartWithTheirFirstButtonAndEndAtTheNextGroup) {
-    struct Group {
-        ui::DialogId form;
-        std::vector<ui::ControlId> radios;
-    };
-    const Group groups[] = {
+    const std::pair<ui::DialogId, std::vector<ui::ControlId>> groups[] = {
         {IDD_ISSLOGTKT, {IDC_LOGTKT_OPTAT, IDC_LOGTKT_ATB2, IDC_LOGTKT_TAT}},
         {IDD_ISSBSPDAMAGEDTKT, {IDC_DAMAGED_OPTAT, IDC_DAMAGED_ATB2}},
     };
-    for (const Group& g : groups) {
-        const DialogTemplate& t = templateOf(g.form);
-        EXPECT_EQ(
-            std::count_if(t.controls.begin(), t.controls.end(),
-                          [](const ControlTemplate& c) { return c.kind == ControlKind::Radio; }),
-            static_cast<long>(g.radios.size()))
-            << "form " << g.form;
-        auto first = std::find_if(t.controls.begin(), t.controls.end(),
-                                  [&](const ControlTemplate& c) { return c.id == g.radios[0]; });
+    for (const auto& [form, radios] : groups) {
+        SCOPED_TRACE("form " + std::to_string(form));
+        const DialogTemplate& t = templateOf(form);
+        EXPECT_EQ(std::ranges::count(t.controls, ControlKind::Radio, &ControlTemplate::kind),
+                  std::ssize(radios));
+        const auto first = std::ranges::find(t.controls, radios[0], &ControlTemplate::id);
         ASSERT_NE(first, t.controls.end());
-        EXPECT_TRUE(first->group()) << "form " << g.form;
-        for (std::size_t i = 1; i < g.radios.size(); ++i) {
-            EXPECT_EQ(first[i].id, g.radios[i]) << "form " << g.form << " radios adjacent";
+        EXPECT_TRUE(first->group());
+        for (std::size_t i = 1; i < radios.size(); ++i) {
+            EXPECT_EQ(first[i].id, radios[i]) << "radios adjacent";
             EXPECT_EQ(first[i].kind, ControlKind::Radio);
-            EXPECT_FALSE(first[i].group()) << "form " << g.form << " radio " << g.radios[i];
+            EXPECT_FALSE(first[i].group()) << "radio " << radios[i];
         }
-        EXPECT_TRUE(first[g.radios.size()].group()) << "form " << g.form << " group ends";
+        EXPECT_TRUE(first[radios.size()].group()) << "group ends";
     }
 }
 
 TEST(ResourcesTest, EveryMaskFormHasTheStatusLineAndFieldsThatCapitaliseAndTakeTheTab) {
     for (ui::DialogId form : kMaskForms) {
+        SCOPED_TRACE("form " + std::to_string(form));
         int edits = 0, statusLines = 0;
         for (const ControlTemplate& c : templateOf(form).controls) {
             statusLines += c.id == IDC_STATUS_LINE && c.kind == ControlKind::Static;
             if (c.kind != ControlKind::Edit)
                 continue;
             ++edits;
-            EXPECT_TRUE(c.uppercase() && c.tabStop()) << "form " << form << " edit " << c.id;
+            EXPECT_TRUE(c.uppercase() && c.tabStop()) << "edit " << c.id;
         }
-        EXPECT_GT(edits, 0) << "form " << form;
-        EXPECT_EQ(statusLines, 1) << "form " << form;
+        EXPECT_GT(edits, 0);
+        EXPECT_EQ(statusLines, 1);
     }
 }
 
