@@ -14,6 +14,7 @@ namespace {
 
 using masks::issuance::ComposeHostCommand;
 using testing_support::Code;
+using testing_support::Sep;
 using testing_support::Settings;
 using testing_support::Text;
 using testing_support::Ticked;
@@ -26,15 +27,6 @@ struct Values final : testing_support::MapValues {
         return MapValues::choiceText(id);
     }
 };
-
-// "|" stands for the item separator, "!" for the "|" between entries.
-std::string Sep(std::string text) {
-    for (std::size_t at; (at = text.find('|')) != std::string::npos;)
-        text.replace(at, 1, "\\u00A5");
-    for (std::size_t at; (at = text.find('!')) != std::string::npos;)
-        text.replace(at, 1, "|");
-    return text;
-}
 
 struct Case {
     Settings settings;

@@ -12,6 +12,7 @@ namespace {
 
 using masks::reissue::ComposeEntry;
 using testing_support::Code;
+using testing_support::Sep;
 using testing_support::Settings;
 using testing_support::Text;
 using testing_support::Ticked;
@@ -32,13 +33,6 @@ std::string Compose(const Settings& settings) {
                            Text(IDC_REISS_IATA, "12345678"),
                            Code(IDC_REISS_FOP, 1)};
     return ComposeEntry(testing_support::Set(testing_support::Set(Values{}, cash), settings));
-}
-
-// "|" stands for the item separator.
-std::string Sep(std::string text) {
-    for (std::size_t at; (at = text.find('|')) != std::string::npos;)
-        text.replace(at, 1, "\\u00A5");
-    return text;
 }
 
 const std::string kHead = Sep("W|T1N1.1|ASQ|KP5|ET6181234567890/1//12JAN05SIN/12345678");

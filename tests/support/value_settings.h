@@ -1,5 +1,5 @@
 // Form values as data for the tests of the host entries: each a text, a list's code or a
-// ticked box, set in order over plain values.
+// ticked box, set in order over plain values; and the entries they expect, written plainly.
 #pragma once
 
 #include <functional>
@@ -30,6 +30,15 @@ Values Set(Values values, const Settings& settings) {
     for (const Setting& s : settings)
         s(values);
     return values;
+}
+
+// An entry written with "|" for the item separator and "!" for the "|" between entries.
+inline std::string Sep(std::string text) {
+    for (std::size_t at; (at = text.find('|')) != std::string::npos;)
+        text.replace(at, 1, "\\u00A5");
+    for (std::size_t at; (at = text.find('!')) != std::string::npos;)
+        text.replace(at, 1, "|");
+    return text;
 }
 
 }  // namespace testing_support
