@@ -28,8 +28,6 @@ using testing_support::Steps;
 using testing_support::Type;
 using testing_support::With;
 
-struct Typed;
-
 // A mask whose language has no strings, so that every message is its key.
 struct Reissue {
     Reissue() {
@@ -38,8 +36,6 @@ struct Reissue {
         opened = testing_support::VisibleControls(mask, IDD_TICKETINGREISSUANCE);
     }
     void run(const Steps& steps) { testing_support::Run(mask, steps); }
-    // A passing form in a situation, with one field typed over it.
-    void fill(const Typed& t);
     // Send, with what the steps logged before it forgotten (a language without strings logs
     // every list entry it fills).
     void send() {
@@ -130,12 +126,6 @@ struct Typed {
     const char* key = nullptr;
     int focus = 0;  // 0: the typed field
 };
-
-void Reissue::fill(const Typed& t) {
-    run(kCash);
-    run(t.situation);
-    mask.type(t.field, t.text);
-}
 
 // Each check refuses with its key and focus, nothing sent and nothing saved; the borders beside
 // them pass, as does each situation as it is.
@@ -284,7 +274,9 @@ TEST(ReissueChecks, EachRefusesWithItsKeyAndFocusAndItsBordersPass) {
             std::to_string(r.field) + ", situation " +
             std::to_string(std::ranges::find(kSituations, &r.situation) - std::begin(kSituations)));
         Reissue f;
-        f.fill(r);
+        f.run(kCash);
+        f.run(r.situation);
+        f.mask.type(r.field, r.text);
         f.send();
         if (r.key == nullptr) {
             EXPECT_EQ(f.mask.events().size(), 1u)
