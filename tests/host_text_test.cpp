@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "host/form_text.h"
 #include "host/home_files.h"
@@ -36,10 +37,7 @@ host::ControlView control(int id, ui::ControlKind kind, std::string text, int x,
     c.id = id;
     c.kind = kind;
     c.text = std::move(text);
-    c.x = x;
-    c.y = y;
-    c.width = w;
-    c.height = h;
+    std::tie(c.x, c.y, c.width, c.height) = std::tuple(x, y, w, h);
     return c;
 }
 
