@@ -2,7 +2,6 @@
 // module, and the reader of the compiled formats on good and on damaged input.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -37,14 +36,6 @@ std::string hex(std::uint32_t style) {
     char buf[12];
     std::snprintf(buf, sizeof buf, "0x%08X", static_cast<unsigned>(style));
     return buf;
-}
-
-const rc::Resource& resourceOf(const std::vector<rc::Resource>& all, std::uint16_t type) {
-    for (const rc::Resource& r : all) {
-        if (r.type == type)
-            return r;
-    }
-    throw std::runtime_error("no resource of type " + std::to_string(type));
 }
 
 // Every field of every control of every compiled template, and every compiled string, against
@@ -97,6 +88,15 @@ class ExtrasTest : public ::testing::Test {
   protected:
     const Bytes bytes = readFile(FAREWRIGHT_EXTRAS_RES_FILE);
     const std::vector<rc::Resource> resources = rc::readResFile(bytes);
+
+    // The data of the first resource of a type.
+    Bytes dataOf(const auto& type) const {
+        for (const rc::Resource& r : resources) {
+            if (r.type == type)
+                return Bytes(r.data.begin(), r.data.end());
+        }
+        throw std::runtime_error("no resource of the type");
+    }
 };
 
 // Type library, registry script and bitmap pass as compiled; every statement builds its kind.
@@ -106,18 +106,15 @@ TEST_F(ExtrasTest, EveryResourceAndControlIsReadAsCompiled) {
         types.insert(r.type.display() + " " + r.name.display());
     EXPECT_EQ(types, (std::multiset<std::string>{"TYPELIB 1", "REGISTRY 102", "2 101", "5 1", "6 1",
                                                  "6 1", "6 2"}));
-    const Bytes script = readFile(FAREWRIGHT_SOURCE_DIR "/tests/data/extras.rgs");
-    const auto registry = std::find_if(resources.begin(), resources.end(),
-                                       [](const rc::Resource& r) { return r.type == u"REGISTRY"; });
-    EXPECT_TRUE(std::ranges::equal(script, registry->data));
-    const rc::BitmapInfo bitmap = rc::readBitmap(resourceOf(resources, rc::kBitmapType).data);
+    EXPECT_EQ(dataOf(u"REGISTRY"), readFile(FAREWRIGHT_SOURCE_DIR "/tests/data/extras.rgs"));
+    const rc::BitmapInfo bitmap = rc::readBitmap(dataOf(rc::kBitmapType));
     EXPECT_EQ((std::array{bitmap.width, bitmap.height, int(bitmap.bitsPerPixel)}),
               (std::array{2, 2, 24}));
 
     using K = ui::ControlKind;
     const K kinds[] = {K::Static, K::Edit,    K::Button, K::Button,   K::CheckBox, K::Radio,
                        K::Combo,  K::ListBox, K::Group,  K::CheckBox, K::Custom};
-    const rc::DialogEx d = rc::readDialogEx(resourceOf(resources, rc::kDialogType).data);
+    const rc::DialogEx d = rc::readDialogEx(dataOf(rc::kDialogType));
     ASSERT_EQ(d.items.size(), std::size(kinds));
     for (std::size_t i = 0; i < d.items.size(); ++i)
         EXPECT_EQ(rc::controlKind(d.items[i]), kinds[i]) << "control " << d.items[i].id;
@@ -188,10 +185,6 @@ std::string errorOf(const Read& read, const Bytes& bytes) {
 }
 
 TEST_F(ExtrasTest, DamagedInputIsRefusedWithWhereAndWhy) {
-    auto dataOf = [&](std::uint16_t type) {
-        auto data = resourceOf(resources, type).data;
-        return Bytes(data.begin(), data.end());
-    };
     // Offsets: the first real entry starts at 0x20 (data size, header size, type ...); a
     // DIALOGEX holds its item count at 16; a bitmap header its width at 4 and depth at 14.
     struct Case {
