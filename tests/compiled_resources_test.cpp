@@ -123,31 +123,27 @@ TEST_F(ExtrasTest, EveryResourceAndControlIsReadAsCompiled) {
 TEST(CompiledResourcesTest, FormsTheHeadlessDialogsCannotBehaveLikeAreRefused) {
     using K = ui::ControlKind;
     struct Case {
-        const char16_t* windowClass;  // nullptr: the atom
-        std::uint16_t atom;
+        rc::NameOrOrdinal windowClass;  // {atom, u""} or {{}, name}
         std::uint32_t style;
         std::optional<K> kind;  // none: refused
     };
     const Case cases[] = {
-        {nullptr, 0x80, 0x0002, {}},         // BS_CHECKBOX: the dialog would have to tick it
-        {nullptr, 0x80, 0x0004, {}},         // BS_RADIOBUTTON
-        {nullptr, 0x80, 0x0006, {}},         // BS_AUTO3STATE
-        {nullptr, 0x80, 0x000B, {}},         // BS_OWNERDRAW
-        {nullptr, 0x81, 0x0004, {}},         // ES_MULTILINE
-        {nullptr, 0x85, 0x0001, {}},         // CBS_SIMPLE
-        {nullptr, 0x85, 0x0002, {}},         // CBS_DROPDOWN
-        {nullptr, 0x84, 0x0000, {}},         // a scroll bar
-        {nullptr, 0x90, 0x0000, {}},         // no such class
-        {u"EDIT", 0, 0x0080, K::Edit},       // predefined classes by name, in any case
-        {u"comboBOX", 0, 0x0003, K::Combo},  // CBS_DROPDOWNLIST
-        {u"Edith", 0, 0x0004, K::Custom},    // a class of its own
+        {{0x80, u""}, 0x0002, {}},              // BS_CHECKBOX: the dialog would have to tick it
+        {{0x80, u""}, 0x0004, {}},              // BS_RADIOBUTTON
+        {{0x80, u""}, 0x0006, {}},              // BS_AUTO3STATE
+        {{0x80, u""}, 0x000B, {}},              // BS_OWNERDRAW
+        {{0x81, u""}, 0x0004, {}},              // ES_MULTILINE
+        {{0x85, u""}, 0x0001, {}},              // CBS_SIMPLE
+        {{0x85, u""}, 0x0002, {}},              // CBS_DROPDOWN
+        {{0x84, u""}, 0x0000, {}},              // a scroll bar
+        {{0x90, u""}, 0x0000, {}},              // no such class
+        {{{}, u"EDIT"}, 0x0080, K::Edit},       // predefined classes by name, in any case
+        {{{}, u"comboBOX"}, 0x0003, K::Combo},  // CBS_DROPDOWNLIST
+        {{{}, u"Edith"}, 0x0004, K::Custom},    // a class of its own
     };
     for (const Case& c : cases) {
         rc::DialogItem item;
-        if (c.windowClass != nullptr)
-            item.windowClass.name = c.windowClass;
-        else
-            item.windowClass.ordinal = c.atom;
+        item.windowClass = c.windowClass;
         item.style = c.style;
         std::optional<K> kind;
         try {
