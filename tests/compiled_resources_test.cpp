@@ -89,7 +89,6 @@ class ExtrasTest : public ::testing::Test {
     const Bytes bytes = readFile(FAREWRIGHT_EXTRAS_RES_FILE);
     const std::vector<rc::Resource> resources = rc::readResFile(bytes);
 
-    // The data of the first resource of a type.
     Bytes dataOf(const auto& type) const {
         for (const rc::Resource& r : resources) {
             if (r.type == type)

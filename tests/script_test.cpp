@@ -91,10 +91,9 @@ TEST(ScriptReaderTest, CommandsCarryTheirLineNumbers) {
     std::string got;
     for (const ScriptCommand& c : commands)
         got += std::to_string(c.line) + " " + std::string(c.word) + show(c.arguments) + "\n";
-    EXPECT_EQ(got,
+    ASSERT_EQ(got,
               "2 queue[ID_TICKETING_ISSUANCE][TFR=1]\n4 create[TicketingIssuance]\n"
               "6 type[848][a b]\n7 destroy\n");
-    ASSERT_EQ(commands.size(), 4u);
     EXPECT_FALSE(reader.error().has_value());
     EXPECT_EQ(commands[2].argumentUtf8(1), "a b");
     EXPECT_EQ(commands[2].argumentUtf8(5), "");
