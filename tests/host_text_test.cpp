@@ -10,7 +10,6 @@
 #include "host/home_files.h"
 #include "host/script.h"
 #include "host/transcript_diff.h"
-#include "platform/file/file.h"
 #include "platform/text/codepage.h"
 #include "tests/support/mask_harness.h"
 
