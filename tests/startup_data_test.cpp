@@ -9,46 +9,33 @@
 
 namespace {
 
-class StartupDataTest : public ::testing::Test {
-  protected:
+// Each step queues data under a key (or nothing), then asks a mask's key for a field.
+TEST(StartupDataTest, AnswersTheFieldOfTheMasksDataOnceAndOnlyByItsKey) {
     testing_support::TempHome home;
-};
-
-TEST_F(StartupDataTest, AnswersTheFieldOfTheMasksData) {
     const struct {
-        const char* data;  // nullptr: nothing queued
-        const char* field;
+        const char* queuedFor;  // nullptr: nothing queued
+        std::string data;
+        const char* key;
         std::optional<std::string> expected;
-    } cases[] = {
+    } steps[] = {
         // How the field is found is the query string's (its tests have the edge cases).
-        {"TFR=12&X=1", "TFR", "12"},
-        {"TFR=&X=1", "TFR", ""},
-        {"X=1", "TFR", std::nullopt},
-        {nullptr, "TFR", std::nullopt},
+        {"ID_TICKETING_ISSUANCE", "TFR=12&X=1", "ID_TICKETING_ISSUANCE", "12"},
+        {"ID_TICKETING_ISSUANCE", "TFR=&X=1", "ID_TICKETING_ISSUANCE", ""},
+        {"ID_TICKETING_ISSUANCE", "X=1", "ID_TICKETING_ISSUANCE", std::nullopt},
+        {nullptr, "", "ID_TICKETING_ISSUANCE", std::nullopt},
+        {"ID_TICKETING_REISSUANCE", "TFR=7", "ID_TICKETING_ISSUANCE", std::nullopt},
+        {nullptr, "", "ID_TICKETING_REISSUANCE", "7"},
+        {nullptr, "", "ID_TICKETING_REISSUANCE", std::nullopt},  // taken once
+        {"ID_TICKETING_VANTREL", "TFR=" + std::string(2000, 'A'), "ID_TICKETING_VANTREL",
+         std::string(1023 - 4, 'A')},  // cut at 1023 bytes
     };
-    for (const auto& c : cases) {
-        if (c.data != nullptr) {
-            ASSERT_TRUE(Q_pushString("QUORVEX", "ID_TICKETING_ISSUANCE", c.data));
+    for (const auto& step : steps) {
+        if (step.queuedFor != nullptr) {
+            ASSERT_TRUE(Q_pushString("QUORVEX", step.queuedFor, step.data.c_str()));
         }
-        std::optional<std::string> got =
-            framework::ReadStartupField("ID_TICKETING_ISSUANCE", c.field);
-        EXPECT_EQ(got, c.expected) << "data [" << (c.data ? c.data : "(none)") << "]";
+        EXPECT_EQ(framework::ReadStartupField(step.key, "TFR"), step.expected)
+            << step.key << " after [" << step.data.substr(0, 20) << "]";
     }
-}
-
-TEST_F(StartupDataTest, DataIsTakenOnceAndOnlyByItsKey) {
-    ASSERT_TRUE(Q_pushString("QUORVEX", "ID_TICKETING_REISSUANCE", "TFR=7"));
-    EXPECT_EQ(framework::ReadStartupField("ID_TICKETING_ISSUANCE", "TFR"), std::nullopt);
-    EXPECT_EQ(framework::ReadStartupField("ID_TICKETING_REISSUANCE", "TFR"), "7");
-    EXPECT_EQ(framework::ReadStartupField("ID_TICKETING_REISSUANCE", "TFR"), std::nullopt);
-}
-
-TEST_F(StartupDataTest, LongDataIsCutAt1023Bytes) {
-    std::string data = "TFR=" + std::string(2000, 'A');
-    ASSERT_TRUE(Q_pushString("QUORVEX", "ID_TICKETING_VANTREL", data.c_str()));
-    std::optional<std::string> got = framework::ReadStartupField("ID_TICKETING_VANTREL", "TFR");
-    ASSERT_TRUE(got.has_value());
-    EXPECT_EQ(got->size(), 1023u - 4u);
 }
 
 }  // namespace
