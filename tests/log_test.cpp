@@ -26,10 +26,6 @@ std::vector<std::string> fileLines(const TempHome& home) {
     return lines;
 }
 
-bool endsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // A burst's lines reach the observer at once and the file whole when the outermost burst ends.
 TEST(LogTest, ABurstWritesItsLinesTogetherAtItsEnd) {
     TempHome home;
@@ -47,13 +43,14 @@ TEST(LogTest, ABurstWritesItsLinesTogetherAtItsEnd) {
     }
     const auto lines = fileLines(home);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_TRUE(endsWith(lines[0], " diagnostic M A 10 first")) << lines[0];
-    EXPECT_TRUE(endsWith(lines[1], " error M B 501 second\\r")) << lines[1];
+    EXPECT_TRUE(lines[0].ends_with(" diagnostic M A 10 first")) << lines[0];
+    EXPECT_TRUE(lines[1].ends_with(" error M B 501 second\\r")) << lines[1];
 }
 
 // Texts stay on one line in the file (a tab is kept as it is), are never read as formats, are cut
-// when too long, and missing arguments are safe.
-TEST(LogTest, HostileTextsAndMissingArgumentsAreSafe) {
+// when too long, and missing arguments are safe. What a guarded call throws is logged as an error
+// of its component and goes no further.
+TEST(LogTest, HostileTextsMissingArgumentsAndGuardedFailuresAreSafe) {
     TempHome home;
     Recorder observer;
     CZenkorLog log;
@@ -61,7 +58,9 @@ TEST(LogTest, HostileTextsAndMissingArgumentsAreSafe) {
     const std::string huge(100000, 'x');
     log.error("Mask", "Op", 1, "%s", huge.c_str());
     log.diagnostic(nullptr, nullptr, 0, 100, 0, nullptr);
-    ASSERT_EQ(observer.lines.size(), 3u);
+    framework::Guarded(log, "Mask", "Send", [] { throw std::runtime_error("no room"); });
+    framework::Guarded(log, "Mask", "Send", [] { throw 1; });
+    ASSERT_EQ(observer.lines.size(), 5u);
     // The transcript escapes the text as the file does: no text forges a line.
     EXPECT_EQ(observer.lines[0],
               "log diagnostic Skyfolio SetResponse 10 <LINE>\\r\\n%n%s%x\t</LINE>\\x01");
@@ -69,10 +68,12 @@ TEST(LogTest, HostileTextsAndMissingArgumentsAreSafe) {
     EXPECT_GT(cut.size(), 1000u);
     EXPECT_LT(cut.size(), huge.size());
     EXPECT_EQ(cut, std::string(cut.size(), 'x'));
-    EXPECT_EQ(observer.lines[2], "log diagnostic   0 ");
+    EXPECT_EQ(std::vector(observer.lines.begin() + 2, observer.lines.end()),
+              (std::vector<std::string>{"log diagnostic   0 ", "log error Mask Send 500 no room",
+                                        "log error Mask Send 500 unexpected failure"}));
     auto lines = fileLines(home);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_TRUE(endsWith(lines[0], " 10 <LINE>\\r\\n%n%s%x\t</LINE>\\x01")) << lines[0];
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_TRUE(lines[0].ends_with(" 10 <LINE>\\r\\n%n%s%x\t</LINE>\\x01")) << lines[0];
 }
 
 // A log grown past its size is moved aside whole, and the new line starts a new log.
@@ -86,21 +87,9 @@ TEST(LogTest, AFullLogIsMovedAsideAndStartedAfresh) {
     EXPECT_EQ(std::filesystem::file_size(home.path() / "farewright.log.old", ec), kFull);
     const auto lines = fileLines(home);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_TRUE(endsWith(lines[0], " error Mask Op 1 fresh")) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with(" error Mask Op 1 fresh")) << lines[0];
     // Each line starts with the local time, "YYYY-MM-DD HH:MM:SS.mmm".
     EXPECT_TRUE(lines[0].size() > 24 && lines[0][4] == '-' && lines[0][23] == ' ') << lines[0];
-}
-
-// What a guarded call throws is logged as an error of its component and goes no further.
-TEST(LogTest, AGuardedFailureIsLoggedAsAnError) {
-    TempHome home;
-    Recorder observer;
-    CZenkorLog log;
-    framework::Guarded(log, "Mask", "Send", [] { throw std::runtime_error("no room"); });
-    framework::Guarded(log, "Mask", "Send", [] { throw 1; });
-    EXPECT_EQ(observer.lines,
-              (std::vector<std::string>{"log error Mask Send 500 no room",
-                                        "log error Mask Send 500 unexpected failure"}));
 }
 
 }  // namespace
