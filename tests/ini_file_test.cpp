@@ -12,10 +12,6 @@ namespace {
 
 using zenkor::IniFile;
 
-std::string show(const std::optional<std::string_view>& value) {
-    return value ? "\"" + std::string(*value) + "\"" : std::string("(none)");
-}
-
 TEST(IniFileTest, ReadsAsTheProfileApiReads) {
     const struct {
         const char* text;
@@ -47,37 +43,35 @@ TEST(IniFileTest, ReadsAsTheProfileApiReads) {
         {"[S]\n\tK\t=\tV\t\n", "S", "K", "V"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(show(IniFile(std::string(c.text)).find(c.section, c.key)), show(c.expected))
+        EXPECT_EQ(IniFile(std::string(c.text)).find(c.section, c.key), c.expected)
             << "reading [" << c.section << "] " << c.key << " from \"" << c.text << "\"";
     }
 }
 
-TEST(IniFileTest, EveryValueReadsBackAsWritten) {
-    const std::string values[] = {
-        "",          " leading", "trailing ", "\tTab\t", "\"quoted\"",
-        "'single'",  "\"",       "a\"",       "\"a",     "x;y",
-        "=",         "\"\"",     "\x1a",      "\v\f",    "mixed ' and \"",
-        "\xE9t\xE9", "[S]",      "#hash",
-    };
-    for (const std::string& value : values) {
-        IniFile ini;
-        ASSERT_TRUE(ini.set("Section", "KEY", value));
-        EXPECT_EQ(show(IniFile(ini.serialize()).find("Section", "KEY")), show(value))
-            << "value \"" << value << "\" written as " << ini.serialize();
-    }
-}
-
-TEST(IniFileTest, WrittenValuesAreQuotedOnlyWhenNeeded) {
+// A value is quoted only when it must be to read back as written; a line break ends it.
+TEST(IniFileTest, ValuesAreQuotedOnlyWhenNeededAndReadBackAsWritten) {
     const struct {
         const char* value;
         const char* written;
-    } cases[] = {
+    } quoted[] = {
         {"ABC 123", "ABC 123"}, {" A", "\" A\""},          {"A ", "\"A \""},
         {"\"A\"", "\"\"A\"\""}, {"A;B", "\"A;B\""},        {"A=B", "\"A=B\""},
         {"one\r\ntwo", "one"},  {" lead\nx", "\" lead\""},
     };
-    for (const auto& c : cases) {
+    std::vector<std::string> values = {
+        "",    "\tTab\t", "'single'",       "\"",        "a\"", "\"a", "=", "\"\"", "\x1a", "\v\f",
+        "[S]", "#hash",   "mixed ' and \"", "\xE9t\xE9",
+    };
+    for (const auto& c : quoted) {
         EXPECT_EQ(IniFile::writtenValue(c.value), c.written) << "value \"" << c.value << "\"";
+        values.push_back(c.value);
+    }
+    for (const std::string& value : values) {
+        IniFile ini;
+        ASSERT_TRUE(ini.set("Section", "KEY", value));
+        EXPECT_EQ(IniFile(ini.serialize()).find("Section", "KEY"),
+                  value.substr(0, value.find_first_of("\r\n")))
+            << "value \"" << value << "\" written as " << ini.serialize();
     }
 }
 
@@ -164,8 +158,7 @@ TEST(IniFileTest, UnchangedFilesSerializeByteForByte) {
         ASSERT_EQ(ini.serialize(), text) << "round " << round;
         // A value written into any of it reads back.
         ASSERT_TRUE(ini.set("K", "a", " v;1 "));
-        ASSERT_EQ(show(IniFile(ini.serialize()).find("K", "a")), show(std::string_view(" v;1 ")))
-            << "round " << round;
+        ASSERT_EQ(IniFile(ini.serialize()).find("K", "a"), " v;1 ") << "round " << round;
     }
 }
 
@@ -180,7 +173,7 @@ TEST(IniFileTest, HugeFilesAndLinesAreHandled) {
     while (manyKeys.size() < (2u << 20))
         manyKeys += "k" + std::to_string(manyKeys.size()) + "=v\n";
     IniFile keys(manyKeys);
-    EXPECT_EQ(show(keys.find("S", "k4")), show(std::string_view("v")));
+    EXPECT_EQ(keys.find("S", "k4"), "v");
     EXPECT_EQ(keys.serialize(), manyKeys);
 }
 
