@@ -3,11 +3,10 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 
+#include "platform/file/file.h"
 #include "platform/zenkor/arch.h"
 #include "tests/support/mask_harness.h"
 
@@ -19,10 +18,7 @@ std::set<std::string> keysUsedIn(const std::filesystem::path& dir) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
         if (entry.path().extension() != ".cpp")
             continue;
-        std::ifstream in(entry.path());
-        std::stringstream text;
-        text << in.rdbuf();
-        const std::string source = text.str();
+        const std::string source = file::readWholeFile(entry.path().string()).content;
         for (std::sregex_iterator it(source.begin(), source.end(), key), end; it != end; ++it) {
             keys.insert((*it)[1]);
         }
