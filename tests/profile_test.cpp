@@ -6,10 +6,8 @@
 #include <unistd.h>
 #endif
 
-#include <algorithm>
 #include <array>
 #include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -113,7 +111,7 @@ TEST(ProfileTest, SetValueNeedsFileSectionAndKey) {
     }
 }
 
-TEST(ProfileTest, SavingKeepsTheRestOfTheFileAndCutsLineBreaks) {
+TEST(ProfileTest, SavingKeepsTheRestOfTheFileAndCutsLineBreaksAtTheEndOfThePass) {
     TempHome home;
     home.write("Quorvex.ini", "; agent settings\r\n[User]\r\nLANG=EN1\r\n\r\n[TKT_A]\r\nX=1\r\n");
     save("Quorvex.ini", "TKT_A", "Y", "2\n[TKT_A]\nINJECTED=1");
@@ -123,11 +121,8 @@ TEST(ProfileTest, SavingKeepsTheRestOfTheFileAndCutsLineBreaks) {
               "; agent settings\r\n[User]\r\nLANG=DE1\r\n\r\n[TKT_A]\r\nX=1\r\nY=2\r\n");
     EXPECT_EQ(home.read("conf/ZenkorMain.ini"),
               testing_support::systemLines("[ENCODER]\nENCODER_CURRENCY=\"GBP;EUR\"\n"));
-}
 
-// Values set in a pass are seen at once and saved when the pass ends, each in its own file.
-TEST(ProfileTest, ValuesAreSeenAtOnceAndSavedAtTheEndInTheFileTheyWereSetFor) {
-    TempHome home;
+    // Values set in a pass are seen at once and saved when the pass ends, each in its own file.
     {
         CZenkorProfile profile;
         aim(profile, "A.ini", "S", "K");
@@ -268,8 +263,7 @@ TEST(ProfileTest, ReadsSeeEveryChangeOfTheFileAndUnchangedPassesNeverWrite) {
 bool savePass(const std::string& file, const char* section, int keys, const std::string& key,
               const std::string& value) {
     CZenkorProfile profile;
-    profile.setIniFile(file.c_str());
-    profile.setSectionName(section);
+    aim(profile, file.c_str(), section, "");
     for (int k = 0; k < keys; ++k) {
         profile.setKeyName((key + "_" + std::to_string(k)).c_str());
         profile.setValue(value.c_str());
