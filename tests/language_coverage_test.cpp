@@ -1,4 +1,3 @@
-// Every language key the masks and the framework use has an English text.
 #include <gtest/gtest.h>
 
 #include <array>

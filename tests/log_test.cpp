@@ -76,7 +76,6 @@ TEST(LogTest, HostileTextsMissingArgumentsAndGuardedFailuresAreSafe) {
     EXPECT_TRUE(lines[0].ends_with(" 10 <LINE>\\r\\n%n%s%x\t</LINE>\\x01")) << lines[0];
 }
 
-// A log grown past its size is moved aside whole, and the new line starts a new log.
 TEST(LogTest, AFullLogIsMovedAsideAndStartedAfresh) {
     TempHome home;
     constexpr std::uintmax_t kFull = 32u << 20;

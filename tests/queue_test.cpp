@@ -126,7 +126,6 @@ TEST(QueueTest, APushCutShortLeavesNothingBehind) {
     EXPECT_EQ(pop("KEY").text, "");
 }
 
-// Two processes push at once; every value arrives exactly once.
 TEST(QueueTest, ProcessesShareTheQueueWithoutLosingOrRepeatingValues) {
     TempHome home;
     constexpr int kPerProcess = 100;
