@@ -74,28 +74,25 @@ class ChooserTest : public testing::Test {
 
 using EncoderChooserTest = ChooserTest;
 
-TEST_F(EncoderChooserTest, ChosenCodeGivesBothTextsInTheSystemCodePage) {
+// The sink is connected before the list and disconnected before the dialog goes; the agent sees
+// the chooser while it runs.
+TEST_F(EncoderChooserTest, ChosenCodeGivesBothTextsInTheSystemCodePageWhileTheSinkIsConnected) {
     expectDialog(IDD_CODER);
     encoder.secondText = u"Pound sterling \u00A3";
     agent([this] { EXPECT_EQ(encoder.fire(2, {u"GBP\u00A3"}), S_OK); });
-    EXPECT_CALL(dialog, endModal()).Times(1);
+    {
+        InSequence order;
+        EXPECT_CALL(encoder, Advise(_));
+        EXPECT_CALL(encoder, SetCodeList(_));
+        EXPECT_CALL(dialog, showWindow(true));
+        EXPECT_CALL(dialog, runModal());
+        EXPECT_CALL(dialog, endModal());
+        EXPECT_CALL(encoder, Unadvise());
+        EXPECT_CALL(dialog, destroyed());
+    }
 
     EXPECT_EQ(both(choosers.chooseCode(over, "LIST \xA3")), "GBP\xA3|Pound sterling \xA3");
     EXPECT_EQ(encoder.lastList, u"LIST \u00A3");
-}
-
-TEST_F(EncoderChooserTest, SinkIsConnectedBeforeTheListAndDisconnectedBeforeTheDialogGoes) {
-    expectDialog(IDD_CODER);
-    InSequence order;
-    EXPECT_CALL(encoder, Advise(_));
-    EXPECT_CALL(encoder, SetCodeList(_));
-    EXPECT_CALL(dialog, showWindow(true));  // the agent sees the chooser while it runs
-    EXPECT_CALL(dialog, runModal());
-    EXPECT_CALL(encoder, Unadvise());
-    EXPECT_CALL(dialog, destroyed());
-
-    choosers.chooseCode(over, "");
-
     EXPECT_FALSE(encoder.advised());
 }
 
@@ -124,7 +121,7 @@ TEST_F(EncoderChooserTest, ListAndResultsAreKeptTo1023Bytes) {
     EXPECT_EQ(encoder.lastList, std::u16string(1023, u'L'));
 }
 
-TEST_F(EncoderChooserTest, MalformedEventsChangeNothingAndOnlyTheFirstEndingCounts) {
+TEST_F(EncoderChooserTest, MalformedAndLateEventsChangeNothingAndOnlyTheFirstEndingCounts) {
     expectDialog(IDD_CODER);
     encoder.secondText = u"FIRST";
     agent([this] {
@@ -141,6 +138,10 @@ TEST_F(EncoderChooserTest, MalformedEventsChangeNothingAndOnlyTheFirstEndingCoun
     EXPECT_CALL(dialog, endModal()).Times(1);
 
     EXPECT_EQ(both(choosers.chooseCode(over, "CUR")), "USD|FIRST");
+
+    // A control that kept the sink past Unadvise: the chooser has gone, the sink stays safe.
+    EXPECT_EQ(encoder.fireLate(2, {u"GBP"}), S_OK);
+    EXPECT_EQ(encoder.fireLate(3, {u"late"}), S_OK);
 }
 
 TEST_F(EncoderChooserTest, FailedSecondTextStillGivesTheCode) {
@@ -149,17 +150,6 @@ TEST_F(EncoderChooserTest, FailedSecondTextStillGivesTheCode) {
     agent([this] { encoder.fire(2, {u"LON"}); });
     EXPECT_CALL(log, error("EncDialog", _, _, _));
     EXPECT_EQ(both(choosers.chooseCode(over, "CITY")), "LON|");
-}
-
-TEST_F(EncoderChooserTest, EventsAfterTheRunReachNothing) {
-    expectDialog(IDD_CODER);
-    agent([this] { encoder.fire(4); });
-    choosers.chooseCode(over, "CUR");
-
-    // A control that kept the sink past Unadvise: the chooser has gone, the sink stays safe.
-    EXPECT_CALL(log, error(_, _, _, _)).Times(0);
-    EXPECT_EQ(encoder.fireLate(2, {u"GBP"}), S_OK);
-    EXPECT_EQ(encoder.fireLate(3, {u"late"}), S_OK);
 }
 
 // ---- month picker ----
@@ -232,50 +222,46 @@ struct StartFailure {
     HRESULT secondStep;  // SetCodeList or Start
 };
 
-TEST_F(ChooserTest, FailingStartAnswersNothingAndLogs) {
-    const StartFailure failures[] = {
-        {"encoder: template missing", true, true, false, S_OK, S_OK},
-        {"encoder: control missing", true, false, true, S_OK, S_OK},
-        {"encoder: Advise refused", true, false, false, CONNECT_E_CANNOTCONNECT, S_OK},
-        {"encoder: list refused", true, false, false, S_OK, E_INVALIDARG},
-        {"month: template missing", false, true, false, S_OK, S_OK},
-        {"month: control missing", false, false, true, S_OK, S_OK},
-        {"month: Advise refused", false, false, false, CONNECT_E_CANNOTCONNECT, S_OK},
-        {"month: Start refused", false, false, false, S_OK, E_FAIL},
-    };
-    for (const StartFailure& f : failures) {
-        SCOPED_TRACE(f.name);
-        NiceMock<MockToolkit> tk;
-        NiceMock<MockEncoderControl> coder;
-        NiceMock<MockCalendarControl> month;
-        std::unique_ptr<ui::Dialog> box = std::make_unique<NiceMock<MockDialog>>();
-        auto& mock = static_cast<MockDialog&>(*box);
-        ON_CALL(mock, encoderControl(IDC_ENCODER_CONTROL))
-            .WillByDefault(Return(f.noControl ? nullptr : &coder));
-        ON_CALL(mock, calendarControl(IDC_CALENDAR_CONTROL))
-            .WillByDefault(Return(f.noControl ? nullptr : &month));
-        ON_CALL(coder, Advise(_)).WillByDefault(Return(f.advise));
-        ON_CALL(month, Advise(_)).WillByDefault(Return(f.advise));
-        ON_CALL(coder, SetCodeList(_)).WillByDefault(Return(f.secondStep));
-        ON_CALL(month, Start()).WillByDefault(Return(f.secondStep));
-        EXPECT_CALL(mock, runModal()).Times(0);
-        EXPECT_CALL(tk, createDialog(f.encoder ? IDD_CODER : IDD_MONTH, _, _))
-            .WillOnce([&](ui::DialogId id, ui::DialogProc& proc, ui::Dialog* owner) {
-                return f.noTemplate ? nullptr : fakes::createsDialog(box)(id, proc, owner);
-            });
-        EXPECT_CALL(log, error(f.encoder ? "EncDialog" : "MthView", _, 201, _)).Times(1);
+class StartFailureTest : public ChooserTest, public testing::WithParamInterface<StartFailure> {};
 
-        widgets::StandardChoosers run(tk);
-        if (f.encoder) {
-            EXPECT_EQ(both(run.chooseCode(over, "X")), "|");
-        } else {
-            EXPECT_EQ(run.chooseDate(over, 0), std::nullopt);
-        }
-        EXPECT_FALSE(coder.advised());
-        EXPECT_FALSE(month.advised());
-        testing::Mock::VerifyAndClearExpectations(&log);
+TEST_P(StartFailureTest, AnswersNothingAndLogs) {
+    const StartFailure& f = GetParam();
+    SCOPED_TRACE(f.name);
+    if (f.noControl) {
+        ON_CALL(dialog, encoderControl(_)).WillByDefault(Return(nullptr));
+        ON_CALL(dialog, calendarControl(_)).WillByDefault(Return(nullptr));
     }
+    ON_CALL(encoder, Advise(_)).WillByDefault(Return(f.advise));
+    ON_CALL(calendar, Advise(_)).WillByDefault(Return(f.advise));
+    ON_CALL(encoder, SetCodeList(_)).WillByDefault(Return(f.secondStep));
+    ON_CALL(calendar, Start()).WillByDefault(Return(f.secondStep));
+    EXPECT_CALL(dialog, runModal()).Times(0);
+    EXPECT_CALL(toolkit, createDialog(f.encoder ? IDD_CODER : IDD_MONTH, _, _))
+        .WillOnce([&](ui::DialogId id, ui::DialogProc& proc, ui::Dialog* owner) {
+            return f.noTemplate ? nullptr : fakes::createsDialog(owned)(id, proc, owner);
+        });
+    EXPECT_CALL(log, error(f.encoder ? "EncDialog" : "MthView", _, 201, _)).Times(1);
+
+    if (f.encoder) {
+        EXPECT_EQ(both(choosers.chooseCode(over, "X")), "|");
+    } else {
+        EXPECT_EQ(choosers.chooseDate(over, 0), std::nullopt);
+    }
+    EXPECT_FALSE(encoder.advised());
+    EXPECT_FALSE(calendar.advised());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EitherChooser, StartFailureTest,
+    testing::Values(
+        StartFailure{"encoder: template missing", true, true, false, S_OK, S_OK},
+        StartFailure{"encoder: control missing", true, false, true, S_OK, S_OK},
+        StartFailure{"encoder: Advise refused", true, false, false, CONNECT_E_CANNOTCONNECT, S_OK},
+        StartFailure{"encoder: list refused", true, false, false, S_OK, E_INVALIDARG},
+        StartFailure{"month: template missing", false, true, false, S_OK, S_OK},
+        StartFailure{"month: control missing", false, false, true, S_OK, S_OK},
+        StartFailure{"month: Advise refused", false, false, false, CONNECT_E_CANNOTCONNECT, S_OK},
+        StartFailure{"month: Start refused", false, false, false, S_OK, E_FAIL}));
 
 // ---- the sink itself ----
 
