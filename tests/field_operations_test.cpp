@@ -1,5 +1,5 @@
 // The shared check and persistence operations on a test form of every control kind: what they
-// add to the validator's tests (the message, the focus, the conditions, the stored values).
+// add to the validator's tests (the message, the conditions, the stored values).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "framework/checks.h"
-#include "framework/list_entries.h"
 #include "framework/persistence.h"
 #include "platform/ui/toolkit.h"
 #include "resources/test/test_forms.h"
@@ -106,15 +105,6 @@ TEST_F(FieldOperations, ConditionalRowsRunOnlyWhileTheirConditionHolds) {
     }
 }
 
-TEST_F(FieldOperations, AFailureShowsTheKeyAndFocusesTheFieldAndStopsTheList) {
-    form->setFocus(IDC_TEST_OTHER_EDIT);
-    const Check checks[] = {check::Mandatory(IDC_TEST_EDIT, "ERR_FIRST"),
-                            check::Mandatory(IDC_TEST_OTHER_EDIT, "ERR_SECOND")};
-    EXPECT_FALSE(framework::RunChecks(*form, "My Title", checks));
-    EXPECT_EQ(recorder.lines, std::vector<std::string>{"msgbox [My Title] ERR_FIRST"});
-    EXPECT_EQ(form->focus(), IDC_TEST_EDIT);
-}
-
 TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValues) {
     ui::Dialog& d = *form;
     for (long code : {0L, 17L, 9L, 17L})
@@ -158,18 +148,6 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
     set("", true, 1);
     framework::ProfilePass("ODD").restore(d, fields);
     EXPECT_EQ(state(), "E|clear|1");
-}
-
-TEST_F(FieldOperations, ListEntriesWithoutStringsShowTheirKeysAndAreLogged) {
-    const framework::ListEntry entries[] = {{0, ""}, {3, "DATA_SAPBAS_FOP_CASH"}};
-    CZenkorLog log;
-    framework::PopulateList(*form, IDC_TEST_COMBO, entries, log, "Mask", "PopulateControls");
-    ASSERT_EQ(form->itemCount(IDC_TEST_COMBO), 2);
-    EXPECT_EQ(form->itemText(IDC_TEST_COMBO, 1), "DATA_SAPBAS_FOP_CASH");
-    EXPECT_EQ(form->itemData(IDC_TEST_COMBO, 1), 3);
-    EXPECT_EQ(recorder.lines,
-              std::vector<std::string>{"log error Mask PopulateControls 501 Not able to load "
-                                       "resource string DATA_SAPBAS_FOP_CASH"});
 }
 
 }  // namespace

@@ -6,9 +6,6 @@
 
 #include <array>
 #include <cstdio>
-#include <deque>
-#include <functional>
-#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -217,6 +214,15 @@ TEST_F(FormMachinery, TheFrameHoldsTheFormWhichHoldsItsHiddenSubDialog) {
     EXPECT_EQ(details().owner(), &mask.form());
     EXPECT_EQ(seen(), "form live");
     EXPECT_EQ(details().text(IDC_TEST_DETAILS_BACK), "Back") << "captions of its own buttons";
+    // Without strings labels and lists show their keys, and each entry missing is logged.
+    EXPECT_EQ(mask.form().text(IDC_TEST_NAME_LABEL), "LAB_TEST_NAME");
+    EXPECT_EQ(mask.form().text(IDC_TEST_NOTE_LINK), "LAB_TEST_NOTE");
+    EXPECT_EQ(mask.form().itemText(IDC_TEST_KIND, 1), "DATA_TEST_SHORT");
+    EXPECT_EQ(
+        mask.recorder().lines,
+        (std::vector<std::string>{
+            "log error TestMask Populate 501 Not able to load resource string DATA_TEST_SHORT",
+            "log error TestMask Populate 501 Not able to load resource string DATA_TEST_LONG"}));
     // One unit for every font height: the link has the form's 8 points, as logical units, and
     // is underlined.
     for (const auto& c : mask.form().controls()) {
@@ -336,7 +342,8 @@ TEST_F(FormMachinery, ARefusedFieldOfTheSubDialogIsShownThereAndItsSendRunsOnce)
     EXPECT_EQ(seen(), "form live");
 }
 
-TEST_F(FormMachinery, OneSendSavesBothSectionsWithTheKeysOfTheirTables) {
+// The values are taken before the event: a host that closes the mask on Send finds them saved.
+TEST_F(FormMachinery, OneSendSavesBothSectionsByTheirTablesThoughTheHostClosesTheMask) {
     mask.type(IDC_TEST_NAME, "name");
     const std::pair<ui::ControlId, const char*> typed[] = {
         {IDC_TEST_ROW1_SEGMENT, "1"}, {IDC_TEST_ROW1_CODE, "A1"},   {IDC_TEST_ROW2_SEGMENT, "2"},
@@ -344,13 +351,17 @@ TEST_F(FormMachinery, OneSendSavesBothSectionsWithTheKeysOfTheirTables) {
     };
     for (const auto& [id, text] : typed)
         details().setText(id, text);
-    mask.click(IDC_TEST_SEND);
+    auto& form = mask.form();
+    mask.deactivateOnEvent();
+    EXPECT_EQ(form.click(IDC_TEST_SEND), "");
+    EXPECT_EQ(mask.events(), std::vector<std::string>{"event 2 TEST/NAME"});
+    EXPECT_EQ(headlessToolkit().findDialog(IDD_TEST_MASK), nullptr);
     EXPECT_EQ(section("TEST_MASK_SECTION"), "NAME=NAME NOTE= KIND=0");
     EXPECT_EQ(section("TEST_DETAILS_SECTION"),
               "IDC_TEST_LIST1=A1 IDC_TEST_LIST2=B2 IDC_TEST_LIST3=C3 SEG1=1 SEG3=2 SEG5=3");
 }
 
-TEST_F(FormMachinery, TheKindRuleRestylesTheNoteAndARecallKeepsWhatItRestores) {
+TEST_F(FormMachinery, TheKindRuleRestylesTheNoteARecallKeepsItAndTheStatusLineShowsTooltips) {
     auto note = [&] {
         ui::headless::HeadlessDialog& f = mask.form();
         const auto link = f.proc().onCtlColor(IDC_TEST_NOTE_LINK);
@@ -360,9 +371,11 @@ TEST_F(FormMachinery, TheKindRuleRestylesTheNoteAndARecallKeepsWhatItRestores) {
                f.text(IDC_TEST_NOTE) + "' " + colour;
     };
     EXPECT_EQ(note(), "off '' 0xFF0000");
+    EXPECT_FALSE(mask.form().isVisible(IDC_STATUS_LINE));
     ASSERT_EQ(mask.form().selectCode(IDC_TEST_KIND, 1), "");
     mask.type(IDC_TEST_NOTE, "abcdefgh");
     EXPECT_EQ(note(), "on 'ABCDE' 0x0000FF");
+    EXPECT_TRUE(mask.form().isVisible(IDC_STATUS_LINE));
     EXPECT_EQ(mask.form().text(IDC_STATUS_LINE), "TOOLTIP_TEST_NOTE_SHORT");
     mask.type(IDC_TEST_NAME, "name");
     mask.click(IDC_TEST_SEND);
@@ -375,6 +388,13 @@ TEST_F(FormMachinery, TheKindRuleRestylesTheNoteAndARecallKeepsWhatItRestores) {
     EXPECT_EQ(note(), "on 'ABCDE' 0x0000FF") << "the rule run by Recall empties nothing";
     ASSERT_EQ(mask.form().selectCode(IDC_TEST_KIND, 0), "");
     EXPECT_EQ(note(), "off '' 0xFF0000");
+
+    // The status line hides for no text and shows an empty one.
+    mask.form().sendSetText(std::nullopt);
+    EXPECT_FALSE(mask.form().isVisible(IDC_STATUS_LINE));
+    mask.form().sendSetText("");
+    EXPECT_TRUE(mask.form().isVisible(IDC_STATUS_LINE));
+    EXPECT_EQ(mask.form().text(IDC_STATUS_LINE), "");
 }
 
 }  // namespace

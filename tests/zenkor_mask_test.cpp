@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "framework/class_ids.h"
@@ -70,32 +69,6 @@ TEST_F(MaskTemplate, LanguageComesFromTheProfileAtActivationAndPutsAreLogged) {
         << "a later put does not relabel the form";
 }
 
-// Without strings labels show their keys, buttons keep their captions, and the status line
-// shows the tooltip of the focused field.
-TEST_F(MaskTemplate, WithoutStringsKeysShowAndTheStatusLineFollowsTheFocus) {
-    mask.home().write("Quorvex.ini", "[User]\nLANG=XX9\n");
-    mask.activate();
-    EXPECT_EQ(mask.form().text(IDC_MANVOID_AIRLINE_LABEL), "LAB_MAN_VOID_TKT_AIRL_CODE");
-    EXPECT_EQ(mask.form().text(IDC_MANVOID_CURRENCY_LINK), "LAB_CARQUOTE_PARAM_CURRENCYCODE");
-    const std::pair<int, const char*> captions[] = {{IDC_MANVOID_SEND, "Send"},
-                                                    {IDC_MANVOID_RECALL, "Recall"},
-                                                    {IDC_MANVOID_CLEAR, "Clear"},
-                                                    {IDC_MANVOID_CANCEL, "Canel"},
-                                                    {IDC_MANVOID_HELP, "Help"}};
-    for (const auto& [id, caption] : captions)
-        EXPECT_EQ(mask.form().text(id), caption) << id;
-
-    EXPECT_FALSE(mask.form().isVisible(IDC_STATUS_LINE));
-    mask.type(IDC_MANVOID_AIRLINE, "1");
-    EXPECT_TRUE(mask.form().isVisible(IDC_STATUS_LINE));
-    EXPECT_EQ(mask.form().text(IDC_STATUS_LINE), "TOOLTIP_MAN_VOID_TKT_AIRL_CODE");
-    mask.form().sendSetText(std::nullopt);
-    EXPECT_FALSE(mask.form().isVisible(IDC_STATUS_LINE));
-    mask.form().sendSetText("");
-    EXPECT_TRUE(mask.form().isVisible(IDC_STATUS_LINE));
-    EXPECT_EQ(mask.form().text(IDC_STATUS_LINE), "");
-}
-
 // Filling through the choosers is shown by the recall scenario; here the cases it leaves out.
 TEST_F(MaskTemplate, ChoosersWithoutAnAnswerOrOnDisabledFieldsChangeNothing) {
     // The lists are in ZenkorMain.ini of the directory that SYSTEM/Path names.
@@ -125,55 +98,23 @@ TEST_F(MaskTemplate, ChoosersWithoutAnAnswerOrOnDisabledFieldsChangeNothing) {
               (std::vector<std::string>{"chooser encoder GBP;EUR", "chooser month 0"}));
 }
 
-TEST_F(MaskTemplate, AHostThatReleasesTheMaskOnSendStillFindsTheFieldsSaved) {
-    mask.activate();
-    const std::pair<int, const char*> fields[] = {
-        {IDC_MANVOID_AIRLINE, "125"},    {IDC_MANVOID_TICKET, "1234567890"},
-        {IDC_MANVOID_CURRENCY, "GBP"},   {IDC_MANVOID_FARE, "250"},
-        {IDC_MANVOID_LOCATOR, "ABCDEF"}, {IDC_MANVOID_DATE, "5JAN"},
-        {IDC_MANVOID_PAYMENT, "CA"},     {IDC_MANVOID_ITINERARY, "X"}};
-    for (const auto& [id, text] : fields)
-        mask.type(id, text);
-    auto& form = mask.form();
-    mask.deactivateOnEvent();
-    EXPECT_EQ(form.click(IDC_MANVOID_SEND), "");
-    EXPECT_EQ(mask.events().size(), 1u);
-    EXPECT_NE(mask.home().read("Quorvex.ini").find("PNR_LOCATOR=ABCDEF"), std::string::npos);
-    EXPECT_EQ(ui::headless::headlessToolkit().findDialog(IDD_ISSMANUALVOIDTKT), nullptr);
-}
-
 // The host closes the form while a chooser over it is open (and may open it again at once):
 // the form stays until the chooser has returned its answer, and only then goes.
 TEST_F(MaskTemplate, AFormClosedUnderAChooserGoesOnlyWhenTheChooserHasReturned) {
-    // Runs the host's reaction when a month picker opens; everything else goes on to the
-    // recorder.
-    struct HostAtChooser : ui::headless::Observer {
-        ui::headless::Observer& next;
-        std::function<void()> react;
-        HostAtChooser(ui::headless::Observer& n, std::function<void()> r) : next(n), react(r) {}
-        void messageBox(std::string_view title, std::string_view text) override {
-            next.messageBox(title, text);
-        }
-        void posted(unsigned message) override { next.posted(message); }
-        void chooserEncoder(std::string_view list) override { next.chooserEncoder(list); }
-        void chooserMonth(int) override { react(); }
-        void fault(std::string_view text) override { next.fault(text); }
-    };
     auto& toolkit = ui::headless::headlessToolkit();
     for (const bool reopened : {false, true}) {
         SCOPED_TRACE(reopened ? "opened again" : "closed");
         mask.activate();
-        HostAtChooser host(*toolkit.observer(), [&] {
+        mask.recorder().onChooserMonth = [&] {
             mask.deactivate();
             if (reopened)
                 mask.activate();
             EXPECT_NE(toolkit.findDialog(IDD_ISSMANUALVOIDTKT), nullptr)
                 << "gone under the chooser";
-        });
-        toolkit.setObserver(&host);
+        };
         toolkit.queueDate(2009, 3, 5);
         EXPECT_EQ(mask.form().doubleClick(IDC_MANVOID_DATE), "");
-        toolkit.setObserver(&host.next);
+        mask.recorder().onChooserMonth = nullptr;
         const auto* form = toolkit.findDialog(IDD_ISSMANUALVOIDTKT);
         if (reopened) {
             ASSERT_NE(form, nullptr);

@@ -80,7 +80,10 @@ void Recorder::chooserEncoder(std::string_view list) {
 }
 
 void Recorder::chooserMonth(int kind) {
-    transcript_.chooserMonth(kind);
+    if (onChooserMonth)
+        onChooserMonth();
+    else
+        transcript_.chooserMonth(kind);
 }
 
 void Recorder::fault(std::string_view text) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ class Recorder final : public ui::headless::Observer {
     Recorder& operator=(const Recorder&) = delete;
 
     std::vector<std::string> lines;
+    // The host's reaction when a month picker opens, run in place of recording it.
+    std::function<void()> onChooserMonth;
 
     void messageBox(std::string_view title, std::string_view text) override;
     void posted(unsigned message) override;
