@@ -264,21 +264,17 @@ TEST(IssuanceForm, PaymentDetailsFollowBothPayments) {
         long first, second;
         std::vector<int> shown;
     };
-    const std::vector<int> card = {IDC_ISS_FOP1_CC_TYPE, IDC_ISS_FOP1_CC_NBR,
+    const std::vector<int> card = {IDC_ISS_FOP1_CC_TYPE,    IDC_ISS_FOP1_CC_NBR,
                                    IDC_ISS_FOP1_CC_EXPDATE, IDC_ISS_FOP1_CC_APPR_CDE,
-                                   -IDC_ISS_FOP1_CC_EXT_PAY_MONTHS};
+                                   IDC_ISS_FOP1_CC_EXT_PAY, -IDC_ISS_FOP1_CC_EXT_PAY_MONTHS};
     const Case cases[] = {
         {1, 0, {IDC_ISS_FOP1_ALINE_DATA}},
         {1, 5, {-IDC_ISS_FOP1_ALINE_DATA, IDC_ISS_FOP2_GR_NBR, IDC_ISS_FOP2_GR_AMT}},
         {2, 0, {IDC_ISS_FOP1_AGT_CODE}},
         {3, 1, {IDC_ISS_FOP2_CSHAMT}},
-        {4, 0, With<int>(card, {IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP1_CC_EXT_PAY})},
-        {4, 1,
-         With<int>(card,
-                   {IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP2_CSHAMT, IDC_ISS_FOP1_CC_EXT_PAY})},
-        {4, 3,
-         With<int>(card,
-                   {-IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP2_CHQAMT, IDC_ISS_FOP1_CC_EXT_PAY})},
+        {4, 0, With<int>(card, {IDC_ISS_FOP1_CC_ALINE_DATA})},
+        {4, 1, With<int>(card, {IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP2_CSHAMT})},
+        {4, 3, With<int>(card, {-IDC_ISS_FOP1_CC_ALINE_DATA, IDC_ISS_FOP2_CHQAMT})},
         {6,
          6,
          {IDC_ISS_FOP1_GGR_WRT_CDE, IDC_ISS_FOP1_GGR_DBTOR_CDE, IDC_ISS_FOP1_OBJECTCODE,
@@ -359,15 +355,6 @@ TEST(IssuanceRecall, BringsBackTheSentForm) {
     }
 }
 
-// Recall starts from a cleared form: the fee-base list goes also without a Clear.
-TEST(IssuanceRecall, EmptiesTheFeeBaseList) {
-    Issuance f;
-    f.run({Reply(FeeBaseAnswer(u"1", u"<N_000T>A</N_000T>"))});
-    ASSERT_EQ(f.feeBase(), std::vector<std::string>{"A"});
-    f.mask.key(IDC_ISS_CARRIER, ui::Key::AltUp);
-    EXPECT_TRUE(f.feeBase().empty());
-}
-
 // An answer adds the lines after its flag to those before it, with the mark in front of a line
 // taken off; the others add nothing, whatever they hold, and an answer beyond what a reply of
 // the XML reader may hold is refused whole.
@@ -405,9 +392,15 @@ TEST(IssuanceFeeBase, AnAnswerAddsTheLinesAfterTheFlag) {
     }
 }
 
-TEST(IssuanceFeeBase, AskingForTheListAgainEmptiesIt) {
+// Recall starts from a cleared form, so that the list goes also without a Clear; asking for the
+// list again empties it too.
+TEST(IssuanceFeeBase, RecallOrAskingForTheListAgainEmptiesIt) {
     Issuance f;
-    f.run({Reply(FeeBaseAnswer(u"1", u"<N_000T>A</N_000T>")), Click(IDC_ISS_FEEBASE_SHOW)});
+    f.run({Reply(FeeBaseAnswer(u"1", u"<N_000T>A</N_000T>"))});
+    ASSERT_EQ(f.feeBase(), std::vector<std::string>{"A"});
+    f.mask.key(IDC_ISS_CARRIER, ui::Key::AltUp);
+    EXPECT_TRUE(f.feeBase().empty());
+    f.run({Reply(FeeBaseAnswer(u"1", u"<N_000T>B</N_000T>")), Click(IDC_ISS_FEEBASE_SHOW)});
     EXPECT_EQ(f.mask.events(), std::vector<std::string>{"event 3 %%%A%N*FEEBASE"});
     EXPECT_TRUE(f.feeBase().empty());
 }
