@@ -106,9 +106,8 @@ const Steps kSecondTicket = {Click(IDC_REISS_2TKTISSUE), Type(IDC_REISS_ORGTKT1,
                              Type(IDC_REISS_ORGTKT2, "1111111111")};
 const Steps kNetRemit = {Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
                          Type(IDC_REISS_NETREMITAMT, "100")};
-const Steps kNetCommission = {Click(IDC_REISS_NETREMIT), Type(IDC_REISS_ADDPAYMENT_CSH_AMT, "100"),
-                              Type(IDC_REISS_NETREMITAMT, "100"), Type(IDC_REISS_COMMISSION, ""),
-                              Type(IDC_REISS_NETCOMMISSION, "7.5")};
+const Steps kNetCommission =
+    With<Step>(kNetRemit, {Type(IDC_REISS_COMMISSION, ""), Type(IDC_REISS_NETCOMMISSION, "7.5")});
 const Steps kElectronic = {Click(IDC_REISS_ETKT)};
 // Each of them, for the checks that every one passes.
 const Steps* const kSituations[] = {&kPlain,     &kCard,         &kGr,         &kGgr,
