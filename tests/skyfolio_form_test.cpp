@@ -56,6 +56,15 @@ struct Skyfolio {
             all.push_back(form().itemData(list, i));
         return all;
     }
+    // Those of ids that are enabled, or with on false those that are not.
+    std::vector<int> enabled(const std::vector<int>& ids, bool on = true) {
+        std::vector<int> found;
+        for (int id : ids) {
+            if (form().isEnabled(id) == on)
+                found.push_back(id);
+        }
+        return found;
+    }
     std::string state(int id) {
         return std::string(form().isEnabled(id) ? "on" : "off") + " '" + form().text(id) + "'";
     }
@@ -68,7 +77,7 @@ std::string Id(int id, bool open = true) {
 }
 
 // The state of every control as the form opens is in the scenario transcripts.
-TEST(SkyfolioForm, StartsWithBagAllowanceUnlessATransferIsGivenAndListsOnTheirFirstEntry) {
+TEST(SkyfolioForm, StartsWithBagAllowanceOrTheTransferGivenListsOnTheirFirstEntry) {
     struct Case {
         const char* startup;
         bool bagAllowance;
@@ -89,6 +98,11 @@ TEST(SkyfolioForm, StartsWithBagAllowanceUnlessATransferIsGivenAndListsOnTheirFi
         for (int list : {IDC_SKY_FOP1, IDC_SKY_FOP2, IDC_SKY_FARETYPE, IDC_SKY_TAXTYPE,
                          IDC_SKY_ENDORSEMENT, IDC_SKY_ITCODE})
             EXPECT_EQ(s.form().selection(list), 0) << list;
+        // Bag Allow and the transfer take turns: the box empties and closes one, opens the other.
+        s.mask.type(c.bagAllowance ? IDC_SKY_BAGALLOW_EDIT : IDC_SKY_TFR, "2");
+        s.mask.click(IDC_SKY_BAGALLOW);
+        EXPECT_EQ(s.state(IDC_SKY_TFR), c.bagAllowance ? "on ''" : "off ''");
+        EXPECT_EQ(s.state(IDC_SKY_BAGALLOW_EDIT), c.bagAllowance ? "off ''" : "on ''");
     }
 }
 
@@ -147,28 +161,18 @@ TEST(SkyfolioForm, AChangeOfPaymentEmptiesTheDetailsAndResetsTheShownGgrList) {
 
 TEST(SkyfolioForm, AtMostFourPassengerTypesAndEachBoxOpensItsCounts) {
     Skyfolio s;
-    const int boxes[] = {IDC_SKY_ADULT, IDC_SKY_CHILD, IDC_SKY_INFANT, IDC_SKY_SEAMAN,
-                         IDC_SKY_OTHERS};
-    auto closed = [&] {
-        std::vector<int> ids;
-        for (int id : boxes) {
-            if (!s.form().isEnabled(id))
-                ids.push_back(id);
-        }
-        if (!s.form().isEnabled(IDC_SKY_CHILD_EDIT_AGE))
-            ids.push_back(IDC_SKY_CHILD_EDIT_AGE);
-        return ids;
-    };
+    const std::vector<int> boxes = {IDC_SKY_ADULT,  IDC_SKY_CHILD,  IDC_SKY_INFANT,
+                                    IDC_SKY_SEAMAN, IDC_SKY_OTHERS, IDC_SKY_CHILD_EDIT_AGE};
     for (int id : {IDC_SKY_ADULT, IDC_SKY_INFANT, IDC_SKY_SEAMAN, IDC_SKY_OTHERS})
         s.mask.click(id);
-    EXPECT_EQ(closed(), (std::vector<int>{IDC_SKY_CHILD, IDC_SKY_CHILD_EDIT_AGE}));
+    EXPECT_EQ(s.enabled(boxes, false), (std::vector<int>{IDC_SKY_CHILD, IDC_SKY_CHILD_EDIT_AGE}));
     EXPECT_EQ(s.state(IDC_SKY_SMAN2), "on ''");
     s.mask.type(IDC_SKY_SMAN1, "2");
     s.mask.click(IDC_SKY_SEAMAN);
-    EXPECT_EQ(closed(), (std::vector<int>{IDC_SKY_CHILD_EDIT_AGE}));
+    EXPECT_EQ(s.enabled(boxes, false), (std::vector<int>{IDC_SKY_CHILD_EDIT_AGE}));
     EXPECT_EQ(s.state(IDC_SKY_SMAN1), "off ''");
     s.mask.click(IDC_SKY_CHILD);
-    EXPECT_EQ(closed(), (std::vector<int>{IDC_SKY_SEAMAN}));
+    EXPECT_EQ(s.enabled(boxes, false), (std::vector<int>{IDC_SKY_SEAMAN}));
 }
 
 // Any IT code of either list opens the tour code.
@@ -202,28 +206,12 @@ TEST(SkyfolioForm, NetRemitBoxesDecideTheValuesAndTheItCodes) {
         EXPECT_EQ(s.form().isChecked(IDC_SKY_NRCOMMPERCENT), c.commission);
         EXPECT_EQ(s.codes(IDC_SKY_ITCODE), c.itCodes);
         EXPECT_EQ(s.state(IDC_SKY_TOURCODE), "off ''");
-        std::vector<int> open;
-        for (int id : all) {
-            if (s.form().isEnabled(id))
-                open.push_back(id);
-        }
-        EXPECT_EQ(open, c.open);
+        EXPECT_EQ(s.enabled(all), c.open);
         for (long code : c.itCodes) {
             s.mask.select(IDC_SKY_ITCODE, code);
             EXPECT_EQ(s.form().isEnabled(IDC_SKY_TOURCODE), code != 0) << code;
         }
     }
-}
-
-TEST(SkyfolioForm, BagAllowanceAndTransferTakeTurns) {
-    Skyfolio s;
-    s.mask.type(IDC_SKY_BAGALLOW_EDIT, "20k");
-    s.mask.click(IDC_SKY_BAGALLOW);
-    EXPECT_EQ(s.state(IDC_SKY_BAGALLOW_EDIT), "off ''");
-    s.mask.type(IDC_SKY_TFR, "2");
-    s.mask.click(IDC_SKY_BAGALLOW);
-    EXPECT_EQ(s.state(IDC_SKY_TFR), "off ''");
-    EXPECT_EQ(s.state(IDC_SKY_BAGALLOW_EDIT), "on ''");
 }
 
 // The endorsement lines by their type are in the rules example under examples/.
