@@ -2,6 +2,7 @@
 // entry and the save of each type are in the scenario transcripts).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -64,16 +65,12 @@ class DamagedTicket : public ::testing::Test {
 
     // A label's font and background as drawn.
     std::string label(int id) {
-        for (const auto& c : mask.form().controls()) {
-            if (c.id != id)
-                continue;
-            const auto paint = mask.form().proc().onCtlColor(id);
-            const ui::Font font = c.font.value_or(ui::Font{});
-            return font.face + " " + std::to_string(font.height) + " " +
-                   std::to_string(font.weight) + " on " +
-                   hex(paint ? paint->background : std::nullopt);
-        }
-        return "missing";
+        const auto& all = mask.form().controls();
+        const auto c = std::ranges::find(all, id, &ui::headless::Control::id);
+        const ui::Font font = c == all.end() ? ui::Font{} : c->font.value_or(ui::Font{});
+        const auto paint = mask.form().proc().onCtlColor(id);
+        return font.face + " " + std::to_string(font.height) + " " + std::to_string(font.weight) +
+               " on " + hex(paint ? paint->background : std::nullopt);
     }
 
     std::string typeState() {
