@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/class_ids.h"
 #include "masks/catalog.h"
+#include "platform/ui/agent.h"
 #include "resources/resource.h"
 #include "tests/support/mask_harness.h"
 #include "tests/support/mask_steps.h"
@@ -50,17 +50,9 @@ class DamagedTicket : public ::testing::Test {
 
     std::string section() { return mask.home().section("TKT_ISSBSPDAMAGED_SECTION"); }
 
-    // A paint colour as "0xBBGGRR" (or "none").
-    static std::string hex(std::optional<ui::Colorref> colour) {
-        char text[16] = "none";
-        if (colour)
-            std::snprintf(text, sizeof text, "0x%06X", *colour);
-        return text;
-    }
-
     std::string textColour(int id) {
         const auto paint = mask.form().proc().onCtlColor(id);
-        return hex(paint ? paint->text : std::nullopt);
+        return paint && paint->text ? ui::colorText(*paint->text) : "none";
     }
 
     // A label's font and background as drawn.
@@ -70,7 +62,7 @@ class DamagedTicket : public ::testing::Test {
         const ui::Font font = c == all.end() ? ui::Font{} : c->font.value_or(ui::Font{});
         const auto paint = mask.form().proc().onCtlColor(id);
         return font.face + " " + std::to_string(font.height) + " " + std::to_string(font.weight) +
-               " on " + hex(paint ? paint->background : std::nullopt);
+               " on " + (paint && paint->background ? ui::colorText(*paint->background) : "none");
     }
 
     std::string typeState() {
