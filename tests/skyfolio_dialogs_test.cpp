@@ -46,8 +46,12 @@ struct Skyfolio {
         HeadlessDialog& d = dialog(dialogId);
         return std::string(d.isEnabled(id) ? "on" : "off") + " '" + d.text(id) + "'";
     }
-    void response(const std::u16string& text) {
-        com::Bstr b(text);
+    // The host's answer to the request: one screen of lines.
+    void answer(const std::vector<std::u16string>& lines) {
+        std::u16string xml = u"<VELMORA>";
+        for (const std::u16string& l : lines)
+            xml += u"<LINE><TEXT>" + l + u"</TEXT></LINE>";
+        com::Bstr b(xml + u"</VELMORA>");
         mask.mask().SetResponse(b.get());
     }
 
@@ -206,13 +210,6 @@ TEST(ValidityLines, ReadFixedColumnsAndNothingElseOfAnAnswer) {
         EXPECT_TRUE(sky::ReadValidityRows(text, 19).empty()) << text;
 }
 
-std::u16string Screen(const std::vector<std::u16string>& lines) {
-    std::u16string xml = u"<VELMORA>";
-    for (const std::u16string& l : lines)
-        xml += u"<LINE><TEXT>" + l + u"</TEXT></LINE>";
-    return xml + u"</VELMORA>";
-}
-
 TEST(ValidityDates, TheRequestFiresAndItsAnswerFillsTheRowsAtEachShowing) {
     Skyfolio s;
     HeadlessDialog& vd = Skyfolio::dialog(IDD_SKY_VALIDDATES);
@@ -222,7 +219,7 @@ TEST(ValidityDates, TheRequestFiresAndItsAnswerFillsTheRowsAtEachShowing) {
     s.look(IDC_SKY_VALIDDATES_BUTTON, IDD_SKY_VALIDDATES);
     EXPECT_TRUE(s.mask.events().empty());
     EXPECT_EQ(vd.text(row1[sky::kSegment]), "7");
-    s.response(Screen({u"1     12JAN05  12FEB05 "}));  // nothing asked, nothing taken
+    s.answer({u"1     12JAN05  12FEB05 "});  // nothing asked, nothing taken
     EXPECT_EQ(vd.text(row1[sky::kSegment]), "7");
 
     s.mask.click(IDC_SKY_BAGALLOW);
@@ -231,7 +228,7 @@ TEST(ValidityDates, TheRequestFiresAndItsAnswerFillsTheRowsAtEachShowing) {
     EXPECT_EQ(s.mask.events(), std::vector<std::string>{"event 4 **W2\xC2\xA5VLD"});
     // Joining the screens of an answer is shown by the scenario under examples/.
     s.agent.then([] { EXPECT_EQ(Skyfolio::dialog(IDD_SKY_VALIDDATES).click(IDC_SKY_BACK), ""); });
-    s.response(Screen({u"1     12JAN05  01FEB05 "}));
+    s.answer({u"1     12JAN05  01FEB05 "});
     EXPECT_EQ(vd.text(row1[sky::kMaximumDate]), "01FEB05");
 
     // A change by hand lasts until the next showing, which reads the answer again; Clear and
@@ -255,14 +252,14 @@ TEST(ValidityDates, EachRequestTakesOnlyItsOwnAnswerAndNineteenRowsOfIt) {
     s.mask.click(IDC_SKY_BAGALLOW);
     s.mask.type(IDC_SKY_TFR, "1");
     s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
-    s.response(Screen({u"1     13JAN05  13FEB05 ", u"MORE \u00A5"}));
+    s.answer({u"1     13JAN05  13FEB05 ", u"MORE \u00A5"});
     s.mask.click(IDC_SKY_VALIDDATES_BUTTON);
     const std::u16string line = u"1     12JAN05  12FEB05 " + std::u16string(5000, u' ');
     for (int i = 0; i < 999; ++i)
-        s.response(Screen({line, u"x \u00A5"}));
+        s.answer({line, u"x \u00A5"});
     s.agent.then([] { EXPECT_EQ(Skyfolio::dialog(IDD_SKY_VALIDDATES).click(IDC_SKY_BACK), ""); });
-    s.response(Screen({u"<broken"}));  // the last screen cannot be read: the others count
-    s.response(Screen({u"3     14JAN05  14FEB05 "}));
+    s.answer({u"<broken"});  // the last screen cannot be read: the others count
+    s.answer({u"3     14JAN05  14FEB05 "});
     HeadlessDialog& vd = Skyfolio::dialog(IDD_SKY_VALIDDATES);
     for (const auto& row : kValidityDatesRows)
         EXPECT_EQ(vd.text(row[sky::kMaximumDate]), "12FEB05");
