@@ -45,26 +45,24 @@ std::unique_ptr<MaskHarness> StartMask(std::optional<std::string> config = kConf
     return mask;
 }
 
+// The typed fields of the form by their symbols.
+constexpr std::pair<int, std::string Form::*> kFields[] = {
+    {IDC_LOGTKT_LNIATA, &Form::lniata},          {IDC_LOGTKT_BEG_FORM_CODE, &Form::firstCode},
+    {IDC_LOGTKT_BEG_NUMBER, &Form::firstNumber}, {IDC_LOGTKT_END_FORM_CODE, &Form::lastCode},
+    {IDC_LOGTKT_END_NUMBER, &Form::lastNumber},  {IDC_LOGTKT_SCN, &Form::scn},
+    {IDC_LOGTKT_NO_OF_DOC, &Form::documents},
+};
+
 void Fill(MaskHarness& mask, const Form& f) {
     mask.click(f.type);
-    const std::pair<int, const std::string*> typed[] = {
-        {IDC_LOGTKT_LNIATA, &f.lniata},          {IDC_LOGTKT_BEG_FORM_CODE, &f.firstCode},
-        {IDC_LOGTKT_BEG_NUMBER, &f.firstNumber}, {IDC_LOGTKT_END_FORM_CODE, &f.lastCode},
-        {IDC_LOGTKT_END_NUMBER, &f.lastNumber},  {IDC_LOGTKT_SCN, &f.scn},
-        {IDC_LOGTKT_NO_OF_DOC, &f.documents},
-    };
-    for (const auto& [id, text] : typed) {
+    for (const auto& [id, field] : kFields) {
         if (mask.form().isEnabled(id))
-            mask.type(id, *text);
+            mask.type(id, f.*field);
     }
     if (f.split != mask.form().isChecked(IDC_LOGTKT_SPLIT) &&
         mask.form().isEnabled(IDC_LOGTKT_SPLIT)) {
         mask.click(IDC_LOGTKT_SPLIT);
     }
-}
-
-std::string Section(MaskHarness& mask) {
-    return mask.home().section("TKT_ISSLOG_SECTION");
 }
 
 // With a later field wrong as well, the check of the first in order is the one shown.
@@ -233,11 +231,8 @@ TEST(LogTicketProfile, EachTypeSendsSavesAndRecallsItsFieldsUnderTheirKeys) {
             mask->form().setText(IDC_LOGTKT_END_NUMBER, c.last);
         const auto fields = [&] {
             std::vector<std::string> texts;
-            for (int id : {IDC_LOGTKT_LNIATA, IDC_LOGTKT_BEG_FORM_CODE, IDC_LOGTKT_BEG_NUMBER,
-                           IDC_LOGTKT_END_FORM_CODE, IDC_LOGTKT_END_NUMBER, IDC_LOGTKT_SCN,
-                           IDC_LOGTKT_NO_OF_DOC}) {
+            for (const auto& [id, field] : kFields)
                 texts.push_back(mask->form().isEnabled(id) ? mask->form().text(id) : "-");
-            }
             const bool split = mask->form().isEnabled(IDC_LOGTKT_SPLIT);
             texts.push_back(split ? (mask->form().isChecked(IDC_LOGTKT_SPLIT) ? "split" : "")
                                   : "-");
@@ -247,7 +242,7 @@ TEST(LogTicketProfile, EachTypeSendsSavesAndRecallsItsFieldsUnderTheirKeys) {
         mask->key(IDC_LOGTKT_LNIATA, ui::Key::Enter);
         EXPECT_EQ(mask->events(), std::vector<std::string>{std::string("event 2 ") + c.entry});
         if (c.section) {
-            EXPECT_EQ(Section(*mask), c.section);
+            EXPECT_EQ(mask->home().section("TKT_ISSLOG_SECTION"), c.section);
         }
         mask->click(IDC_LOGTKT_CLEAR);
         mask->click(IDC_LOGTKT_RECALL);
