@@ -48,8 +48,6 @@ class DamagedTicket : public ::testing::Test {
         mask.type(IDC_DAMAGED_CHECK_DIGIT, f.digit);
     }
 
-    std::string section() { return mask.home().section("TKT_ISSBSPDAMAGED_SECTION"); }
-
     std::string textColour(int id) {
         const auto paint = mask.form().proc().onCtlColor(id);
         return paint && paint->text ? ui::colorText(*paint->text) : "none";
@@ -176,7 +174,7 @@ TEST_F(DamagedTicket, RecallRestoresTheSavedTypeAndWithoutOneOrWithBothKeepsOpta
     mask.type(IDC_DAMAGED_CHECK_DIGIT, "4");
     mask.click(IDC_DAMAGED_SEND);
     EXPECT_EQ(mask.events(), std::vector<std::string>{"event 2 ATCX/11111111114/1"});
-    EXPECT_EQ(section().substr(0, 15), "OPTAT=1 ATB2=0 ");
+    EXPECT_EQ(mask.home().section("TKT_ISSBSPDAMAGED_SECTION").substr(0, 15), "OPTAT=1 ATB2=0 ");
 }
 
 }  // namespace

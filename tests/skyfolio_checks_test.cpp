@@ -3,7 +3,6 @@
 // sent and nothing saved; and the borders that pass.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>

@@ -4,8 +4,6 @@
 // showing and Recall do to them. Their controls as they open are in the scenario transcripts.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 

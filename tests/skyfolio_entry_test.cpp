@@ -3,8 +3,6 @@
 // scenario under examples/.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
