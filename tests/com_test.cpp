@@ -176,68 +176,66 @@ class Silent final : public widgets::EventTarget {
     HRESULT onEvent(DISPID, const DISPPARAMS&) override { return S_OK; }
 };
 
+// An object whose references raise its own count.
+Made itself(com::Ptr<IUnknown> object) {
+    return Made{object, object};
+}
+
+com::Ptr<IConnectionPointContainer> points(const server::ClassEntry& entry) {
+    return mask(entry).as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+}
+
 std::vector<ObjectKind> objectKinds() {
     std::vector<ObjectKind> kinds;
     for (const server::ClassEntry& e : server::classTable()) {
         if (e.create == nullptr)
             continue;
-        kinds.push_back({"mask " + std::string(e.name),
-                         [&e] {
-                             com::Ptr<IUnknown> object = mask(e);
-                             return Made{object, object};
-                         },
+        const std::string name(e.name);
+        kinds.push_back({"mask " + name,
+                         [&e] { return itself(mask(e)); },
                          {{IID_IDispatch, Speaks::Dispatch},
                           {e.iid, Speaks::Dispatch},
                           {IID_IConnectionPointContainer, Speaks::Container},
                           {IID_IProvideClassInfo, Speaks::ClassInfo},
                           {IID_IProvideClassInfo2, Speaks::ClassInfo},
                           {framework::IID_IZenkorMaskView, Speaks::View}}});
-        kinds.push_back({"connection points of " + std::string(e.name),
+        kinds.push_back({"connection points of " + name,
                          [&e] {
                              // The enumeration keeps the mask while it lives.
-                             com::Ptr<IEnumConnectionPoints> points;
-                             mask(e)
-                                 .as<IConnectionPointContainer>(IID_IConnectionPointContainer)
-                                 ->EnumConnectionPoints(points.out());
-                             com::Ptr<IUnknown> object(points.get());
-                             return Made{object, object};
+                             com::Ptr<IEnumConnectionPoints> all;
+                             points(e)->EnumConnectionPoints(all.out());
+                             return itself(all.get());
                          },
                          {{IID_IEnumConnectionPoints, Speaks::Enumeration}}});
-        kinds.push_back({"connection point of " + std::string(e.name),
+        kinds.push_back({"connection point of " + name,
                          [&e] {
-                             Made made;
-                             made.counter = mask(e);
+                             const com::Ptr<IConnectionPointContainer> container = points(e);
                              com::Ptr<IConnectionPoint> point;
-                             made.counter
-                                 .as<IConnectionPointContainer>(IID_IConnectionPointContainer)
-                                 ->FindConnectionPoint(e.diid, point.out());
-                             made.object = point.get();
-                             return made;
+                             container->FindConnectionPoint(e.diid, point.out());
+                             return Made{point.get(), container.get()};
                          },
                          {{IID_IConnectionPoint, Speaks::ConnectionPoint}}});
-        kinds.push_back({"class factory of " + std::string(e.name),
+        kinds.push_back({"class factory of " + name,
                          [&e] {
                              com::Ptr<IUnknown> factory;
                              DllGetClassObject(e.clsid, IID_IUnknown,
                                                reinterpret_cast<void**>(factory.out()));
-                             return Made{factory, factory};
+                             return itself(factory);
                          },
                          {{IID_IClassFactory, Speaks::Factory}}});
         kinds.push_back(
-            {"terminal's sink for " + std::string(e.name),
+            {"terminal's sink for " + name,
              [&e] {
-                 com::Ptr<IUnknown> sink(static_cast<IDispatch*>(
+                 return itself(static_cast<IDispatch*>(
                      host::EventSink::create(e.diid, host::eventsOf(e.name), {}).get()));
-                 return Made{sink, sink};
              },
              {{IID_IDispatch, Speaks::Dispatch}, {e.diid, Speaks::Dispatch}}});
     }
     kinds.push_back({"chooser's sink",
                      [] {
                          static Silent target;
-                         com::Ptr<IUnknown> sink(
+                         return itself(
                              static_cast<IDispatch*>(widgets::EventSink::create(target).get()));
-                         return Made{sink, sink};
                      },
                      {{IID_IDispatch, Speaks::Dispatch}}});
     return kinds;
@@ -320,15 +318,13 @@ TEST(MaskObjects, ConnectionPointsAndClassInfo) {
         if (e.create == nullptr)
             continue;
         SCOPED_TRACE(e.name);
-        com::Ptr<IEnumConnectionPoints> points;
-        ASSERT_EQ(mask(e)
-                      .as<IConnectionPointContainer>(IID_IConnectionPointContainer)
-                      ->EnumConnectionPoints(points.out()),
-                  S_OK);
-        // Next(n) from where the enumeration stands: its answer and how many it handed out.
-        auto next = [](IEnumConnectionPoints& from, ULONG n, ULONG* fetched) {
+        com::Ptr<IEnumConnectionPoints> all;
+        ASSERT_EQ(points(e)->EnumConnectionPoints(all.out()), S_OK);
+        // Next(n) from where the enumeration stands: its answer and the point it handed out.
+        ULONG fetched = 9;
+        auto next = [&fetched](IEnumConnectionPoints& from, ULONG n, bool counted) {
             IConnectionPoint* out[2] = {};
-            const HRESULT hr = from.Next(n, out, fetched);
+            const HRESULT hr = from.Next(n, out, counted ? &fetched : nullptr);
             IID iid = IID_NULL;
             for (IConnectionPoint* point : out) {
                 if (point != nullptr) {
@@ -338,44 +334,19 @@ TEST(MaskObjects, ConnectionPointsAndClassInfo) {
             }
             return std::make_pair(hr, iid);
         };
-        struct Step {
-            const char* what;
-            std::function<HRESULT(IEnumConnectionPoints&)> act;
-            HRESULT expected;
-        };
-        ULONG fetched = 9;
+        EXPECT_EQ(next(*all, 1, false), std::make_pair(S_OK, e.diid)) << "the events' point first";
+        EXPECT_EQ(next(*all, 1, true).first, S_FALSE) << "then none";
         com::Ptr<IEnumConnectionPoints> clone;
-        const Step steps[] = {
-            {"the events' point first",
-             [&](IEnumConnectionPoints& p) {
-                 auto [hr, iid] = next(p, 1, nullptr);
-                 return iid == e.diid ? hr : E_FAIL;
-             },
-             S_OK},
-            {"then none", [&](IEnumConnectionPoints& p) { return next(p, 1, &fetched).first; },
-             S_FALSE},
-            {"a clone at the end is at the end",
-             [&](IEnumConnectionPoints& p) {
-                 p.Clone(clone.out());
-                 return next(*clone, 1, &fetched).first;
-             },
-             S_FALSE},
-            {"after Reset, two asked, one given",
-             [&](IEnumConnectionPoints& p) {
-                 p.Reset();
-                 auto [hr, iid] = next(p, 2, &fetched);
-                 return fetched == 1 && iid == e.diid ? hr : E_FAIL;
-             },
-             S_FALSE},
-            {"two asked with nowhere to count them",
-             [&](IEnumConnectionPoints& p) { return next(p, 2, nullptr).first; }, E_POINTER},
-            {"Skip past the end", [&](IEnumConnectionPoints& p) { return p.Reset(), p.Skip(2); },
-             S_FALSE},
-            {"Skip over the one point",
-             [&](IEnumConnectionPoints& p) { return p.Reset(), p.Skip(1); }, S_OK},
-        };
-        for (const Step& step : steps)
-            EXPECT_EQ(step.act(*points), step.expected) << step.what;
+        ASSERT_EQ(all->Clone(clone.out()), S_OK);
+        EXPECT_EQ(next(*clone, 1, true).first, S_FALSE) << "a clone at the end is at the end";
+        all->Reset();
+        EXPECT_EQ(next(*all, 2, true), std::make_pair(S_FALSE, e.diid)) << "two asked, one given";
+        EXPECT_EQ(fetched, 1u);
+        EXPECT_EQ(next(*all, 2, false).first, E_POINTER) << "two asked with nowhere to count them";
+        all->Reset();
+        EXPECT_EQ(all->Skip(2), S_FALSE) << "Skip past the end";
+        all->Reset();
+        EXPECT_EQ(all->Skip(1), S_OK) << "Skip over the one point";
 
         const auto provider = mask(e).as<IProvideClassInfo2>(IID_IProvideClassInfo2);
         ASSERT_TRUE(provider);
