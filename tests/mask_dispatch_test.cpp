@@ -39,50 +39,46 @@ class RecordingMask final
     }
 };
 
-struct NameCase {
-    std::u16string name;
-    bool hasInitParam;
-    HRESULT hr;
-    DISPID id;
-};
-
-TEST(MaskDispatchNames, MembersIgnoringCase) {
+TEST(MaskDispatchNames, MembersIgnoringCaseAndTheirParameters) {
+    struct NameCase {
+        std::vector<std::u16string> names;  // the member, then its parameters
+        bool hasInitParam;
+        HRESULT hr;
+        std::vector<DISPID> ids;
+    };
     const NameCase cases[] = {
-        {u"LANG", true, S_OK, 1},
-        {u"setresponse", true, S_OK, 2},
-        {u"InitField", true, S_OK, 3},
-        {u"initParam", true, S_OK, 4},
-        {u"initParam", false, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
-        {u"Language", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
-        {u"Lan", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
-        {u"", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
-        {u"L\u00C1NG", true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+        {{u"LANG"}, true, S_OK, {1}},
+        {{u"setresponse"}, true, S_OK, {2}},
+        {{u"InitField"}, true, S_OK, {3}},
+        {{u"initParam"}, true, S_OK, {4}},
+        {{u"initParam"}, false, DISP_E_UNKNOWNNAME, {DISPID_UNKNOWN}},
+        {{u"Language"}, true, DISP_E_UNKNOWNNAME, {DISPID_UNKNOWN}},
+        {{u"Lan"}, true, DISP_E_UNKNOWNNAME, {DISPID_UNKNOWN}},
+        {{u""}, true, DISP_E_UNKNOWNNAME, {DISPID_UNKNOWN}},
+        {{u"L\u00C1NG"}, true, DISP_E_UNKNOWNNAME, {DISPID_UNKNOWN}},
+        {{u"SetResponse", u"BSTRRESPONSE"}, true, S_OK, {2, 0}},
+        // The member is still named.
+        {{u"SetResponse", u"BSTRRESPONSE", u"x"}, true, DISP_E_UNKNOWNNAME, {2, 0, DISPID_UNKNOWN}},
     };
     for (const NameCase& c : cases) {
-        std::basic_string<OLECHAR> name(c.name.begin(), c.name.end());
-        LPOLESTR names[] = {name.data()};
-        DISPID id = 12345;
-        const HRESULT hr = framework::MaskIdsOfNames(c.hasInitParam, IID_NULL, names, 1, &id);
-        EXPECT_EQ(hr, c.hr) << "name #" << (&c - cases) << " hasInitParam " << c.hasInitParam;
-        EXPECT_EQ(id, c.id) << "name #" << (&c - cases);
+        SCOPED_TRACE(testing::Message() << "name #" << (&c - cases));
+        std::vector<std::basic_string<OLECHAR>> names;
+        names.reserve(c.names.size());
+        std::vector<LPOLESTR> pointers;
+        for (const std::u16string& name : c.names)
+            pointers.push_back(names.emplace_back(name.begin(), name.end()).data());
+        std::vector<DISPID> ids(names.size(), 12345);
+        EXPECT_EQ(framework::MaskIdsOfNames(c.hasInitParam, IID_NULL, pointers.data(),
+                                            static_cast<UINT>(names.size()), ids.data()),
+                  c.hr);
+        EXPECT_EQ(ids, c.ids);
     }
-}
-
-TEST(MaskDispatchNames, ParameterNamesAndRefusals) {
-    std::basic_string<OLECHAR> member = OLESTR("SetResponse"), parameter = OLESTR("BSTRRESPONSE"),
-                               other = OLESTR("x");
-    LPOLESTR names[] = {member.data(), parameter.data(), other.data()};
-    DISPID ids[3] = {};
-    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, names, 2, ids), S_OK);
-    EXPECT_EQ(ids[0], 2);
-    EXPECT_EQ(ids[1], 0);
-    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, names, 3, ids), DISP_E_UNKNOWNNAME);
-    EXPECT_EQ(ids[0], 2) << "the member is still named";
-    EXPECT_EQ(ids[2], DISPID_UNKNOWN);
-
-    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_IDispatch, names, 1, ids),
+    std::basic_string<OLECHAR> name = OLESTR("Lang");
+    LPOLESTR lang[] = {name.data()};
+    DISPID id = 0;
+    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_IDispatch, lang, 1, &id),
               DISP_E_UNKNOWNINTERFACE);
-    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, nullptr, 1, ids), E_POINTER);
+    EXPECT_EQ(framework::MaskIdsOfNames(true, IID_NULL, nullptr, 1, &id), E_POINTER);
 }
 
 // One argument in a DISPPARAMS, optionally named.
@@ -120,17 +116,19 @@ TEST(MaskDispatchInvoke, RoutesToTheMembers) {
         DISPID id;
         WORD flags;
         VARIANTARG arg;
+        std::vector<DISPID> named;
         const char* member;
     };
     const RouteCase cases[] = {
-        {2, DISPATCH_METHOD, stringArg(text.get()), "SetResponse"},
-        {3, DISPATCH_METHOD, refArg, "initField"},
-        {4, DISPATCH_METHOD | DISPATCH_PROPERTYGET, stringArg(text.get()), "initParam"},
-        {3, DISPATCH_METHOD, variantRef, "initField"},
+        {2, DISPATCH_METHOD, stringArg(text.get()), {}, "SetResponse"},
+        {3, DISPATCH_METHOD, refArg, {}, "initField"},
+        {4, DISPATCH_METHOD | DISPATCH_PROPERTYGET, stringArg(text.get()), {}, "initParam"},
+        {3, DISPATCH_METHOD, variantRef, {}, "initField"},
+        {1, DISPATCH_PROPERTYPUT, stringArg(text.get()), {DISPID_PROPERTYPUT}, "put_Lang"},
     };
     for (const RouteCase& c : cases) {
         RecordingMask mask;
-        Call call{{c.arg}, {}};
+        Call call{{c.arg}, c.named};
         DISPPARAMS params = call.params();
         VARIANT result;
         EXPECT_EQ(framework::InvokeMask(mask, true, c.id, c.flags, &params, &result), S_OK)
@@ -139,27 +137,17 @@ TEST(MaskDispatchInvoke, RoutesToTheMembers) {
         EXPECT_EQ(mask.arguments, std::vector<std::u16string>{u"A=1&B=2"}) << c.member;
         EXPECT_EQ(result.vt, VT_EMPTY);
     }
-}
 
-TEST(MaskDispatchInvoke, LanguageProperty) {
     RecordingMask mask;
     mask.language = u"FR1";
     VARIANT result;
-    Call get;
-    DISPPARAMS none = get.params();
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
     ASSERT_EQ(
         mask.Invoke(1, IID_NULL, 1024, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr),
         S_OK);
     ASSERT_EQ(result.vt, VT_BSTR);
     EXPECT_EQ(com::Bstr::view(result.bstrVal), u"FR1");
     VariantClear(&result);
-
-    com::Bstr language(u"DE1");
-    Call put{{stringArg(language.get())}, {DISPID_PROPERTYPUT}};
-    DISPPARAMS params = put.params();
-    EXPECT_EQ(framework::InvokeMask(mask, true, 1, DISPATCH_PROPERTYPUT, &params, nullptr), S_OK);
-    EXPECT_EQ(mask.calls, (std::vector<std::string>{"get_Lang", "put_Lang"}));
-    EXPECT_EQ(mask.arguments, std::vector<std::u16string>{u"DE1"});
 }
 
 TEST(MaskDispatchInvoke, ProtocolErrors) {
