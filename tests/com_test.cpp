@@ -2,11 +2,13 @@
 // every kind of object the module hands out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/mask_interface.h"
@@ -273,10 +275,8 @@ TEST(UnknownProtocol, EveryObjectKind) {
             EXPECT_EQ(object->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
 
             for (const IID& iid : knownIids()) {
-                bool answered = false;
-                for (const Answer& a : kind.answers)
-                    answered = answered || a.iid == iid;
-                if (answered)
+                if (std::ranges::any_of(kind.answers,
+                                        [&](const Answer& a) { return a.iid == iid; }))
                     continue;
                 void* out = &home;
                 EXPECT_EQ(object->QueryInterface(iid, &out), E_NOINTERFACE)
@@ -350,17 +350,13 @@ TEST(MaskObjects, ConnectionPointsAndClassInfo) {
 
         const auto provider = mask(e).as<IProvideClassInfo2>(IID_IProvideClassInfo2);
         ASSERT_TRUE(provider);
-        struct Case {
-            DWORD kind;
-            HRESULT expected;
-            GUID guid;
-        };
-        for (const Case& c : {Case{GUIDKIND_DEFAULT_SOURCE_DISP_IID, S_OK, e.diid},
-                              Case{0, E_INVALIDARG, GUID_NULL}, Case{2, E_INVALIDARG, GUID_NULL}}) {
+        auto guidOf = [&](DWORD kind) {
             GUID guid = e.clsid;
-            EXPECT_EQ(provider->GetGUID(c.kind, &guid), c.expected) << c.kind;
-            EXPECT_EQ(guid, c.guid) << c.kind;
-        }
+            return std::make_pair(provider->GetGUID(kind, &guid), guid);
+        };
+        EXPECT_EQ(guidOf(GUIDKIND_DEFAULT_SOURCE_DISP_IID), std::make_pair(S_OK, e.diid));
+        EXPECT_EQ(guidOf(0), std::make_pair(E_INVALIDARG, GUID_NULL));
+        EXPECT_EQ(guidOf(2), std::make_pair(E_INVALIDARG, GUID_NULL));
         EXPECT_EQ(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, nullptr), E_POINTER);
         ITypeInfo* info = reinterpret_cast<ITypeInfo*>(&home);
         EXPECT_EQ(provider->GetClassInfo(&info), TYPE_E_ELEMENTNOTFOUND);
