@@ -52,7 +52,6 @@ class SinkHolder {
     HRESULT fire(DISPID id, const std::vector<std::u16string>& args = {}) {
         return fireEvent(sink_.get(), id, args);
     }
-    // Raises an event on the last sink ever advised, even after Unadvise.
     HRESULT fireLate(DISPID id, const std::vector<std::u16string>& args = {}) {
         return fireEvent(everAdvised_.get(), id, args);
     }
