@@ -126,8 +126,7 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
     };
     set("  LEADING", true, 1);
     framework::ProfilePass("SECTION").save(d, fields);
-    EXPECT_NE(home.read("Quorvex.ini").find("LIST=17"), std::string::npos);
-    EXPECT_NE(home.read("Quorvex.ini").find("GONE="), std::string::npos);
+    EXPECT_EQ(home.section("SECTION"), "EDIT=\"  LEADING\" CHECK=1 LIST=17 GONE=");
     set("", false, 0);
     framework::ProfilePass("SECTION").restore(d, fields);
     EXPECT_EQ(state(), "  LEADING|checked|3") << "the last entry with the saved code is selected";
@@ -138,10 +137,8 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
     framework::ProfilePass("FIRST").save(d, fields);  // the first entry is saved by its code
     d.select(IDC_TEST_COMBO, -1);
     framework::ProfilePass("NONE").save(d, fields);  // and no entry as -1
-    EXPECT_NE(home.read("Quorvex.ini").find("[FIRST]\nEDIT=\nCHECK=0\nLIST=0\n"),
-              std::string::npos);
-    EXPECT_NE(home.read("Quorvex.ini").find("[NONE]\nEDIT=\nCHECK=0\nLIST=-1\n"),
-              std::string::npos);
+    EXPECT_EQ(home.section("FIRST"), "EDIT= CHECK=0 LIST=0 GONE=");
+    EXPECT_EQ(home.section("NONE"), "EDIT= CHECK=0 LIST=-1 GONE=");
 
     // A check value other than "1" clears; a code no entry has keeps the selection.
     home.write("Quorvex.ini", "[User]\nLANG=XX9\n[ODD]\nEDIT=E\nCHECK=2\nLIST=42\n");
