@@ -70,8 +70,6 @@ class ChooserTest : public testing::Test {
     widgets::StandardChoosers choosers{toolkit};
 };
 
-// ---- encoder chooser ----
-
 using EncoderChooserTest = ChooserTest;
 
 // The sink is connected before the list and disconnected before the dialog goes; the agent sees
@@ -151,8 +149,6 @@ TEST_F(EncoderChooserTest, FailedSecondTextStillGivesTheCode) {
     EXPECT_CALL(log, error("EncDialog", _, _, _));
     EXPECT_EQ(both(choosers.chooseCode(over, "CITY")), "LON|");
 }
-
-// ---- month picker ----
 
 using MonthPickerTest = ChooserTest;
 
