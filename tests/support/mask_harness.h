@@ -83,7 +83,7 @@ class MaskHarness {
     ui::headless::HeadlessDialog& form();
     TempHome& home() { return home_; }
     Recorder& recorder() { return recorder_; }
-    // The events fired so far ("event 2 WV..."), and the recorded lines of the recorder.
+    // The events fired so far ("event 2 WV...").
     std::vector<std::string>& events();
 
     // At the next event the host closes the mask: the form goes and the mask is released.

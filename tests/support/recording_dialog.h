@@ -28,7 +28,6 @@ inline const char* keyName(Key k) {
     return kNames[static_cast<int>(k)];
 }
 
-// A dialog owner that writes down every message as one line of a shared log.
 class RecordingProc : public ui::DialogProc {
   public:
     explicit RecordingProc(std::vector<std::string>& log, std::string name = "")
