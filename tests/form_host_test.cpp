@@ -281,11 +281,8 @@ TEST_F(FormMachinery, TheSubDialogRunsOverTheDisabledFormUntilItIsDismissed) {
             EXPECT_EQ(s, "details form disabled");
         EXPECT_EQ(seen(), "form live");
         EXPECT_EQ(mask.events(), c.events);
-        std::vector<std::string> posted;
-        for (const std::string& line : mask.recorder().lines) {
-            if (line.starts_with("posted"))
-                posted.push_back(line);
-        }
+        std::vector<std::string> posted = mask.recorder().lines;
+        std::erase_if(posted, [](const std::string& line) { return !line.starts_with("posted"); });
         EXPECT_EQ(posted, c.posted);
     }
     shell::setOpener({});
