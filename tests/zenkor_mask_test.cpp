@@ -138,15 +138,12 @@ TEST(MaskHarnessFaults, ACallOnTheWrongKindOfControlFailsTheTest) {
     EXPECT_NONFATAL_FAILURE(checkAnEdit(), "setChecked on edit control");
 }
 
-TEST(MaskLanguage, DestroyingOneMaskKeepsTheStringsOfAnother) {
-    testing_support::TempHome home;
-    MaskHarness first{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
-                      IDD_ISSMANUALVOIDTKT};
+TEST_F(MaskTemplate, DestroyingOneMaskKeepsTheStringsOfAnother) {
     MaskHarness second{masks::CreateIssManualVoidTkt, ids::DIID__IIssManualVoidTktEvents,
                        IDD_ISSMANUALVOIDTKT};
-    first.activate();
+    mask.activate();
     second.activate();
-    first.release();
+    mask.release();
     std::array<char, 1024> buffer{};
     EXPECT_TRUE(LANG_getString("CAPTION_BUTTON_SEND", buffer.data(), 1024));
     second.release();
