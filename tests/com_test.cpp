@@ -31,41 +31,35 @@ std::uint32_t bytePrefix(BSTR s) {
     return prefix;
 }
 
-TEST(AutomationString, LengthPrefixAndTerminatorFollowTheCharacters) {
+TEST(AutomationString, LengthPrefixTerminatorNullsAndAbsurdLengths) {
+    const std::u16string embeddedNul(u"AB\0CD", 5);
     struct Case {
         const char* what;
+        com::Bstr s;
         std::u16string text;
     };
     const Case cases[] = {
-        {"empty", u""},
-        {"embedded NUL", std::u16string(u"AB\0CD", 5)},
-        {"non-ASCII", u"\u00A5\u20AC"},
+        {"empty", com::Bstr(u""), u""},
+        {"embedded NUL", com::Bstr(embeddedNul), embeddedNul},
+        {"non-ASCII", com::Bstr(u"\u00A5\u20AC"), u"\u00A5\u20AC"},
+        {"a C string stops at the first NUL", com::Bstr::attach(SysAllocString(OLESTR("AB\0CD"))),
+         u"AB"},
+        {"a null source with a length reserves that many zeroed characters",
+         com::Bstr::attach(SysAllocStringLen(nullptr, 4)), std::u16string(4, u'\0')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        com::Bstr s(c.text);
-        ASSERT_NE(s.get(), nullptr);
-        EXPECT_EQ(SysStringLen(s.get()), c.text.size());
-        EXPECT_EQ(bytePrefix(s.get()), c.text.size() * 2);
-        EXPECT_EQ(s.get()[c.text.size()], 0) << "terminating NUL";
-        EXPECT_EQ(s.view(), c.text);
+        ASSERT_NE(c.s.get(), nullptr);
+        EXPECT_EQ(SysStringLen(c.s.get()), c.text.size());
+        EXPECT_EQ(bytePrefix(c.s.get()), c.text.size() * 2);
+        EXPECT_EQ(c.s.get()[c.text.size()], 0) << "terminating NUL";
+        EXPECT_EQ(c.s.view(), c.text);
     }
-}
 
-TEST(AutomationString, NullsEmbeddedNulsAndAbsurdLengths) {
     EXPECT_EQ(SysAllocString(nullptr), nullptr);
     EXPECT_EQ(SysStringLen(nullptr), 0u);
     SysFreeString(nullptr);  // no effect, no crash
     EXPECT_TRUE(com::Bstr::view(nullptr).empty());
-    const auto cut = com::Bstr::attach(SysAllocString(OLESTR("AB\0CD")));  // stops at the first NUL
-    EXPECT_EQ(SysStringLen(cut.get()), 2u);
-
-    // A null source with a length reserves that many zeroed characters.
-    const auto reserved = com::Bstr::attach(SysAllocStringLen(nullptr, 4));
-    ASSERT_NE(reserved.get(), nullptr);
-    EXPECT_EQ(reserved.view(), std::u16string(4, u'\0'));
-    EXPECT_EQ(reserved.get()[4], 0);
-
     EXPECT_EQ(SysAllocStringLen(OLESTR("x"), (1u << 30) + 1), nullptr);
     EXPECT_EQ(SysAllocStringLen(nullptr, 0xFFFFFFFFu), nullptr);
 }
