@@ -26,12 +26,7 @@ TEST(HostEventSink, OneLinePerEventOfTheCoclass) {
         {"IssManualVoidTkt", 1, {}, "event Cancel"},
         {"IssManualVoidTkt", 2, {"WV\\u00A5125/GBP250"}, "event Send WV\\u00A5125/GBP250"},
         {"Skyfolio", 3, {"P1", "P2"}, "event OnEvent P1 P2"},
-        {"Skyfolio",
-         4,
-         {"\xA5"
-          "DATES"},
-         "event OnSendCommand \xC2\xA5"
-         "DATES"},
+        {"Skyfolio", 4, {"\xA5VLD"}, "event OnSendCommand \xC2\xA5VLD"},
         {"TicketingIssuance", 3, {"%%%A%N*FEEBASE"}, "event SendCommand %%%A%N*FEEBASE"},
         {"TicketingIssuance", 4, {"A", ""}, "event OnEvent A "},
         {"TicketingReIssuance", 4, {"A"}, ""},
