@@ -142,20 +142,17 @@ TEST(ServerRegistration, WritesEveryClassAndRemovesOnlyItsOwn) {
 
     ASSERT_EQ(DllRegisterServer(), S_OK);
     const std::string registered = home.read("registry.ini");
-    const std::string clsid = "{1CC0FCE1-1BF5-4695-81AC-9510E354F468}";
+    const std::string root = "[HKEY_CLASSES_ROOT\\", progId = "Farewright.IssManualVoidTkt";
+    const std::string clsid = root + "CLSID\\{1CC0FCE1-1BF5-4695-81AC-9510E354F468}\\";
     const std::string expectedLines[] = {
-        "[HKEY_CLASSES_ROOT\\Farewright.IssManualVoidTkt.1]\n@=IssManualVoidTkt Class\n",
-        "[HKEY_CLASSES_ROOT\\Farewright.IssManualVoidTkt\\CurVer]\n@=Farewright.IssManualVoidTkt."
-        "1\n",
-        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid +
-            "\\VersionIndependentProgID]\n"
-            "@=Farewright.IssManualVoidTkt\n",
-        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid + "\\MiscStatus\\1]\n@=131473\n",
-        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid +
-            "\\TypeLib]\n@={9F16BFD3-B5C8-4C10-BD72-A83EF17C118B}\n",
-        "[HKEY_CLASSES_ROOT\\CLSID\\" + clsid + "\\Programmable]\n",
-        "[HKEY_CLASSES_ROOT\\Farewright.IssBSPDamagedTkt.1]\n@=IssBSPDamagedTkt Class\n",
-        "[HKEY_CLASSES_ROOT\\Farewright.Skyfolio]\n@=Skyfolio Class\n",
+        root + progId + ".1]\n@=IssManualVoidTkt Class\n",
+        root + progId + "\\CurVer]\n@=" + progId + ".1\n",
+        clsid + "VersionIndependentProgID]\n@=" + progId + "\n",
+        clsid + "MiscStatus\\1]\n@=131473\n",
+        clsid + "TypeLib]\n@={9F16BFD3-B5C8-4C10-BD72-A83EF17C118B}\n",
+        clsid + "Programmable]\n",
+        root + "Farewright.IssBSPDamagedTkt.1]\n@=IssBSPDamagedTkt Class\n",
+        root + "Farewright.Skyfolio]\n@=Skyfolio Class\n",
         ", 117\n",
         foreign,
     };
