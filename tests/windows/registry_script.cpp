@@ -11,7 +11,7 @@ class Reader {
 
     // HKCR { keys }
     bool root(std::vector<ScriptKey>& keys) {
-        return word() == L"HKCR" && next() == L"{" && block(L"", keys) && next().empty();
+        return next() == L"HKCR" && next() == L"{" && block(L"", keys) && next().empty();
     }
 
   private:
@@ -49,8 +49,6 @@ class Reader {
             }
         }
     }
-
-    std::wstring word() { return next(); }
 
     // The next token: a brace, '=', a quoted text ('' for a quote) or a bare word.
     std::wstring next() {
