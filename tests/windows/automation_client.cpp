@@ -1,7 +1,7 @@
 // A client of the registered component server, as a terminal on Windows uses it: every class
-// created by its ProgID, driven late-bound through IDispatch, a sink advised on its event
-// connection point, the events of each stock mask received as the agent cancels and sends,
-// and the module's unload answer watched. Exits 0 when every check holds.
+// created by its ProgID, its registration held against its registry script, driven late-bound
+// through IDispatch, a sink advised on its event connection point and let go, and the module's
+// unload answer watched. Exits 0 when every check holds.
 #include <ocidl.h>
 #include <oleauto.h>
 #include <windows.h>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/com/com_ptr.h"
 #include "resources/resource.h"
 #include "tests/windows/container.h"
 #include "tests/windows/event_sink.h"
@@ -19,6 +20,7 @@
 
 namespace {
 
+using com::Ptr;
 using windows_checks::check;
 using windows_checks::failures;
 using windows_checks::Sink;
@@ -65,44 +67,48 @@ std::wstring classesValue(const std::wstring& path) {
     return status == ERROR_SUCCESS ? std::wstring(buffer) : std::wstring();
 }
 
-// The class's default source interface, as its type library describes it.
-bool eventsOf(REFCLSID clsid, IID& events) {
+std::wstring classKey(REFCLSID clsid) {
     wchar_t text[64];
     StringFromGUID2(clsid, text, 64);
+    return std::wstring(L"CLSID\\") + text;
+}
+
+// The class as its registered type library describes it, or null.
+Ptr<ITypeInfo> registeredClass(REFCLSID clsid) {
     CLSID library{};
-    ITypeLib* registered = nullptr;
-    if (FAILED(CLSIDFromString(classesValue(std::wstring(L"CLSID\\") + text + L"\\TypeLib").c_str(),
-                               &library)) ||
-        FAILED(LoadRegTypeLib(library, 1, 0, LOCALE_NEUTRAL, &registered))) {
-        return false;
+    Ptr<ITypeLib> registered;
+    Ptr<ITypeInfo> coclass;
+    if (SUCCEEDED(
+            CLSIDFromString(classesValue(classKey(clsid) + L"\\TypeLib").c_str(), &library)) &&
+        SUCCEEDED(LoadRegTypeLib(library, 1, 0, LOCALE_NEUTRAL, registered.out()))) {
+        registered->GetTypeInfoOfGuid(clsid, coclass.out());
     }
-    bool found = false;
-    ITypeInfo* coclass = nullptr;
+    return coclass;
+}
+
+// The class's default source interface, as its type library describes it.
+bool eventsOf(REFCLSID clsid, IID& events) {
+    const Ptr<ITypeInfo> coclass = registeredClass(clsid);
     TYPEATTR* attributes = nullptr;
-    if (SUCCEEDED(registered->GetTypeInfoOfGuid(clsid, &coclass)) &&
-        SUCCEEDED(coclass->GetTypeAttr(&attributes))) {
-        for (UINT i = 0; i < attributes->cImplTypes && !found; ++i) {
-            INT flags = 0;
-            HREFTYPE reference = 0;
-            ITypeInfo* source = nullptr;
-            TYPEATTR* sourceAttributes = nullptr;
-            if (SUCCEEDED(coclass->GetImplTypeFlags(i, &flags)) &&
-                flags == (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE) &&
-                SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference)) &&
-                SUCCEEDED(coclass->GetRefTypeInfo(reference, &source)) &&
-                SUCCEEDED(source->GetTypeAttr(&sourceAttributes))) {
-                events = sourceAttributes->guid;
-                found = true;
-                source->ReleaseTypeAttr(sourceAttributes);
-            }
-            if (source != nullptr)
-                source->Release();
+    if (!coclass || FAILED(coclass->GetTypeAttr(&attributes)))
+        return false;
+    bool found = false;
+    for (UINT i = 0; i < attributes->cImplTypes && !found; ++i) {
+        INT flags = 0;
+        HREFTYPE reference = 0;
+        Ptr<ITypeInfo> source;
+        TYPEATTR* sourceAttributes = nullptr;
+        if (SUCCEEDED(coclass->GetImplTypeFlags(i, &flags)) &&
+            flags == (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE) &&
+            SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference)) &&
+            SUCCEEDED(coclass->GetRefTypeInfo(reference, source.out())) &&
+            SUCCEEDED(source->GetTypeAttr(&sourceAttributes))) {
+            events = sourceAttributes->guid;
+            found = true;
+            source->ReleaseTypeAttr(sourceAttributes);
         }
-        coclass->ReleaseTypeAttr(attributes);
     }
-    if (coclass != nullptr)
-        coclass->Release();
-    registered->Release();
+    coclass->ReleaseTypeAttr(attributes);
     return found;
 }
 
@@ -159,20 +165,18 @@ void checkRegistration(const wchar_t* name, REFCLSID clsid, int scriptId) {
     check(script.has_value() && !script->empty(), name, "its registry script reads");
     if (!script)
         return;
-    wchar_t text[64];
-    StringFromGUID2(clsid, text, 64);
-    const std::wstring classKey = std::wstring(L"CLSID\\") + text;
+    const std::wstring key = classKey(clsid);
     // Key paths compare without regard to case, as the registry does.
     std::map<std::wstring, std::wstring> expected;
     std::map<std::wstring, std::wstring> inRegistry;
-    for (const ScriptKey& key : *script) {
-        if (!key.owned)
+    for (const ScriptKey& written : *script) {
+        if (!written.owned)
             continue;
-        expected[lower(key.path)] = key.value;
-        if (key.path.find(L'\\') == std::wstring::npos || key.path == classKey)
-            registryTree(key.path, inRegistry);
+        expected[lower(written.path)] = written.value;
+        if (written.path.find(L'\\') == std::wstring::npos || written.path == key)
+            registryTree(written.path, inRegistry);
     }
-    const std::wstring categories = classKey + L"\\Implemented Categories";
+    const std::wstring categories = key + L"\\Implemented Categories";
     for (const wchar_t* category : {L"", L"\\{7DD95801-9882-11CF-9FA9-00AA006C42C4}",
                                     L"\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}"})
         expected[lower(categories + category)] = L"";
@@ -196,97 +200,43 @@ void checkRegistration(const wchar_t* name, REFCLSID clsid, int scriptId) {
         }
     }
     check(differences == 0, name, "every registered key is its registry script's");
-    CLSID library{};
-    ITypeLib* registered = nullptr;
-    const bool typeLibrary =
-        SUCCEEDED(CLSIDFromString(classesValue(classKey + L"\\TypeLib").c_str(), &library)) &&
-        SUCCEEDED(LoadRegTypeLib(library, 1, 0, LOCALE_NEUTRAL, &registered));
-    check(typeLibrary, name, "its type library is registered");
-    if (registered != nullptr) {
-        ITypeInfo* info = nullptr;
-        check(SUCCEEDED(registered->GetTypeInfoOfGuid(clsid, &info)), name,
-              "the type library describes the class");
-        if (info != nullptr)
-            info->Release();
-        registered->Release();
-    }
+    check(static_cast<bool>(registeredClass(clsid)), name,
+          "its type library is registered and describes the class");
 }
 
 // The container enumerates its one connection point, the events'.
 void checkEnumeration(const wchar_t* name, IConnectionPointContainer& container, REFIID events) {
-    IEnumConnectionPoints* points = nullptr;
+    Ptr<IEnumConnectionPoints> points;
     IConnectionPoint* found[2] = {};
     ULONG fetched = 0;
+    const bool one = SUCCEEDED(container.EnumConnectionPoints(points.out())) &&
+                     points->Next(2, found, &fetched) == S_FALSE && fetched == 1;
+    const auto point = Ptr<IConnectionPoint>::attach(found[0]);
     IID iid{};
-    check(SUCCEEDED(container.EnumConnectionPoints(&points)) &&
-              points->Next(2, found, &fetched) == S_FALSE && fetched == 1 &&
-              SUCCEEDED(found[0]->GetConnectionInterface(&iid)) && iid == events,
-          name, "EnumConnectionPoints names the events' connection point");
-    if (found[0] != nullptr)
-        found[0]->Release();
-    if (points != nullptr)
-        points->Release();
+    check(one && SUCCEEDED(point->GetConnectionInterface(&iid)) && iid == events, name,
+          "EnumConnectionPoints names the events' connection point");
 }
 
 // The type library answers IDispatch's type information and IProvideClassInfo2 the class.
 void checkClassInfo(const wchar_t* name, IDispatch& mask, REFCLSID clsid, REFIID events) {
     UINT count = 0;
-    ITypeInfo* info = nullptr;
+    Ptr<ITypeInfo> info;
     check(SUCCEEDED(mask.GetTypeInfoCount(&count)) && count == 1 &&
-              SUCCEEDED(mask.GetTypeInfo(0, LOCALE_USER_DEFAULT, &info)),
+              SUCCEEDED(mask.GetTypeInfo(0, LOCALE_USER_DEFAULT, info.out())),
           name, "IDispatch describes itself from the type library");
-    if (info != nullptr)
-        info->Release();
-    IProvideClassInfo2* provider = nullptr;
-    ITypeInfo* coclass = nullptr;
+    const auto provider = Ptr<IDispatch>(&mask).as<IProvideClassInfo2>(IID_IProvideClassInfo2);
+    Ptr<ITypeInfo> coclass;
     TYPEATTR* attributes = nullptr;
     IID source{};
     bool same = false;
-    if (SUCCEEDED(
-            mask.QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&provider))) &&
-        SUCCEEDED(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source)) &&
-        SUCCEEDED(provider->GetClassInfo(&coclass)) &&
+    if (provider && SUCCEEDED(provider->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source)) &&
+        SUCCEEDED(provider->GetClassInfo(coclass.out())) &&
         SUCCEEDED(coclass->GetTypeAttr(&attributes))) {
         same =
             attributes->guid == clsid && attributes->typekind == TKIND_COCLASS && source == events;
         coclass->ReleaseTypeAttr(attributes);
     }
     check(same, name, "IProvideClassInfo2 answers the class and its default source");
-    if (coclass != nullptr)
-        coclass->Release();
-    if (provider != nullptr)
-        provider->Release();
-}
-
-// A stock mask embedded in a window of its own: its Cancel button fires Cancel, and the entry
-// typed and sent fires Send with the entry, each once, to the advised sink.
-void receiveEvents(const wchar_t* name, IUnknown& mask, IConnectionPoint& point, REFIID events) {
-    const container::Run* run = nullptr;
-    for (const container::Run& r : container::kRuns) {
-        if (std::wstring(r.mask) == name)
-            run = &r;
-    }
-    if (run == nullptr)
-        return;
-    Sink sink(events);
-    DWORD cookie = 0;
-    if (FAILED(point.Advise(&sink, &cookie))) {
-        check(false, name, "a sink is advised for the events");
-        return;
-    }
-    {
-        container::Site site(name);
-        check(site.embed(mask) == S_OK, name, "embedded in a window of its own");
-        HWND cancel = container::findControl(site.window(), run->cancel);
-        if (cancel != nullptr)
-            container::click(cancel, site.active());
-        check(sink.events == std::vector<DISPID>{1}, name, "Cancel is received");
-        const bool typed = container::play(run->steps, site);
-        check(typed && sink.events == std::vector<DISPID>({1, 2}) &&
-                  sink.sent == std::vector<std::wstring>{run->entry},
-              name, "Send is received with the entry");
-    }
-    point.Unadvise(cookie);
 }
 
 using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
@@ -300,7 +250,7 @@ HRESULT canUnloadNow() {
     return entry != nullptr ? entry() : E_FAIL;
 }
 
-void drive(const wchar_t* name, int scriptId, bool stock) {
+void drive(const wchar_t* name, int scriptId) {
     const std::wstring progId = std::wstring(L"Farewright.") + name;
     if (classesValue(progId) == L"<missing>") {
         std::printf("skip %ls: not a class of this build\n", name);
@@ -313,56 +263,49 @@ void drive(const wchar_t* name, int scriptId, bool stock) {
               SUCCEEDED(CLSIDFromProgID((progId + L".1").c_str(), &versioned)) &&
               clsid == versioned,
           name, "both ProgIDs name the class");
-    IDispatch* mask = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                reinterpret_cast<void**>(&mask)))) {
-        check(false, name, "created by ProgID");
-        return;
-    }
-    check(true, name, "created by ProgID");
-    checkRegistration(name, clsid, scriptId);
-    check(canUnloadNow() == S_FALSE, name, "the module stays while the mask lives");
+    {
+        Ptr<IDispatch> mask;
+        const bool created =
+            SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                       reinterpret_cast<void**>(mask.out())));
+        check(created, name, "created by ProgID");
+        if (!created)
+            return;
+        checkRegistration(name, clsid, scriptId);
+        check(canUnloadNow() == S_FALSE, name, "the module stays while the mask lives");
 
-    VARIANT lang;
-    VariantInit(&lang);
-    check(SUCCEEDED(call(mask, L"Lang", DISPATCH_PROPERTYPUT, L"EN1", nullptr)) &&
-              SUCCEEDED(call(mask, L"Lang", DISPATCH_PROPERTYGET, nullptr, &lang)) &&
-              lang.vt == VT_BSTR && std::wstring(lang.bstrVal) == L"EN1",
-          name, "Lang put and read back");
-    VariantClear(&lang);
-    check(call(mask, L"initField", DISPATCH_METHOD, L"PNR=ABC123", nullptr) == S_OK &&
-              call(mask, L"SetResponse", DISPATCH_METHOD, L"<VELMORA/>", nullptr) == S_OK,
-          name, "initField and SetResponse answer S_OK");
+        VARIANT lang;
+        VariantInit(&lang);
+        check(SUCCEEDED(call(mask.get(), L"Lang", DISPATCH_PROPERTYPUT, L"EN1", nullptr)) &&
+                  SUCCEEDED(call(mask.get(), L"Lang", DISPATCH_PROPERTYGET, nullptr, &lang)) &&
+                  lang.vt == VT_BSTR && std::wstring(lang.bstrVal) == L"EN1",
+              name, "Lang put and read back");
+        VariantClear(&lang);
+        check(call(mask.get(), L"initField", DISPATCH_METHOD, L"PNR=ABC123", nullptr) == S_OK &&
+                  call(mask.get(), L"SetResponse", DISPATCH_METHOD, L"<VELMORA/>", nullptr) == S_OK,
+              name, "initField and SetResponse answer S_OK");
 
-    IConnectionPointContainer* container = nullptr;
-    IConnectionPoint* point = nullptr;
-    IID events{};
-    IID pointEvents{};
-    const bool found = eventsOf(clsid, events) &&
-                       SUCCEEDED(mask->QueryInterface(IID_IConnectionPointContainer,
-                                                      reinterpret_cast<void**>(&container))) &&
-                       SUCCEEDED(container->FindConnectionPoint(events, &point)) &&
-                       SUCCEEDED(point->GetConnectionInterface(&pointEvents)) &&
-                       pointEvents == events;
-    check(found, name, "the events interface of its type library has a connection point");
-    if (container != nullptr)
-        checkEnumeration(name, *container, events);
-    checkClassInfo(name, *mask, clsid, events);
-    if (found) {
-        Sink sink(events);
-        DWORD cookie = 0;
-        check(SUCCEEDED(point->Advise(&sink, &cookie)) && cookie != 0 && sink.references() > 1,
-              name, "a sink is advised and held");
-        check(SUCCEEDED(point->Unadvise(cookie)) && sink.references() == 1, name,
-              "the sink is let go on Unadvise");
-        if (stock)
-            receiveEvents(name, *mask, *point, events);
+        const auto container = mask.as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+        Ptr<IConnectionPoint> point;
+        IID events{};
+        IID pointEvents{};
+        const bool found = eventsOf(clsid, events) && container &&
+                           SUCCEEDED(container->FindConnectionPoint(events, point.out())) &&
+                           SUCCEEDED(point->GetConnectionInterface(&pointEvents)) &&
+                           pointEvents == events;
+        check(found, name, "the events interface of its type library has a connection point");
+        if (container)
+            checkEnumeration(name, *container, events);
+        checkClassInfo(name, *mask, clsid, events);
+        if (found) {
+            Sink sink(events);
+            DWORD cookie = 0;
+            check(SUCCEEDED(point->Advise(&sink, &cookie)) && cookie != 0 && sink.references() > 1,
+                  name, "a sink is advised and held");
+            check(SUCCEEDED(point->Unadvise(cookie)) && sink.references() == 1, name,
+                  "the sink is let go on Unadvise");
+        }
     }
-    if (point != nullptr)
-        point->Release();
-    if (container != nullptr)
-        container->Release();
-    mask->Release();
     check(canUnloadNow() == S_OK, name, "the module may unload after the last release");
 }
 
@@ -379,15 +322,14 @@ int main() {
     const struct {
         const wchar_t* name;
         int script;
-        bool stock;
-    } classes[] = {{L"Skyfolio", IDR_SKYFOLIO, false},
-                   {L"TicketingIssuance", IDR_TICKETINGISSUANCE, false},
-                   {L"TicketingReIssuance", IDR_TICKETINGREISSUANCE, false},
-                   {L"IssLogTkt", IDR_ISSLOGTKT, true},
-                   {L"IssManualVoidTkt", IDR_ISSMANUALVOIDTKT, true},
-                   {L"IssBSPDamagedTkt", IDR_ISSBSPDAMAGEDTKT, true}};
+    } classes[] = {{L"Skyfolio", IDR_SKYFOLIO},
+                   {L"TicketingIssuance", IDR_TICKETINGISSUANCE},
+                   {L"TicketingReIssuance", IDR_TICKETINGREISSUANCE},
+                   {L"IssLogTkt", IDR_ISSLOGTKT},
+                   {L"IssManualVoidTkt", IDR_ISSMANUALVOIDTKT},
+                   {L"IssBSPDamagedTkt", IDR_ISSBSPDAMAGEDTKT}};
     for (const auto& c : classes)
-        drive(c.name, c.script, c.stock);
+        drive(c.name, c.script);
     for (const std::wstring& text : container::closedMessageBoxes()) {
         std::printf("FAIL a message box nobody expected: %ls\n", text.c_str());
         ++failures;

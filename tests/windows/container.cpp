@@ -32,6 +32,25 @@ void startWatchdog() {
     (void)timer;
 }
 
+// The descendant of `root` with control ID `id`, or null.
+HWND findControl(HWND root, int id) {
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        root,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(child) != s->id)
+                return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace
 
 Site::Site(const wchar_t* title, bool show, bool refuse) : refuse_(refuse) {
@@ -90,21 +109,6 @@ HRESULT Site::GetWindow(HWND* window) {
     return S_OK;
 }
 
-HRESULT Site::CanInPlaceActivate() {
-    calls.push_back("CanInPlaceActivate");
-    return refuse_ ? S_FALSE : S_OK;
-}
-
-HRESULT Site::OnInPlaceActivate() {
-    calls.push_back("OnInPlaceActivate");
-    return S_OK;
-}
-
-HRESULT Site::OnUIActivate() {
-    calls.push_back("OnUIActivate");
-    return S_OK;
-}
-
 HRESULT Site::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT position,
                                LPRECT clip, LPOLEINPLACEFRAMEINFO) {
     calls.push_back("GetWindowContext");
@@ -112,16 +116,6 @@ HRESULT Site::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** d
     *doc = nullptr;
     *position = place_;
     *clip = place_;
-    return S_OK;
-}
-
-HRESULT Site::OnUIDeactivate(BOOL) {
-    calls.push_back("OnUIDeactivate");
-    return S_OK;
-}
-
-HRESULT Site::OnInPlaceDeactivate() {
-    calls.push_back("OnInPlaceDeactivate");
     return S_OK;
 }
 
@@ -147,51 +141,6 @@ void pump(IOleInPlaceActiveObject* active) {
     }
 }
 
-HWND findControl(HWND root, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        root,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) != s->id)
-                return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-void type(HWND control, const wchar_t* text, IOleInPlaceActiveObject* active) {
-    SetFocus(control);
-    for (const wchar_t* c = text; *c != 0; ++c)
-        PostMessageW(control, WM_CHAR, *c, 1);
-    pump(active);
-}
-
-void select(HWND combo, int index, IOleInPlaceActiveObject* active) {
-    SetFocus(combo);
-    SendMessageW(combo, CB_SETCURSEL, index, 0);
-    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-    pump(active);
-}
-
-void click(HWND button, IOleInPlaceActiveObject* active) {
-    SendMessageW(button, BM_CLICK, 0, 0);
-    pump(active);
-}
-
-void press(HWND control, UINT key, IOleInPlaceActiveObject* active) {
-    SetFocus(control);
-    PostMessageW(control, WM_KEYDOWN, key, 1);
-    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
-    pump(active);
-}
-
 bool play(const std::vector<Step>& steps, Site& site) {
     bool found = true;
     for (const Step& step : steps) {
@@ -201,23 +150,31 @@ bool play(const std::vector<Step>& steps, Site& site) {
             found = false;
             continue;
         }
+        if (step.kind != Step::Click)
+            SetFocus(control);
         switch (step.kind) {
             case Step::Type:
-                type(control, step.text, site.active());
+                for (const wchar_t* c = step.text; *c != 0; ++c)
+                    PostMessageW(control, WM_CHAR, *c, 1);
                 break;
             case Step::Select:
-                select(control, step.index, site.active());
+                SendMessageW(control, CB_SETCURSEL, step.index, 0);
+                SendMessageW(GetParent(control), WM_COMMAND,
+                             MAKEWPARAM(step.control, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(control));
                 break;
             case Step::Click:
-                click(control, site.active());
+                SendMessageW(control, BM_CLICK, 0, 0);
                 break;
             case Step::Enter:
-                press(control, VK_RETURN, site.active());
+            case Step::F1: {
+                const WPARAM key = step.kind == Step::Enter ? VK_RETURN : VK_F1;
+                PostMessageW(control, WM_KEYDOWN, key, 1);
+                PostMessageW(control, WM_KEYUP, key, 0xC0000001);
                 break;
-            case Step::F1:
-                press(control, VK_F1, site.active());
-                break;
+            }
         }
+        pump(site.active());
     }
     return found;
 }

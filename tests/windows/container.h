@@ -53,15 +53,17 @@ class Site final : public IOleClientSite, public IOleInPlaceSite, public IOleInP
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
     // IOleInPlaceSite
-    HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override;
-    HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override;
-    HRESULT STDMETHODCALLTYPE OnUIActivate() override;
+    HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override {
+        return note("CanInPlaceActivate", refuse_ ? S_FALSE : S_OK);
+    }
+    HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return note("OnInPlaceActivate"); }
+    HRESULT STDMETHODCALLTYPE OnUIActivate() override { return note("OnUIActivate"); }
     HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc,
                                                LPRECT position, LPRECT clip,
                                                LPOLEINPLACEFRAMEINFO info) override;
     HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override;
-    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override;
+    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return note("OnUIDeactivate"); }
+    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return note("OnInPlaceDeactivate"); }
     HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
@@ -83,6 +85,12 @@ class Site final : public IOleClientSite, public IOleInPlaceSite, public IOleInP
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
   private:
+    // Writes the call down and gives the answer.
+    HRESULT note(const char* call, HRESULT answer = S_OK) {
+        calls.push_back(call);
+        return answer;
+    }
+
     bool refuse_;
     HWND window_ = nullptr;
     RECT place_ = {0, 0, 400, 300};  // the control's
@@ -94,17 +102,9 @@ class Site final : public IOleClientSite, public IOleInPlaceSite, public IOleInP
 // first, as a container's loop does.
 void pump(IOleInPlaceActiveObject* active);
 
-// The descendant of `root` with control ID `id`, or null.
-HWND findControl(HWND root, int id);
-
-// What an agent does on the form, through window messages.
-void type(HWND control, const wchar_t* text, IOleInPlaceActiveObject* active);
-void select(HWND combo, int index, IOleInPlaceActiveObject* active);
-void click(HWND button, IOleInPlaceActiveObject* active);
-// A key pressed (down and up) with the focus on the control.
-void press(HWND control, UINT key, IOleInPlaceActiveObject* active);
-
-// Plays the steps on the control in the site; false (saying which) when a control is missing.
+// Plays the steps on the control in the site as an agent does, through window messages (a key
+// pressed down and up with the focus on its control), each followed by the messages they
+// bring; false (saying which) when a control is missing.
 bool play(const std::vector<Step>& steps, Site& site);
 
 // Message boxes of this thread closed because nobody answered them, with their texts.

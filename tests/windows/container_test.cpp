@@ -1,15 +1,16 @@
 // A container of the registered masks, as the terminal embeds them: each mask created by its
-// ProgID, in-place and UI-active in a window of its own, typed into through window messages,
-// and sent with Enter (Skyfolio, which leaves Enter to its fields, with its Send button); the
-// Send event must bring the entry. Given a directory, it saves there a picture of each form as
-// it shows, filled in, named after its class (Skyfolio.png). Exits 0 when every mask sent what
-// it should.
+// ProgID, in-place and UI-active in a window of its own, its Cancel button clicked, typed into
+// through window messages, and sent with Enter (Skyfolio, which leaves Enter to its fields,
+// with its Send button); the Cancel event must come first, then the Send event with the entry.
+// Given a directory, it saves there a picture of each form as it shows, filled in, named after its
+// class (Skyfolio.png). Exits 0 when every mask sent what it should.
 //
 // Usage: control_container [PICTURE_DIRECTORY]
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "platform/com/com_ptr.h"
 #include "platform/image/window_picture.h"
 #include "tests/windows/container.h"
 #include "tests/windows/event_sink.h"
@@ -23,25 +24,22 @@ using windows_checks::Sink;
 
 void run(const container::Run& r, const std::string& pictures) {
     CLSID clsid{};
-    IUnknown* mask = nullptr;
+    com::Ptr<IUnknown> mask;
     if (FAILED(CLSIDFromProgID((std::wstring(L"Farewright.") + r.mask).c_str(), &clsid)) ||
         FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                reinterpret_cast<void**>(&mask)))) {
+                                reinterpret_cast<void**>(mask.out())))) {
         check(false, r.mask, "created by ProgID");
         return;
     }
-    IProvideClassInfo2* info = nullptr;
-    IConnectionPointContainer* points = nullptr;
-    IConnectionPoint* point = nullptr;
+    const auto info = mask.as<IProvideClassInfo2>(IID_IProvideClassInfo2);
+    const auto points = mask.as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    com::Ptr<IConnectionPoint> point;
     IID events{};
     DWORD cookie = 0;
-    mask->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&info));
-    mask->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points));
-    if (info != nullptr)
+    if (info)
         info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events);
     Sink sink(events);
-    const bool advised = points != nullptr &&
-                         SUCCEEDED(points->FindConnectionPoint(events, &point)) &&
+    const bool advised = points && SUCCEEDED(points->FindConnectionPoint(events, point.out())) &&
                          SUCCEEDED(point->Advise(&sink, &cookie));
     check(advised, r.mask, "a sink is advised on its default source");
     {
@@ -54,6 +52,8 @@ void run(const container::Run& r, const std::string& pictures) {
         check(form != nullptr && GetParent(form) == site.window(), r.mask,
               "its form is a child of the container's window");
         container::pump(site.active());
+        container::play({{container::Step::Click, r.cancel}}, site);
+        check(sink.events == std::vector<DISPID>{1}, r.mask, "its Cancel button fires Cancel");
         const bool found = container::play(r.steps, site);
         if (!pictures.empty() && form != nullptr) {
             char name[64];
@@ -67,18 +67,12 @@ void run(const container::Run& r, const std::string& pictures) {
         check(found, r.mask, "every control it is typed into is there");
         for (const std::wstring& entry : sink.sent)
             std::printf("     %ls sent %ls\n", r.mask, entry.c_str());
-        check(sink.sent == std::vector<std::wstring>{r.entry}, r.mask,
-              "the Send event brings the entry, once");
+        check(sink.events == std::vector<DISPID>({1, 2}) &&
+                  sink.sent == std::vector<std::wstring>{r.entry},
+              r.mask, "the Send event brings the entry, once");
     }
-    if (point != nullptr) {
+    if (advised)
         point->Unadvise(cookie);
-        point->Release();
-    }
-    if (points != nullptr)
-        points->Release();
-    if (info != nullptr)
-        info->Release();
-    mask->Release();
 }
 
 }  // namespace
