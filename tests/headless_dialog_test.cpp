@@ -16,6 +16,16 @@
 #include "tests/support/dialog_behaviours.h"
 #include "tests/support/recording_dialog.h"
 
+namespace testing_support {
+
+// Each test gets a toolkit of its own, so that no state leaks between tests.
+struct Headless {
+    ui::headless::HeadlessToolkit toolkit;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Headless, DialogBehaviour, Headless);
+
+}  // namespace testing_support
+
 namespace {
 
 using testing_support::at;
@@ -28,20 +38,7 @@ using ui::headless::HeadlessDialog;
 constexpr ui::DialogId kManualVoid = IDD_ISSMANUALVOIDTKT;
 constexpr ui::DialogId kDamaged = IDD_ISSBSPDAMAGEDTKT;
 
-// Each test gets a toolkit of its own, so that no state leaks between tests.
-struct Headless {
-    ui::headless::HeadlessToolkit toolkit;
-};
-
-}  // namespace
-
-namespace testing_support {
-INSTANTIATE_TYPED_TEST_SUITE_P(Headless, DialogBehaviour, Headless);
-}  // namespace testing_support
-
-namespace {
-
-class HeadlessTest : public DialogBehaviour<Headless> {
+class HeadlessTest : public DialogBehaviour<testing_support::Headless> {
   protected:
     ~HeadlessTest() override { text::setSystemCodePage(1252); }
     ui::headless::HeadlessToolkit& toolkit = backend.toolkit;

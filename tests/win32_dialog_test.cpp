@@ -17,6 +17,16 @@
 #include "tests/support/dialog_behaviours.h"
 #include "tests/support/recording_dialog.h"
 
+namespace testing_support {
+
+// The process's toolkit of real windows.
+struct Win32 {
+    ui::win32::Win32Toolkit& toolkit = ui::win32::win32Toolkit();
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, DialogBehaviour, Win32);
+
+}  // namespace testing_support
+
 namespace {
 
 using testing_support::at;
@@ -26,19 +36,6 @@ using testing_support::RecordingProc;
 using ui::ControlId;
 using ui::Key;
 using ui::win32::Win32Dialog;
-
-// The process's toolkit of real windows.
-struct Win32 {
-    ui::win32::Win32Toolkit& toolkit = ui::win32::win32Toolkit();
-};
-
-}  // namespace
-
-namespace testing_support {
-INSTANTIATE_TYPED_TEST_SUITE_P(Win32, DialogBehaviour, Win32);
-}  // namespace testing_support
-
-namespace {
 
 // A recording owner that also paints its labels and hears texts sent to its window.
 class PaintingProc : public RecordingProc {
@@ -55,7 +52,7 @@ class PaintingProc : public RecordingProc {
     Lines texts;
 };
 
-class Win32DialogTest : public DialogBehaviour<Win32> {
+class Win32DialogTest : public DialogBehaviour<testing_support::Win32> {
   protected:
     Win32Dialog& open(ui::DialogId id) {
         return static_cast<Win32Dialog&>(DialogBehaviour::open(id, painter, nullptr));
