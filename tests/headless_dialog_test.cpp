@@ -143,13 +143,14 @@ TEST_F(HeadlessTest, ControlsTellFocusAndClicksAsTheirStylesSay) {
 TEST_F(HeadlessTest, FocusIsOneForTheWholeProcess) {
     ui::AgentDialog& form = open(kManualVoid);
     RecordingProc other{log, "other"};
-    ui::AgentDialog& second = open(kDamaged, other, &form);
+    owned.push_back(toolkit.createDialog(kDamaged, other, &form));
+    HeadlessDialog& second = static_cast<HeadlessDialog&>(*owned.back());
     form.setFocus(IDC_MANVOID_AIRLINE);
     form.setFocus(IDC_MANVOID_AIRLINE);  // no change, no notification
     second.setFocus(IDC_DAMAGED_TICKET);
-    EXPECT_EQ(take(),
-              (Lines{at("setfocus #", IDC_MANVOID_AIRLINE), at("killfocus #", IDC_MANVOID_AIRLINE),
-                     at("other setfocus #", IDC_DAMAGED_TICKET)}));
+    EXPECT_EQ(take(), (Lines{"other init", at("setfocus #", IDC_MANVOID_AIRLINE),
+                             at("killfocus #", IDC_MANVOID_AIRLINE),
+                             at("other setfocus #", IDC_DAMAGED_TICKET)}));
     EXPECT_EQ(form.focus(), std::nullopt);
     EXPECT_EQ(second.focus(), IDC_DAMAGED_TICKET);
     owned.pop_back();  // destroying the focused dialog leaves no focus behind
