@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/image/window_picture.h"
@@ -71,12 +70,9 @@ TEST(WindowPicture, ARealWindowGivesItsOwnPixels) {
 
     const auto path = scratch("farewright-window.png");
     ASSERT_EQ(image::savePicture(painted.window(), path.string()), "");
-    std::string bytes;
-    {
-        std::ifstream in(path, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
+    std::string signature(8, '\0');
+    std::ifstream(path, std::ios::binary).read(signature.data(), 8);
+    EXPECT_EQ(signature, std::string("\x89PNG\r\n\x1A\n", 8));
     std::filesystem::remove(path);
 
     EXPECT_NE(image::savePicture(painted.window(), (path / "no-such-dir" / "x.png").string()), "");
