@@ -280,6 +280,7 @@ TEST_F(HeadlessTest, TheToolkitKnowsItsLiveDialogsInCreationOrder) {
     EXPECT_EQ(toolkit.liveDialog(kManualVoid), &first);
     EXPECT_FALSE(toolkit.createDialog(kDamaged, a, nullptr)->isWindowVisible())
         << "dialogs start hidden";
+    first.runModal();  // without an input pump, a modal loop ends at once
     EXPECT_EQ(&ui::toolkit(), &ui::headless::headlessToolkit());
 }
 
