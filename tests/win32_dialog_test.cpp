@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -224,6 +225,14 @@ TEST_F(Win32DialogTest, TheAgentSeesEveryControlOfTheTemplateInItsOrder) {
     for (std::size_t i = 0; i < states.size(); ++i)
         EXPECT_EQ(states[i].id, controls[i].id) << i;
     EXPECT_EQ(states[1].text, "BA");
+    // Beyond the 1023 bytes a mask reads, the agent still sees the whole text.
+    const std::string longText(2000, 'X');
+    d.setText(IDC_MANVOID_ITINERARY, longText);
+    const auto after = d.controlStates();
+    const auto itinerary =
+        std::ranges::find(after, IDC_MANVOID_ITINERARY, &ui::headless::Control::id);
+    ASSERT_NE(itinerary, after.end());
+    EXPECT_EQ(itinerary->text.size(), longText.size());
 }
 
 }  // namespace

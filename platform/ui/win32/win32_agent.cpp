@@ -269,7 +269,7 @@ std::vector<headless::Control> Win32Dialog::controlStates() const {
         if (c.kind == ControlKind::Edit)
             c.limit = limitOf(child);
         if (c.kind != ControlKind::ListBox)
-            c.text = windowText(child);
+            c.text = wholeWindowText(child);  // as the headless backend holds it, uncut
         if (c.isList() && c.id != kUnnamed) {
             c.text.clear();
             c.items.clear();
