@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "framework/checks.h"
+#include "framework/list_entries.h"
 #include "framework/persistence.h"
 #include "platform/ui/toolkit.h"
 #include "resources/test/test_forms.h"
@@ -145,6 +146,17 @@ TEST_F(FieldOperations, ProfileRoundTripOfEveryKindAndRestoreOfMissingOrOddValue
     set("", true, 1);
     framework::ProfilePass("ODD").restore(d, fields);
     EXPECT_EQ(state(), "E|clear|1");
+}
+
+// The first entry is a choice like any other; only no selection reads as nothing.
+TEST_F(FieldOperations, TheChosenEntryReadsAsItsCodeAndItsText) {
+    form->addItem(IDC_TEST_COMBO, "GOM", 0);
+    form->addItem(IDC_TEST_COMBO, "ATR", 1);
+    EXPECT_EQ(framework::SelectedCode(*form, IDC_TEST_COMBO), -1);
+    EXPECT_EQ(framework::SelectedText(*form, IDC_TEST_COMBO), "");
+    ASSERT_TRUE(framework::SelectCode(*form, IDC_TEST_COMBO, 0));
+    EXPECT_EQ(framework::SelectedCode(*form, IDC_TEST_COMBO), 0);
+    EXPECT_EQ(framework::SelectedText(*form, IDC_TEST_COMBO), "GOM");
 }
 
 }  // namespace

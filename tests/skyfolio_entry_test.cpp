@@ -114,6 +114,7 @@ TEST(SkyfolioEntry, EveryPieceByItsConditions) {
         // Fare basis on a single line.
         {{T(IDC_FB_FAREBASIS1, "YEE", kFareBasis), T(IDC_FB_TKTDESIG1, "CH50", kFareBasis)},
          "W|ASQ|QYEE/CH50"},
+        {{T(IDC_FB_TKTDESIG1, "CH50", kFareBasis)}, "W|ASQ|Q/CH50"},
         {{T(IDC_FB_FAREBASIS1, "YEE", kFareBasis), T(IDC_FB_UFAREBASIS1, "Y1", kFareBasis),
           C(IDC_FB_DISCTYPE1, 2, kFareBasis), T(IDC_FB_DISCVAL1, "10", kFareBasis)},
          "W|ASQ|QYEE-Y1//DP10"},

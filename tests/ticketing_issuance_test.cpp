@@ -292,6 +292,32 @@ TEST(IssuanceForm, PaymentDetailsFollowBothPayments) {
     }
 }
 
+// Each net type opens its fields; leaving it for a type that closes them empties them.
+TEST(IssuanceForm, ATypeThatClosesTheNetFieldsEmptiesThem) {
+    const int netFields[] = {IDC_ISS_NET_REMIT_AMT, IDC_ISS_DISCOUNT_AMT, IDC_ISS_NET_COMMISSION,
+                             IDC_ISS_VALUE_CODE,    IDC_ISS_SELLING_FARE, IDC_ISS_CARD_AMT,
+                             IDC_ISS_CONTRACT_CODE, IDC_ISS_COMMISSION};
+    struct Case {
+        long type;
+        std::set<int> kept;  // filled under the net remit type, still open and filled after
+    };
+    const std::set<int> valueFields = {IDC_ISS_VALUE_CODE, IDC_ISS_SELLING_FARE, IDC_ISS_CARD_AMT,
+                                       IDC_ISS_CONTRACT_CODE};
+    const Case cases[] = {{0, {IDC_ISS_COMMISSION}}, {2, valueFields}, {3, valueFields}};
+    for (const Case& c : cases) {
+        Issuance f;
+        f.mask.select(IDC_ISS_TYPE, 1);
+        for (int id : netFields)
+            f.mask.type(id, "1");
+        f.mask.select(IDC_ISS_TYPE, c.type);
+        for (int id : netFields) {
+            const bool kept = c.kept.contains(id);
+            EXPECT_EQ(f.mask.form().text(id), kept ? "1" : "") << c.type << " " << id;
+            EXPECT_EQ(f.mask.form().isEnabled(id), kept) << c.type << " " << id;
+        }
+    }
+}
+
 // Choosing the card again shows its details empty.
 TEST(IssuanceForm, TheCardChosenAgainStartsEmpty) {
     Issuance f;
