@@ -90,6 +90,18 @@ TEST(EventSource, ConnectionsThatAreRefused) {
               CONNECT_E_CANNOTCONNECT);
     EXPECT_EQ(cookie, 0u);
     EXPECT_EQ(mute->refs(), 1u) << "a refused sink is not kept";
+    // A sink whose failed query leaves an answer behind is refused all the same.
+    struct CarelessSink final : IUnknown {
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+            *out = this;
+            return E_NOINTERFACE;
+        }
+        ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+        ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+        ULONG refs = 1;
+    } careless;
+    EXPECT_EQ(container->events.Advise(&careless, &cookie), CONNECT_E_CANNOTCONNECT);
+    EXPECT_EQ(careless.refs, 1u);
     EXPECT_EQ(container->events.Advise(nullptr, &cookie), E_POINTER);
     auto sink = RecordingSink::create("sink", calls);
     EXPECT_EQ(container->events.Advise(static_cast<IDispatch*>(sink.get()), nullptr), E_POINTER);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 #include <string>
 #include <vector>
@@ -318,14 +319,54 @@ TEST(IssuanceForm, ATypeThatClosesTheNetFieldsEmptiesThem) {
     }
 }
 
-// Choosing the card again shows its details empty.
-TEST(IssuanceForm, TheCardChosenAgainStartsEmpty) {
+// Each endorsement type opens its lines with their lengths and shows their labels; a line with
+// no label here is closed and its label hidden.
+TEST(IssuanceForm, EachEndorsementTypeOpensItsLinesWithTheirLengthsAndLabels) {
+    struct Case {
+        long type;
+        const char* label1;
+        int limit1;
+        const char* label2;
+        int limit2;
+    };
+    const Case cases[] = {
+        {0, nullptr, 0, nullptr, 0},
+        {1, "DATA_TICKETISSUANCE_ED", 60, nullptr, 0},
+        {2, "DATA_TICKETISSUANCE_EO", 58, nullptr, 0},
+        {3, "LAB_TKTG_ENDORSE_EO1", 29, "LAB_TKTG_ENDORSE_EO2", 29},
+        {4, "DATA_TICKETISSUANCE_EO", 83, "DATA_TICKETISSUANCE_ED", 83},
+    };
+    for (const Case& c : cases) {
+        Issuance f;
+        f.mask.select(IDC_ISS_ENDORSE_TYPE, c.type);
+        const auto& form = f.mask.form();
+        const auto expectLine = [&](int line, int label, const char* text, int limit) {
+            SCOPED_TRACE("type " + std::to_string(c.type) + ", line " + std::to_string(line));
+            EXPECT_EQ(form.isVisible(label), text != nullptr);
+            EXPECT_EQ(form.isEnabled(line), text != nullptr);
+            if (text != nullptr) {
+                EXPECT_EQ(form.text(label), text);
+                EXPECT_EQ(
+                    std::ranges::find(form.controls(), line, &ui::headless::Control::id)->limit,
+                    limit);
+            }
+        };
+        expectLine(IDC_ISS_ENDORSE1, IDC_ISS_ENDORSE1_LABEL, c.label1, c.limit1);
+        expectLine(IDC_ISS_ENDORSE2, IDC_ISS_ENDORSE2_LABEL, c.label2, c.limit2);
+    }
+}
+
+// Choosing the card again shows its details empty, and the government request its first code.
+TEST(IssuanceForm, APaymentChosenAgainStartsAfresh) {
     Issuance f;
     f.run(kCard);
     f.run(
         {Type(IDC_ISS_FOP1_CC_ALINE_DATA, "AB"), Select(IDC_ISS_FOP1, 1), Select(IDC_ISS_FOP1, 4)});
     for (int id : {IDC_ISS_FOP1_CC_TYPE, IDC_ISS_FOP1_CC_NBR, IDC_ISS_FOP1_CC_ALINE_DATA})
         EXPECT_EQ(f.mask.form().text(id), "") << id;
+    f.run({Select(IDC_ISS_FOP1, 6), Select(IDC_ISS_FOP1_GGR_CODE, 1), Select(IDC_ISS_FOP1, 1),
+           Select(IDC_ISS_FOP1, 6)});
+    EXPECT_EQ(f.mask.form().selection(IDC_ISS_FOP1_GGR_CODE), 0);
 }
 
 // A language without strings logs every entry of the lists it fills, under its operation;
@@ -346,7 +387,18 @@ TEST(IssuanceForm, MissingListTextsAreLoggedByTheirLists) {
     }
 }
 
-// Recall brings each form back as it was sent, after a Clear in between; the card fields and
+// The enabled, shown, checked and chosen states of a snapshot.
+std::vector<std::string> states(std::vector<std::string> lines) {
+    std::erase_if(lines, [](const std::string& line) {
+        return !std::ranges::any_of(
+            std::array{" enabled ", " visible ", " checked ", " item "},
+            [&](const char* part) { return line.find(part) != std::string::npos; });
+    });
+    return lines;
+}
+
+// Clear brings back the states of the form as it opened. Recall brings each form back as it
+// was sent, after a Clear in between; the card fields and
 // the second payment and IT code lists too, which choosing them by hand would reset.
 TEST(IssuanceRecall, BringsBackTheSentForm) {
     const Steps forms[] = {
@@ -369,6 +421,7 @@ TEST(IssuanceRecall, BringsBackTheSentForm) {
     };
     for (const Steps& steps : forms) {
         Issuance f;
+        const std::vector<std::string> opened = f.snapshot();
         f.run(kPlain);
         f.run(steps);
         const std::vector<std::string> sent = f.snapshot();
@@ -376,6 +429,7 @@ TEST(IssuanceRecall, BringsBackTheSentForm) {
         ASSERT_EQ(f.mask.events().size(), 1u) << testing::PrintToString(f.mask.recorder().lines);
         f.mask.click(IDC_ISS_CLEAR);
         EXPECT_EQ(f.mask.form().text(IDC_ISS_FOP1_CC_TYPE), "");
+        EXPECT_EQ(states(f.snapshot()), states(opened)) << "Clear";
         f.mask.key(IDC_ISS_CARRIER, ui::Key::AltUp);
         EXPECT_EQ(f.snapshot(), sent);
     }
