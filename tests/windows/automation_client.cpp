@@ -314,11 +314,7 @@ void drive(const wchar_t* name, int scriptId) {
 int main() {
     if (FAILED(OleInitialize(nullptr)))
         return 2;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring home = std::wstring(temp) + L"farewright-client";
-    container::prepareHome(home);
-    SetEnvironmentVariableW(L"QUORVEX_HOME", home.c_str());
+    container::useFreshHome(L"farewright-client");
     const struct {
         const wchar_t* name;
         int script;

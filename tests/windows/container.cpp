@@ -183,13 +183,17 @@ std::vector<std::wstring> closedMessageBoxes() {
     return g_closed;
 }
 
-void prepareHome(const std::wstring& dir) {
+void useFreshHome(const wchar_t* name) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring dir = std::wstring(temp) + name;
     CreateDirectoryW(dir.c_str(), nullptr);
     CreateDirectoryW((dir + L"\\install").c_str(), nullptr);
     std::ofstream(std::filesystem::path(dir + L"\\Quorvex.ini"))
         << "[SYSTEM]\r\nInstallDir=install\r\n";
     std::ofstream(std::filesystem::path(dir + L"\\install\\marketconfig.xml"))
         << "<config><ticketformcode>123</ticketformcode></config>";
+    SetEnvironmentVariableW(L"QUORVEX_HOME", dir.c_str());
 }
 
 }  // namespace container

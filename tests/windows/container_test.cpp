@@ -81,11 +81,7 @@ int main(int argc, char** argv) {
     const std::string pictures = argc > 1 ? argv[1] : "";
     if (FAILED(OleInitialize(nullptr)))
         return 2;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring home = std::wstring(temp) + L"farewright-container";
-    container::prepareHome(home);
-    SetEnvironmentVariableW(L"QUORVEX_HOME", home.c_str());
+    container::useFreshHome(L"farewright-container");
     for (const container::Run& r : container::kRuns)
         run(r, pictures);
     for (const std::wstring& text : container::closedMessageBoxes()) {
