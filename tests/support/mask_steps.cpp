@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/ui/dialog_template.h"
 
 namespace testing_support {
@@ -50,6 +52,21 @@ void ExpectRefused(MaskHarness& mask, std::string_view title, std::string_view k
     EXPECT_EQ(mask.form().focus(), focus);
     EXPECT_TRUE(mask.events().empty());
     EXPECT_EQ(mask.home().section(section), "") << "saved after a refusal";
+}
+
+std::string Describe(const Typed& row, std::span<const Steps* const> situations) {
+    return std::string(row.key != nullptr ? row.key : "to be sent") + " from '" + row.text +
+           "' in " + std::to_string(row.field) + ", situation " +
+           std::to_string(std::ranges::find(situations, &row.situation) - situations.begin());
+}
+
+void ExpectOutcome(MaskHarness& mask, const Typed& row, std::string_view title,
+                   const std::string& section) {
+    if (row.key == nullptr) {
+        EXPECT_EQ(mask.events().size(), 1u) << testing::PrintToString(mask.recorder().lines);
+    } else {
+        ExpectRefused(mask, title, row.key, row.focus != 0 ? row.focus : row.field, section);
+    }
 }
 
 }  // namespace testing_support

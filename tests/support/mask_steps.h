@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,23 @@ std::set<int> VisibleControls(MaskHarness& mask, int dialog);
 // A refused Send: one message box with the key under the mask's title, the focus on focus,
 // no event, and nothing saved in the section of the profile.
 void ExpectRefused(MaskHarness& mask, std::string_view title, std::string_view key, int focus,
+                   const std::string& section);
+
+// One field typed over a passing form in a situation, refused with its key and focus or,
+// without a key, sent.
+struct Typed {
+    const Steps& situation;
+    int field;
+    std::string text;
+    const char* key = nullptr;
+    int focus = 0;  // 0: the typed field
+};
+
+// The row's name for a failure message, with the situation's position in its list.
+std::string Describe(const Typed& row, std::span<const Steps* const> situations);
+
+// After the row's Send: the one event, or the refusal of ExpectRefused.
+void ExpectOutcome(MaskHarness& mask, const Typed& row, std::string_view title,
                    const std::string& section);
 
 }  // namespace testing_support
