@@ -183,16 +183,20 @@ std::vector<std::wstring> closedMessageBoxes() {
     return g_closed;
 }
 
-void useFreshHome(const wchar_t* name) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring dir = std::wstring(temp) + name;
+void prepareHome(const std::wstring& dir) {
     CreateDirectoryW(dir.c_str(), nullptr);
     CreateDirectoryW((dir + L"\\install").c_str(), nullptr);
     std::ofstream(std::filesystem::path(dir + L"\\Quorvex.ini"))
         << "[SYSTEM]\r\nInstallDir=install\r\n";
     std::ofstream(std::filesystem::path(dir + L"\\install\\marketconfig.xml"))
         << "<config><ticketformcode>123</ticketformcode></config>";
+}
+
+void useFreshHome(const wchar_t* name) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring dir = std::wstring(temp) + name;
+    prepareHome(dir);
     SetEnvironmentVariableW(L"QUORVEX_HOME", dir.c_str());
 }
 

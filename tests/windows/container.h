@@ -110,9 +110,11 @@ bool play(const std::vector<Step>& steps, Site& site);
 // Message boxes of this thread closed because nobody answered them, with their texts.
 std::vector<std::wstring> closedMessageBoxes();
 
-// Makes the temporary folder `name` the masks' home (QUORVEX_HOME), with the installation's
-// market configuration the log-ticket form reads as it opens: Quorvex.ini,
-// install\marketconfig.xml.
+// A home for the masks, with the installation's market configuration the log-ticket form reads
+// as it opens: `dir` (made when missing) holds Quorvex.ini, install\marketconfig.xml.
+void prepareHome(const std::wstring& dir);
+
+// Makes the temporary folder `name`, prepared as above, the masks' home (QUORVEX_HOME).
 void useFreshHome(const wchar_t* name);
 
 }  // namespace container
